@@ -1,0 +1,42 @@
+#pragma once
+// A comparison: the file list and everything a run reads and fills. One instance lives
+// for the whole program; the window, the automatic mode and the tests each drive it.
+#include <string>
+
+#include "config/settings.h"
+#include "engine/alias_list.h"
+#include "engine/display_index.h"
+#include "engine/file_entry.h"
+#include "engine/file_list.h"
+#include "engine/file_mask.h"
+#include "engine/progress_meter.h"
+#include "engine/run_state.h"
+#include "platform/user_interface.h"
+
+namespace quorvane {
+
+struct Comparison {
+  Comparison(Settings& settings, platform::UserInterface& ui);
+
+  Settings& settings;
+  platform::UserInterface& ui;
+
+  FileList Files;
+  ScanRecord Scan;
+  TDisplayIndex Display;
+  RunState State;
+  TAliasList Aliases;
+  SortedTextList IncludeDirs;      // relative to the set root, "\" separated
+  SortedTextList ExcludeDirs;
+  SortedTextList IncludeDirsUsed;  // the include list of the last run
+  FileMasks Masks;
+  ProgressMeter Progress;
+
+  SetDescription& Set(Side side) { return side == Side::New ? State.NewSet : State.OldSet; }
+  bool Aborted() const { return ui.abortRequested(); }
+
+  // Empties the file list and the counters of the last run's reading.
+  void ClearFiles();
+};
+
+}  // namespace quorvane

@@ -1,0 +1,131 @@
+#include "engine/run_comparison.h"
+
+#include "engine/errors.h"
+#include "engine/filter_pass.h"
+
+namespace quorvane {
+
+namespace {
+
+std::string sideCaption(std::uint8_t kind, Side side) {
+  const std::string word = sideWord(side);
+  if (kind == skNothing) return "<Nothing>";
+  if (kind == skDirectory) return word + " directory :";
+  if (kind == skSnapshot) return word + " snapshot :";
+  return word + " archive :";
+}
+
+void showMaskIndicators(Comparison& c) {
+  CommandState& cmd = c.State.Commands;
+  cmd.WildcardLabel = c.Masks.Include.MaskText();
+  cmd.WildcardRed = cmd.WildcardLabel != "*.*";
+  cmd.MaskActive = cmd.WildcardRed || c.Masks.ExclusionCount > 0;
+}
+
+void agreeChecksumKinds(Comparison& c) {
+  RunState& s = c.State;
+  if (s.NewSet.Kind == skSnapshot && s.OldSet.ChecksumKind == 16) s.NewSet.ChecksumKind = 16;
+  if (s.OldSet.Kind == skSnapshot && s.NewSet.ChecksumKind == 16) s.OldSet.ChecksumKind = 16;
+  if (s.NewSet.ChecksumKind != s.OldSet.ChecksumKind) {
+    c.settings.Quick = true;  // stays on until the program ends
+    s.CurrentChecksumKind = 0;
+  } else {
+    s.CurrentChecksumKind = s.NewSet.ChecksumKind;
+  }
+}
+
+bool readSide(Comparison& c, SetReaders& readers, Side side) {
+  try {
+    readers.ReadSet(c, side);
+    return true;
+  } catch (const Exception& e) {
+    c.ui.message(e.what(), platform::MessageKind::Error, platform::MessageButtons::Ok);
+    return false;
+  }
+}
+
+}  // namespace
+
+RunOutcome RunComparison(Comparison& c, SetReaders& readers) {
+  RunState& s = c.State;
+  RunStats& stats = s.Stats;
+  platform::UserInterface& ui = c.ui;
+
+  ui.clearAbort();
+  showMaskIndicators(c);
+
+  stats.FilesFound = 0;
+  stats.MovedCount = stats.NewDuplicates = stats.OldDuplicates = 0;
+  stats.DuplicateWarningsOff = false;
+  stats.FilesSkipped = 0;
+  stats.BytesRead = 0;
+  s.MovedFilesDone = false;
+  s.CurrentChecksumKind = 32;
+  s.SubdirectoriesWarning = false;
+  s.Commands.CheckMoved = !s.SnapshotMode;
+
+  agreeChecksumKinds(c);
+
+  if (!c.settings.Pause) {
+    if (!ValidateSet(c, Side::New) || (!s.SnapshotMode && !ValidateSet(c, Side::Old))) {
+      c.ClearFiles();
+      return RunOutcome::Aborted;
+    }
+  }
+
+  c.Progress.Start();
+  ui.progressOpen({sideCaption(s.NewSet.Kind, Side::New), s.NewSet.Root, sideCaption(s.OldSet.Kind, Side::Old),
+                   s.OldSet.Root});
+  ui.progressStatus("Idle");
+  ui.progressBar(0);
+  ui.progressButton(platform::ProgressButton::Abort);
+  ui.progressStatus("Scanning NEW set of files   ");
+
+  bool failed = !readSide(c, readers, Side::New);
+  if (!failed && !c.Aborted()) {
+    s.Commands.SaveNewListing = true;
+    if (!s.SnapshotMode) {
+      ui.progressStatus("Scanning OLD set of files   ");
+      failed = !readSide(c, readers, Side::Old);
+      if (!failed && !c.Aborted()) s.Commands.SaveOldListing = s.Commands.SaveDiff = true;
+    }
+    c.Progress.Update(0, true);
+    ui.progressButton(platform::ProgressButton::Close);
+  }
+
+  if (c.Aborted()) {
+    ui.progressHide();
+    c.ClearFiles();
+    return RunOutcome::Aborted;
+  }
+  if (failed) {
+    ui.progressHide();
+    return RunOutcome::Failed;
+  }
+
+  ui.progressStatus("Applying filter and sorting");
+  ApplyFilter(c);
+  ui.progressStatus("Operation complete");
+  s.Commands.Diff = s.Commands.Compare = false;
+  s.Commands.ResetDiff = true;
+  s.Commands.Synchronize = s.NewSet.Kind == skDirectory && s.OldSet.Kind == skDirectory && !s.SnapshotMode;
+  s.DiffInMemory = true;
+
+  s.ResultsSaved = false;
+  ui.progressHide();
+  if (!c.settings.CloseProgressDlg) ui.progressShowModal();
+  if (c.settings.ShowStatusDlg) {
+    platform::StatusSummary summary;
+    summary.filesCompared = stats.FilesFound;
+    summary.newDuplicates = stats.NewDuplicates;
+    summary.oldDuplicates = stats.OldDuplicates;
+    summary.filesInError = stats.FilesSkipped;
+    for (std::size_t i = 0; i < 8; ++i) summary.shownCounts[i] = stats.ShownCounts[i];
+    ui.showStatusWindow(summary);
+  }
+  s.Commands.EditMenu = true;
+  c.IncludeDirsUsed = c.IncludeDirs;
+  return RunOutcome::Completed;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,77 @@
+#pragma once
+// The program-wide state of comparison runs: the two sets, checksum kinds, flags and counters.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace quorvane {
+
+// Set kinds: 0 nothing, 1..7 archive kinds, 8 directory, 9 snapshot.
+enum SetKind : std::uint8_t {
+  skNothing = 0,
+  skZip = 1,
+  skRar = 2,
+  skAce = 3,
+  skArj = 4,
+  skLha = 5,
+  skZoo = 6,
+  skArc = 7,
+  skDirectory = 8,
+  skSnapshot = 9,
+};
+
+inline bool isArchiveKind(std::uint8_t kind) { return kind >= skZip && kind <= skArc; }
+
+// "ZIP", "RAR", ..., "DIR", "SNP"; "N/A" for nothing.
+const char* setKindName(std::uint8_t kind);
+
+struct SetDescription {
+  std::uint8_t Kind = skNothing;
+  std::string Root = "<Empty>";  // a directory root ends with "/"
+  std::uint8_t ChecksumKind = 32;
+};
+
+struct RunStats {
+  std::uint32_t FilesFound = 0;
+  std::uint32_t MovedCount = 0;
+  std::uint32_t NewDuplicates = 0;
+  std::uint32_t OldDuplicates = 0;
+  std::uint32_t FilesSkipped = 0;
+  double BytesRead = 0;
+  bool DuplicateWarningsOff = false;
+  std::array<std::uint32_t, 8> StatusCounts{};  // filled by the filter pass
+  std::array<std::uint32_t, 8> ShownCounts{};
+};
+
+// Commands and indicators of the main window that a run changes; the window reads them.
+struct CommandState {
+  bool Diff = true;
+  bool Compare = true;
+  bool ResetDiff = false;
+  bool Synchronize = false;
+  bool CheckMoved = true;
+  bool SaveNewListing = false;
+  bool SaveOldListing = false;
+  bool SaveDiff = false;
+  bool EditMenu = false;
+  std::string WildcardLabel = "*.*";
+  bool WildcardRed = false;   // the include mask is not "*.*"
+  bool MaskActive = false;    // "Mask" indicator blue: a mask or an exclusion is in use
+};
+
+struct RunState {
+  SetDescription NewSet;
+  SetDescription OldSet;
+  std::uint8_t CurrentChecksumKind = 32;  // 32, 16 or 0 (none)
+  bool SnapshotMode = false;
+  bool MovedFilesDone = false;
+  bool DiffInMemory = false;
+  bool SubdirectoriesWarning = false;
+  bool ResultsSaved = true;
+  RunStats Stats;
+  CommandState Commands;
+
+  SetDescription& set(bool newSide) { return newSide ? NewSet : OldSet; }
+};
+
+}  // namespace quorvane

@@ -1,0 +1,42 @@
+#include "engine/set_reading.h"
+
+#include "platform/directory_listing.h"
+#include "platform/text_file.h"
+
+namespace quorvane {
+
+std::string SetValidationError(const Comparison& c, Side side) {
+  const SetDescription& set = side == Side::New ? c.State.NewSet : c.State.OldSet;
+  const std::string sideUpper = sideWordUpper(side);
+  if (set.Kind == skDirectory) {
+    if (set.Root == "/" && platform::directoryIsEmpty(set.Root))
+      return "Error for " + sideUpper + " directory (no files ?) :\r" + set.Root;
+    if (!platform::directoryExists(set.Root)) return "Error for " + sideUpper + " directory (does not exist ?) :\r" + set.Root;
+    return {};
+  }
+  if (set.Kind == skSnapshot) {
+    std::string first;
+    if (!platform::readFirstLine(set.Root, first)) return "Error opening " + sideUpper + " Snapshot :\r\n" + set.Root;
+    if (first != "[Pelto LIST]" && first != "[Quorvane Snapshot]")
+      return "Can't find Snapshot header ([Pelto LIST]/[Quorvane Snapshot]) in first line";
+    return {};
+  }
+  if (isArchiveKind(set.Kind) && !platform::fileExists(set.Root))
+    return "Error opening " + sideUpper + " archive : " + set.Root;
+  return {};
+}
+
+bool ValidateSet(Comparison& c, Side side) {
+  for (;;) {
+    const std::string error = SetValidationError(c, side);
+    if (error.empty()) return true;
+    const auto answer = c.ui.message("Please select an option :\r" + error, platform::MessageKind::Error,
+                                     platform::MessageButtons::AbortRetry);
+    if (answer != platform::Answer::Retry) {
+      c.ui.requestAbort();
+      return false;
+    }
+  }
+}
+
+}  // namespace quorvane

@@ -1,0 +1,73 @@
+#pragma once
+// The user interface of the automatic mode and of the tests: no window. Every message
+// goes to the diagnostic stream (standard error by default). Questions are answered
+// from a script when one is queued, else with the safe default: OK for a lone OK,
+// Abort for Abort/Retry, No or Cancel for every other question, Skip in "Choose an action".
+// Everything asked is recorded, so tests can check texts and order.
+#include <deque>
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "platform/user_interface.h"
+
+namespace quorvane::platform {
+
+class HeadlessUserInterface : public UserInterface {
+ public:
+  struct Asked {
+    std::string text;
+    std::string path;  // "Choose an action" only
+    MessageKind kind = MessageKind::Information;
+    MessageButtons buttons = MessageButtons::Ok;
+    bool fileAction = false;
+  };
+
+  explicit HeadlessUserInterface(std::ostream* diagnostics);
+  HeadlessUserInterface();
+
+  void scriptAnswer(Answer a) { answers_.push_back(a); }
+  void scriptFileAction(FileAction a) { fileActions_.push_back(a); }
+  // Runs at every pump (tests use it to press Abort part-way).
+  std::function<void()> onPump;
+
+  const std::vector<Asked>& asked() const { return asked_; }
+  const std::vector<std::string>& statuses() const { return statuses_; }
+  int pumpCount() const { return pumps_; }
+  int progressFiguresCount() const { return figures_; }
+  bool statusWindowShown() const { return statusShown_; }
+  bool modalProgressShown() const { return modalShown_; }
+  const StatusSummary& lastSummary() const { return summary_; }
+
+  Answer message(std::string_view text, MessageKind kind, MessageButtons buttons) override;
+  FileAction askFileAction(std::string_view text, std::string_view path, std::string_view primaryCaption,
+                           std::string_view allCaption) override;
+  void progressOpen(const ProgressHeader&) override {}
+  void progressStatus(std::string_view status) override { statuses_.emplace_back(status); }
+  void progressCurrentPath(Side, std::string_view) override {}
+  void progressCurrentFile(std::string_view) override {}
+  void progressFigures(const ProgressFigures&) override { ++figures_; }
+  void progressBar(int) override {}
+  void progressButton(ProgressButton) override {}
+  void progressHide() override {}
+  void progressShowModal() override { modalShown_ = true; }
+  void showStatusWindow(const StatusSummary& summary) override;
+  void pumpMessages() override;
+
+  static Answer safeDefault(MessageButtons buttons);
+
+ private:
+  std::ostream* diagnostics_;
+  std::deque<Answer> answers_;
+  std::deque<FileAction> fileActions_;
+  std::vector<Asked> asked_;
+  std::vector<std::string> statuses_;
+  StatusSummary summary_;
+  int pumps_ = 0;
+  int figures_ = 0;
+  bool statusShown_ = false;
+  bool modalShown_ = false;
+};
+
+}  // namespace quorvane::platform

@@ -1,0 +1,12 @@
+#include "platform/tick_count.h"
+
+#include <chrono>
+
+namespace quorvane::platform {
+
+std::uint64_t tickCount() {
+  using namespace std::chrono;
+  return static_cast<std::uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+}  // namespace quorvane::platform

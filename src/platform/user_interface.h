@@ -1,0 +1,88 @@
+#pragma once
+// The only way the core reaches the user. Implemented by the Qt windows, by the
+// headless automatic mode and by the scripted test double (HeadlessUserInterface).
+// Texts passed in are the program's fixed texts; "\r" and "\r\n" are line breaks.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/side.h"
+
+namespace quorvane::platform {
+
+enum class MessageKind { Error, Warning, Information, Confirmation };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, YesCancel, AbortRetry, RetryCancel };
+enum class Answer { Ok, Cancel, Yes, No, Abort, Retry };
+
+// The buttons of the "Choose an action" window: the primary button (its caption given
+// per prompt, e.g. "&Retry"), the optional "all" button, "&Skip", "Skip &all", Abort.
+enum class FileAction { Primary, All, Skip, SkipAll, Abort };
+
+enum class ProgressButton { Abort, Close };
+
+// The captions and paths of the comparison progress window.
+struct ProgressHeader {
+  std::string newCaption;  // "New directory :", "New archive :", "New snapshot :" or "<Nothing>"
+  std::string newPath;
+  std::string oldCaption;
+  std::string oldPath;
+};
+
+// The figures of the comparison progress window, already formatted.
+struct ProgressFigures {
+  std::string filesRead;   // "Files read :"
+  std::string kbytesRead;  // "KBytes read :"
+  std::string elapsed;     // "Elapsed :" hh:mm:ss
+  std::string kbPerSec;    // "Kb/sec :"
+  bool subdirectoriesWarning = false;  // "Warning : Subdirectories found in archive"
+};
+
+// The end-of-run figures of the status window.
+struct StatusSummary {
+  std::uint32_t filesCompared = 0;
+  std::uint32_t newDuplicates = 0;
+  std::uint32_t oldDuplicates = 0;
+  std::uint32_t filesInError = 0;
+  std::uint32_t shownCounts[8] = {};
+};
+
+class UserInterface {
+ public:
+  virtual ~UserInterface() = default;
+
+  // A modal message box; returns the button pressed.
+  virtual Answer message(std::string_view text, MessageKind kind, MessageButtons buttons) = 0;
+
+  // The "Choose an action" window: message line, full path, primary and optional "all" caption
+  // (empty: no "all" button).
+  virtual FileAction askFileAction(std::string_view text, std::string_view path, std::string_view primaryCaption,
+                                   std::string_view allCaption) = 0;
+
+  // Comparison progress window (modeless while a run reads).
+  virtual void progressOpen(const ProgressHeader& header) = 0;
+  virtual void progressStatus(std::string_view status) = 0;
+  virtual void progressCurrentPath(Side side, std::string_view path) = 0;
+  virtual void progressCurrentFile(std::string_view relativePath) = 0;
+  virtual void progressFigures(const ProgressFigures& figures) = 0;
+  // percent 0..100 draws a filled bar; a negative value moves the block of an unknown length.
+  virtual void progressBar(int percent) = 0;
+  virtual void progressButton(ProgressButton button) = 0;
+  virtual void progressHide() = 0;
+  // Shown again modally so that the user reads the totals and presses Close.
+  virtual void progressShowModal() = 0;
+
+  virtual void showStatusWindow(const StatusSummary& summary) = 0;
+
+  // Lets the window repaint and the Abort button work; called at most every 250 ms.
+  virtual void pumpMessages() = 0;
+
+  // The one abort flag of the program: set by Abort buttons, polled by every long loop.
+  bool abortRequested() const { return aborted_; }
+  void requestAbort() { aborted_ = true; }
+  void clearAbort() { aborted_ = false; }
+
+ private:
+  bool aborted_ = false;
+};
+
+}  // namespace quorvane::platform

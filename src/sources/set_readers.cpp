@@ -1,0 +1,42 @@
+#include "sources/set_readers.h"
+
+#include "engine/errors.h"
+#include "sources/directory_scanner.h"
+
+namespace quorvane {
+
+namespace {
+
+void readDirectorySet(Comparison& c, Side side) {
+  const SetDescription& set = c.Set(side);
+  if (c.settings.Pause) {
+    c.ui.message("Click OK before reading " + set.Root, platform::MessageKind::Information,
+                 platform::MessageButtons::Ok);
+    if (!ValidateSet(c, side)) return;
+  }
+  if (c.IncludeDirs.Empty()) {
+    ScanDirectoryTree(c, side, set.Root, "");
+    return;
+  }
+  for (const std::string& dir : c.IncludeDirs.Items()) {
+    if (c.Aborted()) break;
+    ScanDirectoryTree(c, side, set.Root, dir);
+  }
+}
+
+}  // namespace
+
+void SetSourceReaders::ReadSet(Comparison& c, Side side) {
+  const std::uint8_t kind = c.Set(side).Kind;
+  if (kind == skDirectory) {
+    readDirectorySet(c, side);
+  } else if (kind == skSnapshot) {
+    throw EQuorvane("Reading snapshots is not yet available in this version");
+  } else if (isArchiveKind(kind)) {
+    throw EQuorvane("Reading archives is not yet available in this version");
+  } else {
+    throw EQuorvane("No set chosen");
+  }
+}
+
+}  // namespace quorvane

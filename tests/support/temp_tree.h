@@ -1,0 +1,35 @@
+#pragma once
+// A temporary directory removed at the end of the test, with helpers to lay out fixture
+// trees with fixed modification times.
+#include <cstdint>
+#include <string>
+
+namespace quorvane::test {
+
+class TempTree {
+ public:
+  TempTree();
+  ~TempTree();
+  TempTree(const TempTree&) = delete;
+  TempTree& operator=(const TempTree&) = delete;
+
+  // Native root, ending with "/".
+  const std::string& root() const { return root_; }
+  std::string path(const std::string& relative) const { return root_ + relative; }
+
+  // Writes a file (parents created) with the given content and modification time
+  // (seconds since 1970, UTC; tests run with TZ=UTC).
+  void file(const std::string& relative, const std::string& content, std::int64_t mtime = 1700000000);
+  void dir(const std::string& relative);
+  void symlink(const std::string& target, const std::string& relative);
+  void fifo(const std::string& relative);
+  void chmod(const std::string& relative, unsigned mode);
+
+ private:
+  std::string root_;
+};
+
+// 2023-11-14 22:13:20 UTC as a DOS packed time.
+std::uint32_t dosOf(std::int64_t unixSeconds);
+
+}  // namespace quorvane::test
