@@ -50,6 +50,7 @@ class FileEntry : public EntryFacts {
   friend class FileList;
   const char* path_ = nullptr;
   std::uint32_t pathLength_ = 0;
+  std::uint32_t directory_ = 0;  // the list's id of the directory part
 };
 
 // The scratch record a reader fills before calling the add-file step.

@@ -29,16 +29,54 @@ const char* FileList::storePath(std::string_view path) {
   return at;
 }
 
-void FileList::growHash() {
-  std::vector<std::uint64_t> bigger(hash_.empty() ? 1024 : hash_.size() * 2, 0);
+namespace {
+
+// Open addressing with linear probing; a slot holds (hash high 32 bits << 32) | (id + 1).
+void growTable(std::vector<std::uint64_t>& table) {
+  std::vector<std::uint64_t> bigger(table.empty() ? 1024 : table.size() * 2, 0);
   const std::size_t mask = bigger.size() - 1;
-  for (const std::uint64_t slot : hash_) {
+  for (const std::uint64_t slot : table) {
     if (!slot) continue;
     std::size_t at = static_cast<std::size_t>(slot >> 32) & mask;
     while (bigger[at]) at = (at + 1) & mask;
     bigger[at] = slot;
   }
-  hash_.swap(bigger);
+  table.swap(bigger);
+}
+
+bool needsGrowth(const std::vector<std::uint64_t>& table, std::size_t count) {
+  return (count + 1) * 4 > table.size() * 3;  // load at most 3/4
+}
+
+std::size_t directoryLength(std::string_view path) {
+  const std::size_t at = path.rfind('\\');
+  return at == std::string_view::npos ? 0 : at + 1;
+}
+
+}  // namespace
+
+void FileList::growHash() { growTable(hash_); }
+
+std::uint32_t FileList::directoryOf(std::string_view path) {
+  const std::string_view dir = path.substr(0, directoryLength(path));
+  // Files arrive directory by directory, so the last directory is almost always the one.
+  if (lastDirectory_ != UINT32_MAX) {
+    const Directory& last = directories_[lastDirectory_];
+    if (sameFolded({last.text, last.length}, dir)) return lastDirectory_;
+  }
+  if (needsGrowth(directoryHash_, directories_.size())) growTable(directoryHash_);
+  const std::uint64_t h = foldedHash(dir) >> 32;
+  const std::size_t mask = directoryHash_.size() - 1;
+  std::size_t at = static_cast<std::size_t>(h) & mask;
+  for (; directoryHash_[at]; at = (at + 1) & mask) {
+    if ((directoryHash_[at] >> 32) != h) continue;
+    const std::uint32_t id = static_cast<std::uint32_t>(directoryHash_[at] & 0xFFFFFFFFu) - 1;
+    if (sameFolded({directories_[id].text, directories_[id].length}, dir)) return lastDirectory_ = id;
+  }
+  const std::uint32_t id = static_cast<std::uint32_t>(directories_.size());
+  directories_.push_back({storePath(dir), static_cast<std::uint32_t>(dir.size()), 0});
+  directoryHash_[at] = (h << 32) | (id + 1);
+  return lastDirectory_ = id;
 }
 
 FileEntry* FileList::Find(std::string_view path) {
@@ -54,7 +92,7 @@ FileEntry* FileList::Find(std::string_view path) {
 }
 
 FileEntry* FileList::CreateEntry(const ScanRecord& source, Side side) {
-  if ((count_ + 1) * 2 > hash_.size()) growHash();
+  if (needsGrowth(hash_, count_)) growHash();
   const std::uint64_t h = foldedHash(source.Path) >> 32;
   const std::size_t mask = hash_.size() - 1;
   std::size_t at = static_cast<std::size_t>(h) & mask;
@@ -82,20 +120,68 @@ FileEntry* FileList::CreateEntry(const ScanRecord& source, Side side) {
   }
   e->path_ = storePath(source.Path);
   e->pathLength_ = static_cast<std::uint32_t>(source.Path.size());
+  e->directory_ = directoryOf(source.Path);
   hash_[at] = (h << 32) | (count_ + 1);
   ++count_;
-  order_.push_back(e);
   memoryUsed_ += source.Path.size() + 52;
   return e;
 }
 
+void FileList::rankDirectories() {
+  std::vector<std::uint32_t> ids(directories_.size());
+  for (std::uint32_t i = 0; i < ids.size(); ++i) ids[i] = i;
+  std::sort(ids.begin(), ids.end(), [this](std::uint32_t a, std::uint32_t b) {
+    return compareFolded({directories_[a].text, directories_[a].length}, {directories_[b].text, directories_[b].length}) < 0;
+  });
+  for (std::uint32_t r = 0; r < ids.size(); ++r) directories_[ids[r]].rank = r;
+  rankedDirectories_ = directories_.size();
+}
+
+namespace {
+
+// Sort item: directory rank and the first four folded bytes of the name in one integer,
+// so that most comparisons never touch the entries.
+struct SortItem {
+  std::uint64_t head;
+  FileEntry* entry;
+};
+
+std::uint32_t nameHead(std::string_view name) {
+  std::uint32_t head = 0;
+  for (std::size_t i = 0; i < 4; ++i)
+    head = head << 8 | (i < name.size() ? foldAscii(static_cast<unsigned char>(name[i])) : 0u);
+  return head;
+}
+
+}  // namespace
+
 void FileList::ensureOrdered() {
-  if (orderedCount_ == order_.size()) return;
-  const auto byKey = [](const FileEntry* a, const FileEntry* b) { return comparePathKeys(a->Path(), b->Path()) < 0; };
-  const auto mid = order_.begin() + static_cast<std::ptrdiff_t>(orderedCount_);
-  std::sort(mid, order_.end(), byKey);
-  std::inplace_merge(order_.begin(), mid, order_.end(), byKey);
-  orderedCount_ = order_.size();
+  if (orderedCount_ == count_) return;
+  if (rankedDirectories_ != directories_.size()) {
+    rankDirectories();
+    orderedCount_ = 0;  // ranks changed: sort everything again
+  }
+  const auto itemOf = [this](FileEntry* e) {
+    const std::string_view path = e->Path();
+    const std::uint64_t rank = directories_[e->directory_].rank;
+    return SortItem{rank << 32 | nameHead(path.substr(directoryLength(path))), e};
+  };
+  const auto before = [](const SortItem& a, const SortItem& b) {
+    if (a.head != b.head) return a.head < b.head;
+    const std::string_view pa = a.entry->Path(), pb = b.entry->Path();
+    return compareFolded(pa.substr(directoryLength(pa)), pb.substr(directoryLength(pb))) < 0;
+  };
+  std::vector<SortItem> items;
+  items.reserve(count_);
+  for (std::size_t i = 0; i < orderedCount_; ++i) items.push_back(itemOf(order_[i]));
+  for (std::size_t id = orderedCount_; id < count_; ++id) items.push_back(itemOf(entryAt(id)));
+  const auto mid = items.begin() + static_cast<std::ptrdiff_t>(orderedCount_);
+  std::sort(mid, items.end(), before);
+  std::inplace_merge(items.begin(), mid, items.end(), before);
+  order_.resize(count_);
+  order_.shrink_to_fit();
+  for (std::size_t i = 0; i < count_; ++i) order_[i] = items[i].entry;
+  orderedCount_ = count_;
 }
 
 FileEntry& FileList::ItemAt(std::int32_t i) {
@@ -126,12 +212,17 @@ void FileList::Clear() {
   order_.clear();
   order_.shrink_to_fit();
   orderedCount_ = 0;
+  directories_.clear();
+  directoryHash_.clear();
+  lastDirectory_ = UINT32_MAX;
+  rankedDirectories_ = 0;
   memoryUsed_ = 0;
 }
 
 std::uint64_t FileList::FootprintBytes() const {
   return blocks_.size() * kBlockSize * sizeof(FileEntry) + arenaBytes_ + hash_.capacity() * sizeof(std::uint64_t) +
-         order_.capacity() * sizeof(FileEntry*);
+         order_.capacity() * sizeof(FileEntry*) + directories_.capacity() * sizeof(Directory) +
+         directoryHash_.capacity() * sizeof(std::uint64_t);
 }
 
 }  // namespace quorvane

@@ -6,6 +6,9 @@
 // string arena. A hash index on the folded path answers look-ups while sets are read;
 // the ordered view is a vector of pointers sorted on demand, so building a list of n
 // entries costs O(n log n) instead of the O(n^2) of shifting a sorted array.
+//
+// The key order is the order of (directory part, name) with both compared folded, so the
+// distinct directory parts are ranked once and entries sort on (rank, name).
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -57,6 +60,8 @@ class FileList {
 
  private:
   void ensureOrdered();
+  void rankDirectories();
+  std::uint32_t directoryOf(std::string_view path);
   void growHash();
   const char* storePath(std::string_view path);
   FileEntry* entryAt(std::size_t id) { return &blocks_[id >> kBlockShift][id & (kBlockSize - 1)]; }
@@ -74,7 +79,17 @@ class FileList {
   // Open addressing: slot = (hash high 32 bits << 32) | (id + 1); 0 is empty.
   std::vector<std::uint64_t> hash_;
 
-  std::vector<FileEntry*> order_;  // the first orderedCount_ are sorted
+  struct Directory {
+    const char* text;
+    std::uint32_t length;
+    std::uint32_t rank;
+  };
+  std::vector<Directory> directories_;
+  std::vector<std::uint64_t> directoryHash_;  // as hash_, ids into directories_
+  std::uint32_t lastDirectory_ = UINT32_MAX;
+  std::size_t rankedDirectories_ = 0;
+
+  std::vector<FileEntry*> order_;  // the first orderedCount_ entries, in key order
   std::size_t orderedCount_ = 0;
   std::uint64_t memoryUsed_ = 0;
 };
