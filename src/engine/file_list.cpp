@@ -139,18 +139,19 @@ void FileList::rankDirectories() {
 
 namespace {
 
-// Sort item: directory rank and the first four folded bytes of the name in one integer,
-// so that most comparisons never touch the entries.
+// Sort item: the directory rank and the first twelve folded bytes of the name as two
+// integers, so that most comparisons never touch the entries.
 struct SortItem {
-  std::uint64_t head;
+  std::uint64_t high;  // rank << 32 | name bytes 0..3
+  std::uint64_t low;   // name bytes 4..11
   FileEntry* entry;
 };
 
-std::uint32_t nameHead(std::string_view name) {
-  std::uint32_t head = 0;
-  for (std::size_t i = 0; i < 4; ++i)
-    head = head << 8 | (i < name.size() ? foldAscii(static_cast<unsigned char>(name[i])) : 0u);
-  return head;
+std::uint64_t nameBytes(std::string_view name, std::size_t from, std::size_t count) {
+  std::uint64_t v = 0;
+  for (std::size_t i = from; i < from + count; ++i)
+    v = v << 8 | (i < name.size() ? foldAscii(static_cast<unsigned char>(name[i])) : 0u);
+  return v;
 }
 
 }  // namespace
@@ -163,11 +164,13 @@ void FileList::ensureOrdered() {
   }
   const auto itemOf = [this](FileEntry* e) {
     const std::string_view path = e->Path();
+    const std::string_view name = path.substr(directoryLength(path));
     const std::uint64_t rank = directories_[e->directory_].rank;
-    return SortItem{rank << 32 | nameHead(path.substr(directoryLength(path))), e};
+    return SortItem{rank << 32 | nameBytes(name, 0, 4), nameBytes(name, 4, 8), e};
   };
   const auto before = [](const SortItem& a, const SortItem& b) {
-    if (a.head != b.head) return a.head < b.head;
+    if (a.high != b.high) return a.high < b.high;
+    if (a.low != b.low) return a.low < b.low;
     const std::string_view pa = a.entry->Path(), pb = b.entry->Path();
     return compareFolded(pa.substr(directoryLength(pa)), pb.substr(directoryLength(pb))) < 0;
   };
