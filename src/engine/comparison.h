@@ -1,7 +1,10 @@
 #pragma once
 // A comparison: the file list and everything a run reads and fills. One instance lives
 // for the whole program; the window, the automatic mode and the tests each drive it.
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "config/settings.h"
 #include "engine/alias_list.h"
@@ -11,6 +14,7 @@
 #include "engine/file_mask.h"
 #include "engine/progress_meter.h"
 #include "engine/run_state.h"
+#include "platform/file_reader.h"
 #include "platform/user_interface.h"
 
 namespace quorvane {
@@ -31,6 +35,11 @@ struct Comparison {
   SortedTextList IncludeDirsUsed;  // the include list of the last run
   FileMasks Masks;
   ProgressMeter Progress;
+  // Every file that is checksummed is read through this one buffer, by this reader
+  // (tests put in a reader that fails on cue).
+  static constexpr std::size_t kReadBufferSize = 65535;
+  std::vector<std::uint8_t> ReadBuffer = std::vector<std::uint8_t>(kReadBufferSize);
+  std::unique_ptr<platform::FileReader> Reader = std::make_unique<platform::FileReader>();
 
   SetDescription& Set(Side side) { return side == Side::New ? State.NewSet : State.OldSet; }
   bool Aborted() const { return ui.abortRequested(); }

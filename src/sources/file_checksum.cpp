@@ -1,10 +1,111 @@
 #include "sources/file_checksum.h"
 
+#include <algorithm>
+
+#include "engine/file_retry.h"
+#include "sources/crc16.h"
+#include "sources/crc32.h"
+
 namespace quorvane {
 
+namespace {
+
+std::string_view fileName(std::string_view path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+// The per-file line and bar of the progress window, for large files only; the bar is
+// redrawn only when its percentage changes.
+class FileProgress {
+ public:
+  FileProgress(platform::UserInterface& ui, const ChecksumRequest& request)
+      : ui_(ui), size_(request.size), shown_(request.size > kFileProgressThreshold) {
+    if (shown_) ui_.progressCurrentFile(request.relativePath);
+  }
+  ~FileProgress() {
+    if (!shown_) return;
+    ui_.progressCurrentFile("");
+    ui_.progressBar(0);
+  }
+  FileProgress(const FileProgress&) = delete;
+  FileProgress& operator=(const FileProgress&) = delete;
+
+  void Read(std::uint64_t bytesSoFar) {
+    if (!shown_) return;
+    const int percent = static_cast<int>(std::min<std::uint64_t>(100, bytesSoFar * 100 / size_));
+    if (percent == percent_) return;
+    percent_ = percent;
+    ui_.progressBar(percent);
+  }
+
+ private:
+  platform::UserInterface& ui_;
+  std::uint64_t size_;
+  bool shown_;
+  int percent_ = -1;
+};
+
+// Closes the reader however the loop ends.
+struct CloseOnExit {
+  platform::FileReader& reader;
+  ~CloseOnExit() { reader.close(); }
+};
+
+}  // namespace
+
 std::optional<std::uint32_t> ChecksumFile(Comparison& c, const ChecksumRequest& request) {
-  // Files are compared by size and time only for now: no file is opened.
-  c.State.Stats.BytesRead += static_cast<double>(request.size);
+  const bool snapshot = c.State.SnapshotMode;
+  const bool crc32 = snapshot || c.State.CurrentChecksumKind == 32;
+  const bool crc16 = snapshot || c.State.CurrentChecksumKind == 16;
+  std::uint32_t crc32Value = 0xFFFFFFFFu;
+  std::uint16_t crc16Value = 0;
+  if (snapshot) c.Scan.Status = 0;
+
+  RunStats& stats = c.State.Stats;
+  if (c.settings.Quick) {
+    stats.BytesRead += static_cast<double>(request.size);
+    return 0u;
+  }
+  if (!request.regular) return 0u;  // FIFOs, sockets and devices are never opened
+
+  FileProgress progress(c.ui, request);
+  platform::FileReader& reader = *c.Reader;
+  bool& skipAll = c.settings.SkipAllFiles;
+  const std::string_view name = fileName(request.nativePath);
+
+  const RetryPrompt openPrompt{"Error opening : ", name, request.nativePath};
+  if (RetryFileStep(c.ui, skipAll, openPrompt, [&] { return reader.open(request.nativePath); }) !=
+      RetryResult::Done)
+    return std::nullopt;
+  CloseOnExit closer{reader};
+
+  const RetryPrompt readPrompt{"Error reading : ", name, request.nativePath};
+  std::uint8_t* const buffer = c.ReadBuffer.data();
+  const std::size_t block = c.ReadBuffer.size();
+  std::uint64_t total = 0;
+  for (;;) {
+    std::int64_t n = 0;
+    if (RetryFileStep(c.ui, skipAll, readPrompt, [&] { return (n = reader.read(buffer, block)) >= 0; }) !=
+        RetryResult::Done)
+      return std::nullopt;
+    const auto count = static_cast<std::size_t>(n);
+    stats.BytesRead += static_cast<double>(count);
+    total += count;
+    if (crc32) crc32Value = Crc32Update(crc32Value, buffer, count);
+    if (crc16) crc16Value = Crc16Update(crc16Value, buffer, count);
+    progress.Read(total);
+    c.Progress.Pump();
+    if (c.Aborted()) return std::nullopt;
+    if (count != block) break;
+  }
+
+  if (snapshot) {
+    c.Scan.Status = crc16Value;
+    return ~crc32Value;
+  }
+  if (crc32) return ~crc32Value;
+  if (crc16) return crc16Value;
   return 0u;
 }
 

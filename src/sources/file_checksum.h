@@ -16,8 +16,16 @@ struct ChecksumRequest {
   bool regular = true;            // special files are never opened
 };
 
-// The checksum of the current kind (0 when none is computed), or nullopt when the file
-// was skipped or the run aborted. Adds the bytes read to BytesRead.
+// Files above this size show their path and their own progress bar while read.
+inline constexpr std::uint64_t kFileProgressThreshold = 196'605;
+
+// Reads the file through c.Reader in blocks of c.ReadBuffer's size and returns its
+// checksum of the current kind (CRC-32 for 32, CRC-16 for 16, 0 for none); in snapshot
+// mode it returns the CRC-32 and leaves the CRC-16 in c.Scan.Status. With Quick on, or
+// for a file that is not regular, nothing is opened and the checksum is 0. Adds the
+// bytes read (with Quick: the size) to BytesRead. An open or read error asks Retry /
+// Skip / Skip all / Abort (skipped silently when SkipAllFiles is on); nullopt when the
+// file was skipped or the run aborted.
 std::optional<std::uint32_t> ChecksumFile(Comparison& c, const ChecksumRequest& request);
 
 }  // namespace quorvane

@@ -1,0 +1,55 @@
+#include "platform/file_reader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace quorvane::platform {
+
+FileReader::~FileReader() { FileReader::close(); }
+
+bool FileReader::open(const std::string& nativePath) {
+  close();
+  // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused just below.
+  const int fd = ::open(nativePath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) return false;
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return false;
+  }
+  posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+  fd_ = fd;
+  return true;
+}
+
+std::int64_t FileReader::read(void* buffer, std::size_t size) {
+  if (fd_ < 0) return -1;
+  // A read may return fewer bytes than asked before the end (network and FUSE file
+  // systems); keep reading so that a short count always means the end of the file.
+  auto* bytes = static_cast<char*>(buffer);
+  std::size_t filled = 0;
+  while (filled < size) {
+    const ssize_t n = ::read(fd_, bytes + filled, size - filled);
+    if (n > 0) {
+      filled += static_cast<std::size_t>(n);
+    } else if (n == 0) {
+      break;
+    } else if (errno != EINTR) {
+      // Step back over what this call read, so that a retry reads the same bytes. When
+      // even that fails the file can no longer be read in order: every later read fails.
+      if (filled > 0 && lseek(fd_, -static_cast<off_t>(filled), SEEK_CUR) < 0) close();
+      return -1;
+    }
+  }
+  return static_cast<std::int64_t>(filled);
+}
+
+void FileReader::close() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+}
+
+}  // namespace quorvane::platform

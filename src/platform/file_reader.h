@@ -1,0 +1,35 @@
+#pragma once
+// Sequential reading of one regular file at a time, from its start to its end. Only
+// regular files are ever read: a path that turned into a FIFO or a device since it was
+// listed is refused, so an open never blocks and a read always ends. Virtual so that
+// tests can make opens and reads fail on cue.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace quorvane::platform {
+
+class FileReader {
+ public:
+  FileReader() = default;
+  virtual ~FileReader();
+  FileReader(const FileReader&) = delete;
+  FileReader& operator=(const FileReader&) = delete;
+
+  // Opens the file read-only (closing any file still open). False when the path is no
+  // regular file or cannot be opened.
+  virtual bool open(const std::string& nativePath);
+
+  // Fills buffer with up to size bytes from the current position and returns the count:
+  // fewer than size only at the end of the file, 0 there. -1 on an error, with nothing
+  // consumed, so that calling again reads the same bytes.
+  virtual std::int64_t read(void* buffer, std::size_t size);
+
+  // Closes the open file, if any.
+  virtual void close();
+
+ private:
+  int fd_ = -1;
+};
+
+}  // namespace quorvane::platform
