@@ -1,6 +1,7 @@
 #include "sources/set_readers.h"
 
 #include "engine/errors.h"
+#include "sources/archive/archive_set_reader.h"
 #include "sources/directory_scanner.h"
 
 namespace quorvane {
@@ -33,7 +34,7 @@ void SetSourceReaders::ReadSet(Comparison& c, Side side) {
   } else if (kind == skSnapshot) {
     throw EQuorvane("Reading snapshots is not yet available in this version");
   } else if (isArchiveKind(kind)) {
-    throw EQuorvane("Reading archives is not yet available in this version");
+    ReadArchiveSet(c, side);
   } else {
     throw EQuorvane("No set chosen");
   }
