@@ -33,3 +33,45 @@ bool readFirstLine(const std::string& nativePath, std::string& line, std::size_t
 }
 
 }  // namespace quorvane::platform
+
+namespace quorvane::platform {
+
+bool readLines(const std::string& nativePath, std::vector<std::string>& lines) {
+  lines.clear();
+  const int fd = open(nativePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return false;
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    return false;
+  }
+  std::string text;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0) {
+      close(fd);
+      return false;
+    }
+    if (n == 0) break;
+    text.append(buffer, static_cast<std::size_t>(n));
+  }
+  close(fd);
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::size_t stop = end;
+    if (stop > start && text[stop - 1] == '\r') --stop;
+    lines.emplace_back(text, start, stop - start);
+    start = end + 1;
+  }
+  return true;
+}
+
+bool pathExists(const std::string& nativePath) {
+  struct stat st {};
+  return lstat(nativePath.c_str(), &st) == 0;
+}
+
+}  // namespace quorvane::platform

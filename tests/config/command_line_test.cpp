@@ -1,0 +1,178 @@
+#include "config/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "platform/headless_user_interface.h"
+#include "support/temp_tree.h"
+
+namespace quorvane {
+namespace {
+
+struct Parsed {
+  Settings settings;
+  platform::HeadlessUserInterface ui{nullptr};
+  Comparison c{settings, ui};
+  CommandLine line;
+  std::string error;
+
+  explicit Parsed(std::vector<std::string> args, Settings start = {}) {
+    settings = start;
+    try {
+      line = ParseCommandLine(args, settings, c);
+    } catch (const CommandLineError& e) {
+      error = e.what();
+    }
+  }
+};
+
+TEST(CommandLine, OnOffAndSetOnlySwitches) {
+  Settings start;
+  start.AutoMode = true;  // as from the INI file
+  start.OutputFile = "ini-out.txt";
+  EXPECT_FALSE(Parsed({"-r-"}).settings.Recurse);
+  EXPECT_FALSE(Parsed({"/R-"}).settings.Recurse);
+  EXPECT_TRUE(Parsed({"-R-", "/r"}).settings.Recurse);
+  EXPECT_TRUE(Parsed({"-Rx"}).settings.Recurse);  // anything but exactly "-" turns it on
+  EXPECT_TRUE(Parsed({"/A-"}, start).settings.AutoMode);  // /A- leaves the INI's choice
+  EXPECT_FALSE(Parsed({"/A-"}).settings.AutoMode);
+
+  Parsed a({"-A", "-O:r.txt"});
+  EXPECT_TRUE(a.settings.AutoMode && a.settings.SkipAllFiles && a.settings.StartIfCmdLine && a.settings.CloseProgressDlg);
+  EXPECT_FALSE(a.settings.ShowStatusDlg);
+  EXPECT_EQ(a.error, "");
+
+  Parsed many({"-B", "-Q", "-P", "-W", "-8", "-N", "-V", "-L", "-Z", "-MO", "-NOLOGO", "-C1"});
+  EXPECT_TRUE(many.settings.Batch && many.settings.Quick && many.settings.Pause && many.settings.WarnDup &&
+              many.settings.Strip83 && many.settings.NoPath && many.settings.Verbose &&
+              many.settings.DiffAppendStatus && many.settings.CheckMovedFiles);
+  EXPECT_TRUE(many.line.SnapshotMode && many.line.DiagnosticMode && many.line.NoLogo);
+  EXPECT_EQ(many.settings.DateFormat, 1);
+}
+
+TEST(CommandLine, FilterSwitches) {
+  struct Case {
+    std::vector<std::string> args;
+    std::uint16_t iFilter, xFilter;
+  } cases[] = {
+      {{"/D"}, 0xFFFF, 0xFFFE},
+      {{"/M"}, 0xFFFF, 0xFFF3},
+      {{"/M-"}, 0xFFFF, 0xFFFF},
+      {{"/X=", "/X-"}, 0xFFFF, 0xFFFF},
+      {{"/X-I"}, 0xFFFF, 0xFFFB},
+      {{"/XNOBS"}, 0xFFFF, 0xFF0F},
+      {{"/XCD="}, 0xFFFF, 0xFFF4},
+      {{"/IC"}, 0xFFFD, 0xFFFF},
+      {{"/IS", "/I-D"}, 0xFFCF, 0xFFFF},
+  };
+  for (const Case& k : cases) {
+    Parsed p(k.args);
+    EXPECT_EQ(p.c.Files.IFilter, k.iFilter) << k.args[0];
+    EXPECT_EQ(p.c.Files.XFilter, k.xFilter) << k.args[0];
+  }
+  Parsed f({"/FHSVDA"});
+  EXPECT_EQ(f.settings.SpecialAttr, 0x0E);
+  EXPECT_TRUE(f.settings.HiddenDirs && f.settings.SpecialAlsoArc);
+}
+
+TEST(CommandLine, Errors) {
+  const std::string outputSyntax =
+      "Error for Output filename (/O)\r\rSyntax:\r   /O:<filename> to send to output file.\r   /OA:<filename> to append "
+      "to output file.\r   /OP to send to current printer.\r";
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  } cases[] = {
+      {{"a", "b", "c", "d", "e"}, "Too many filenames/wildcards"},
+      {{"/C3"}, "Country Date format must be 0, 1 or 2 : /C0 or /C1 or C2"},
+      {{"/C01"}, "Country Date format must be 0, 1 or 2 : /C0 or /C1 or C2"},
+      {{"/EY"}, "/E : incorrect value specified : /EY\rUse /E or /EX"},
+      {{"/F"}, "/F : You must specify what file attributes to add (any of \"HSVDA\")."},
+      {{"/FHX"}, "/F : Incorrect value specified : X"},
+      {{"/I"}, "/I : You must specify what to ignore (one of \"-CDS\")."},
+      {{"/IQ"}, "/I : Incorrect value specified : Q"},
+      {{"/X"}, "/X : You must specify what to exclude (NOBSIDC=-)."},
+      {{"/XY"}, "/X : Incorrect value specified : Y"},
+      {{"/O:"}, outputSyntax},
+      {{"/OA:"}, outputSyntax},
+      {{"/OPX"}, outputSyntax},
+      {{"/K"}, "Unknown switch : /K"},
+      {{"-"}, "Unknown switch : / "},
+      {{"/1XYZ"}, "Bad Archive type override for NEW archive : XYZ"},
+      {{"-2txt"}, "Bad Archive type override for OLD archive : txt"},
+      {{"--IncludeDirs:"}, "IncludeDirs: and ExcludeDirs: must be immediately followed by a\r\ndirectory list separated by "
+                           "commas, or by a filename preceded by \"@\",\r\nwhich contains the directory names"},
+      {{"--ExcludeDirs:@/nonexistent/list"}, "Error loading include/exclude list :\r\n/nonexistent/list"},
+      {{"--Alias:"}, "Alias: must be followed by an alias : Ext1=Alias1\r\n(exemple : --Alias:ZIP;RAR)"},
+      {{"--alias:@/nonexistent/aliases"}, "Error loading Alias list :\r\n/nonexistent/aliases"},
+      {{"/A"},
+       "Automode (/A) : You didn't specify an output file for saving results,\rand no default output file is specified in "
+       "Options|Batch dialog.\ruse /O[A]:<filename> to specify an output file, or /OP to print"},
+  };
+  for (const Case& k : cases) EXPECT_EQ(Parsed(k.args).error, k.message) << k.args[0];
+
+  Parsed partial({"/FHX"});
+  EXPECT_EQ(partial.settings.SpecialAttr, 0x02);  // letters before the bad one took effect
+}
+
+TEST(CommandLine, OutputAndKindOverrides) {
+  Parsed o({"/O:Out.TXT"});
+  EXPECT_EQ(o.settings.OutputFile, "Out.TXT");
+  EXPECT_FALSE(o.line.AppendOutput);
+  Parsed oa({"-oa:/tmp/Report.txt"});
+  EXPECT_EQ(oa.settings.OutputFile, "/tmp/Report.txt");
+  EXPECT_TRUE(oa.line.AppendOutput);
+  EXPECT_EQ(Parsed({"/O:a", "/OP"}).settings.OutputFile, "[Printer]");
+
+  Parsed k({"/1ZIP", "/2LZH"});
+  EXPECT_EQ(k.line.NewKindOverride, 1);
+  EXPECT_EQ(k.line.OldKindOverride, 5);
+  EXPECT_EQ(k.c.State.NewSet.ChecksumKind, 32);
+  EXPECT_EQ(k.c.State.OldSet.ChecksumKind, 16);
+  EXPECT_EQ(Parsed({"/2SNP"}).line.OldKindOverride, 9);
+}
+
+TEST(CommandLine, ListsAndAliases) {
+  test::TempTree t;
+  t.file("dirs.txt", "src\r\nlib\\sub\r\n\r\n");
+  Parsed p({"--IncludeDirs:a;b", "--ExcludeDirs:a,b", "--Alias:ZIP;RAR;ARJ"});
+  EXPECT_EQ(p.c.IncludeDirs.Items(), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(p.c.ExcludeDirs.Items(), (std::vector<std::string>{"a,b"}));
+  ASSERT_EQ(p.c.Aliases.Count(), 1);
+  EXPECT_EQ(p.c.Aliases.Replacement(p.c.Aliases.IndexOf("zip")), "RAR");
+
+  Parsed f({"/-IncludeDirs:x", "--includedirs:@" + t.path("dirs.txt")});
+  EXPECT_EQ(f.c.IncludeDirs.Items(), (std::vector<std::string>{"lib\\sub", "src"}));
+  EXPECT_EQ(Parsed({"--Unknown:1"}).error, "");
+}
+
+TEST(CommandLine, SlashIsASwitchOnlyWhenNoPathIsMeant) {
+  test::TempTree t;
+  t.dir("data");
+  struct Case {
+    std::string parameter;
+    bool isSwitch;
+  } cases[] = {
+      {"/R-", true},   {"/A", true},           {"/O:/tmp/r.txt", true}, {"/OA:/tmp/r.txt", true},
+      {"-R", true},    {"/home/me/data", false}, {t.root() + "data", false}, {"relative", false},
+      {"/", false},    {"/tmp", false},         {"", false},
+  };
+  for (const Case& k : cases) EXPECT_EQ(IsSwitch(k.parameter), k.isSwitch) << k.parameter;
+
+  Parsed p({t.root() + "data", "/R-", "new", "-Q", "*.c", "*.bak;*.o"});
+  EXPECT_EQ(p.line.Positional, (std::vector<std::string>{t.root() + "data", "new", "*.c", "*.bak;*.o"}));
+  EXPECT_FALSE(p.settings.Recurse);
+}
+
+TEST(CommandLine, HelpAndVersionStopParsing) {
+  EXPECT_TRUE(Parsed({"-h", "/K"}).line.HelpRequested);
+  EXPECT_TRUE(Parsed({"--help"}).line.HelpRequested);
+  EXPECT_TRUE(Parsed({"/?"}).line.HelpRequested);
+  Parsed v({"--version", "/A"});
+  EXPECT_TRUE(v.line.VersionRequested);
+  EXPECT_EQ(v.error, "");
+}
+
+}  // namespace
+}  // namespace quorvane
