@@ -1,0 +1,32 @@
+#pragma once
+// The profile (INI) functions of the program's settings file, Quorvane.ini, with the
+// Windows profile rules (see profile_text.h). Every call reads or writes the file afresh;
+// nothing is cached. The file is $QUORVANE_INI when that is set, else
+// $XDG_CONFIG_HOME/Quorvane.ini, else ~/.config/Quorvane.ini.
+#include <string>
+#include <string_view>
+
+namespace quorvane::platform {
+
+// The path of the settings file as the environment names it now.
+std::string profileFilePath();
+
+enum class ProfileState { Missing, Readable, Unreadable };
+// Missing: no file yet (reads give their defaults). Unreadable: it exists but cannot be read.
+ProfileState profileState();
+
+// The value (blanks around it dropped), or defaultValue when the key or the file is missing
+// or the file cannot be read.
+std::string readProfileString(std::string_view section, std::string_view key, std::string_view defaultValue);
+
+// The value as a decimal integer (optional sign, blanks around it allowed); defaultValue
+// when the key is missing or its value is not such an integer or does not fit an int.
+int readProfileInt(std::string_view section, std::string_view key, int defaultValue);
+
+// Writes the key (see ProfileText::set) and replaces the file safely (file_replace.h).
+// False, with the file unchanged, when it cannot be read or written, or when section, key
+// or value holds a line break (which would corrupt the file).
+bool writeProfileString(std::string_view section, std::string_view key, std::string_view value);
+bool writeProfileInt(std::string_view section, std::string_view key, int value);
+
+}  // namespace quorvane::platform
