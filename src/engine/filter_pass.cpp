@@ -1,28 +1,90 @@
 #include "engine/filter_pass.h"
 
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "engine/display_sort.h"
+#include "engine/results_view.h"
+
 namespace quorvane {
 
-void ApplyFilter(Comparison& c) {
+namespace {
+
+constexpr const char* kBusyText = "Filtering and sorting ...   ";
+constexpr std::uint64_t kBusyRedrawMs = 100;
+
+std::string_view fileNamePart(std::string_view path) {
+  const std::size_t at = path.rfind('\\');
+  return at == std::string_view::npos ? path : path.substr(at + 1);
+}
+
+void countBits(std::array<std::uint32_t, 8>& counts, std::uint16_t s) {
+  for (std::size_t bit = 0; bit < counts.size(); ++bit)
+    if (s & (1u << bit)) ++counts[bit];
+}
+
+}  // namespace
+
+bool FilterActive(const FileList& files) { return !(files.IFilter == 0xFFFF && files.XFilter == 0xFFFF); }
+
+void FilterPass(Comparison& c) {
+  FileList& files = c.Files;
   RunStats& stats = c.State.Stats;
+  CommandState& commands = c.State.Commands;
+  platform::UserInterface& ui = c.ui;
+  const bool snapshotMode = c.State.SnapshotMode;
+
+  commands.GridVisible = false;
+  commands.FileOperations = false;
+  const std::int32_t count = files.Count();
+  const bool busy = count > kFilterBusyThreshold;
+  if (busy) ui.busyShow(kBusyText);
+
+  files.WidestName = 13 * static_cast<std::int32_t>(std::lround(ui.measureNameWidth("ABCmio") / 6.0));
   stats.StatusCounts.fill(0);
   stats.ShownCounts.fill(0);
-  auto& shown = c.Display.Items();
+  std::vector<FileEntry*>& shown = c.Display.Items();
   shown.clear();
-  const std::int32_t n = c.Files.Count();
-  shown.reserve(static_cast<std::size_t>(n));
-  for (std::int32_t i = 0; i < n; ++i) {
-    FileEntry& e = c.Files.ItemAt(i);
-    if (!c.State.SnapshotMode) {
-      const std::uint16_t differences = e.Status & 0xFE & c.Files.IFilter;
-      if ((e.Status & (stInserted | stDeleted)) == 0) e.Status = differences ? (e.Status & ~stIdentical) : (e.Status | stIdentical);
-      for (int bit = 0; bit < 8; ++bit)
-        if (e.Status & (1u << bit)) {
-          ++stats.StatusCounts[static_cast<std::size_t>(bit)];
-          ++stats.ShownCounts[static_cast<std::size_t>(bit)];
-        }
+  shown.reserve(static_cast<std::size_t>(count));
+
+  const auto measure = [&](const FileEntry& e) {
+    files.WidestName = std::max(files.WidestName, ui.measureNameWidth(fileNamePart(e.Path())));
+  };
+  std::uint64_t lastRedraw = c.Progress.clock();
+  for (std::int32_t i = 0; i < count; ++i) {
+    if (busy) {
+      const std::uint64_t now = c.Progress.clock();
+      if (now - lastRedraw > kBusyRedrawMs) {
+        lastRedraw = now;
+        const int percent = static_cast<int>(std::lround(100.0 * i / count));
+        ui.busyText(kBusyText + std::to_string(percent) + " %");
+        ui.busyBar(percent);
+      }
     }
-    shown.push_back(&e);
+    c.Progress.Pump();
+
+    FileEntry& e = files.ItemAt(i);
+    if (snapshotMode) {
+      measure(e);
+      shown.push_back(&e);
+      continue;
+    }
+    const std::uint16_t s = FinalStatus(e.Status, files.IFilter);
+    e.Status = s;
+    countBits(stats.StatusCounts, s);
+    if (ShownByFilter(s, files.IFilter, files.XFilter)) {
+      measure(e);
+      shown.push_back(&e);
+      countBits(stats.ShownCounts, s);
+    }
   }
+  if (!FilterActive(files)) stats.ShownCounts = stats.StatusCounts;
+
+  const TDisplayIndex& d = c.Display;
+  SortForDisplay(shown, SortRule{d.SortType, d.Descending, snapshotMode});
+  if (busy) ui.busyHide();
+  ShowResults(c);
 }
 
 }  // namespace quorvane

@@ -2,6 +2,8 @@
 
 #include "engine/errors.h"
 #include "engine/filter_pass.h"
+#include "engine/moved_files.h"
+#include "engine/sort_menu_state.h"
 
 namespace quorvane {
 
@@ -103,9 +105,14 @@ RunOutcome RunComparison(Comparison& c, SetReaders& readers) {
     return RunOutcome::Failed;
   }
 
+  if (c.settings.CheckMovedFiles && !s.SnapshotMode) {
+    ui.progressStatus("Checking moved files");
+    CheckMovedFiles(c);
+  }
   ui.progressStatus("Applying filter and sorting");
-  ApplyFilter(c);
+  FilterPass(c);
   ui.progressStatus("Operation complete");
+  UpdateSortMenu(s.Commands.SortMenu, s.SnapshotMode, c.Display.SortType);
   s.Commands.Diff = s.Commands.Compare = false;
   s.Commands.ResetDiff = true;
   s.Commands.Synchronize = s.NewSet.Kind == skDirectory && s.OldSet.Kind == skDirectory && !s.SnapshotMode;
@@ -123,7 +130,7 @@ RunOutcome RunComparison(Comparison& c, SetReaders& readers) {
     for (std::size_t i = 0; i < 8; ++i) summary.shownCounts[i] = stats.ShownCounts[i];
     ui.showStatusWindow(summary);
   }
-  s.Commands.EditMenu = true;
+  if (s.Commands.GridVisible) s.Commands.EditMenu = true;
   c.IncludeDirsUsed = c.IncludeDirs;
   return RunOutcome::Completed;
 }

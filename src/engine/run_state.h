@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/sort_menu_state.h"
+
 namespace quorvane {
 
 // Set kinds: 0 nothing, 1..7 archive kinds, 8 directory, 9 snapshot.
@@ -57,6 +59,13 @@ struct CommandState {
   std::string WildcardLabel = "*.*";
   bool WildcardRed = false;   // the include mask is not "*.*"
   bool MaskActive = false;    // "Mask" indicator blue: a mask or an exclusion is in use
+  bool GridVisible = false;   // the results grid shows the display index
+  bool FileOperations = false;
+  SortMenuState SortMenu;
+  // Indicators highlighted (blue) rather than grey.
+  bool LCRCActive = false;       // "No CRC": Quick on or CRC differences ignored
+  bool LFilterActive = false;    // "Filter": a filter is active, not in snapshot mode
+  bool LInclExclActive = false;  // "Dirs": an include or exclude directory list is in use
 };
 
 struct RunState {

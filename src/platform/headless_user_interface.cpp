@@ -94,6 +94,13 @@ void HeadlessUserInterface::showStatusWindow(const StatusSummary& summary) {
   summary_ = summary;
 }
 
+void HeadlessUserInterface::busyShow(std::string_view text) {
+  ++busyShows_;
+  busyVisible_ = true;
+  busyTexts_.emplace_back(text);
+  busyBars_.push_back(0);
+}
+
 void HeadlessUserInterface::pumpMessages() {
   ++pumps_;
   if (onPump) onPump();

@@ -31,6 +31,8 @@ class HeadlessUserInterface : public UserInterface {
   void scriptFileAction(FileAction a) { fileActions_.push_back(a); }
   // Runs at every pump (tests use it to press Abort part-way).
   std::function<void()> onPump;
+  // Answers measureNameWidth when set (tests give names a width); 0 otherwise.
+  std::function<int(std::string_view)> measureName;
 
   const std::vector<Asked>& asked() const { return asked_; }
   const std::vector<std::string>& statuses() const { return statuses_; }
@@ -39,6 +41,11 @@ class HeadlessUserInterface : public UserInterface {
   bool statusWindowShown() const { return statusShown_; }
   bool modalProgressShown() const { return modalShown_; }
   const StatusSummary& lastSummary() const { return summary_; }
+  // The busy window: how often it was shown, whether it is up, every text and bar drawn.
+  int busyShowCount() const { return busyShows_; }
+  bool busyVisible() const { return busyVisible_; }
+  const std::vector<std::string>& busyTexts() const { return busyTexts_; }
+  const std::vector<int>& busyBars() const { return busyBars_; }
 
   Answer message(std::string_view text, MessageKind kind, MessageButtons buttons) override;
   FileAction askFileAction(std::string_view text, std::string_view path, std::string_view primaryCaption,
@@ -54,6 +61,11 @@ class HeadlessUserInterface : public UserInterface {
   void progressShowModal() override { modalShown_ = true; }
   void showStatusWindow(const StatusSummary& summary) override;
   void pumpMessages() override;
+  void busyShow(std::string_view text) override;
+  void busyText(std::string_view text) override { busyTexts_.emplace_back(text); }
+  void busyBar(int percent) override { busyBars_.push_back(percent); }
+  void busyHide() override { busyVisible_ = false; }
+  int measureNameWidth(std::string_view name) override { return measureName ? measureName(name) : 0; }
 
   static Answer safeDefault(MessageButtons buttons);
 
@@ -68,6 +80,10 @@ class HeadlessUserInterface : public UserInterface {
   int figures_ = 0;
   bool statusShown_ = false;
   bool modalShown_ = false;
+  std::vector<std::string> busyTexts_;
+  std::vector<int> busyBars_;
+  int busyShows_ = 0;
+  bool busyVisible_ = false;
 };
 
 }  // namespace quorvane::platform

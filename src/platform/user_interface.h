@@ -76,6 +76,17 @@ class UserInterface {
   // Lets the window repaint and the Abort button work; called at most every 250 ms.
   virtual void pumpMessages() = 0;
 
+  // The small busy window (one line of text over a bar) of long passes over the file list.
+  // busyShow shows it with the text and an empty bar; percent 0..100 fills the bar.
+  virtual void busyShow(std::string_view text) = 0;
+  virtual void busyText(std::string_view text) = 0;
+  virtual void busyBar(int percent) = 0;
+  virtual void busyHide() = 0;
+
+  // Width in pixels of a file name in the results grid's font; 0 where nothing is drawn.
+  // The filter pass keeps the widest name for the grid's column layout.
+  virtual int measureNameWidth(std::string_view name) = 0;
+
   // The one abort flag of the program: set by Abort buttons, polled by every long loop.
   bool abortRequested() const { return aborted_; }
   void requestAbort() { aborted_ = true; }
