@@ -47,8 +47,8 @@ struct RunStats {
 
 // Commands and indicators of the main window that a run changes; the window reads them.
 struct CommandState {
-  bool Diff = true;
-  bool Compare = true;
+  bool Diff = false;  // enabled once both sets are chosen
+  bool Compare = false;
   bool ResetDiff = false;
   bool Synchronize = false;
   bool CheckMoved = true;
@@ -56,6 +56,7 @@ struct CommandState {
   bool SaveOldListing = false;
   bool SaveDiff = false;
   bool EditMenu = false;
+  bool TakeSnapshot = false;  // generate a snapshot of the New set
   std::string WildcardLabel = "*.*";
   bool WildcardRed = false;   // the include mask is not "*.*"
   bool MaskActive = false;    // "Mask" indicator blue: a mask or an exclusion is in use

@@ -101,6 +101,14 @@ void HeadlessUserInterface::busyShow(std::string_view text) {
   busyBars_.push_back(0);
 }
 
+std::uint8_t HeadlessUserInterface::chooseFileType() {
+  asked_.push_back({"Choose file type", {}, MessageKind::Confirmation, MessageButtons::OkCancel, false});
+  if (fileTypes_.empty()) return 0;
+  const std::uint8_t kind = fileTypes_.front();
+  fileTypes_.pop_front();
+  return kind;
+}
+
 void HeadlessUserInterface::pumpMessages() {
   ++pumps_;
   if (onPump) onPump();

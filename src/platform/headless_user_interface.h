@@ -61,6 +61,9 @@ class HeadlessUserInterface : public UserInterface {
   void progressShowModal() override { modalShown_ = true; }
   void showStatusWindow(const StatusSummary& summary) override;
   void pumpMessages() override;
+  // Answers from scriptFileType, else Cancel (0).
+  std::uint8_t chooseFileType() override;
+  void scriptFileType(std::uint8_t kind) { fileTypes_.push_back(kind); }
   void busyShow(std::string_view text) override;
   void busyText(std::string_view text) override { busyTexts_.emplace_back(text); }
   void busyBar(int percent) override { busyBars_.push_back(percent); }
@@ -73,6 +76,7 @@ class HeadlessUserInterface : public UserInterface {
   std::ostream* diagnostics_;
   std::deque<Answer> answers_;
   std::deque<FileAction> fileActions_;
+  std::deque<std::uint8_t> fileTypes_;
   std::vector<Asked> asked_;
   std::vector<std::string> statuses_;
   StatusSummary summary_;

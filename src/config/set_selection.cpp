@@ -1,0 +1,122 @@
+#include "config/set_selection.h"
+
+#include <algorithm>
+
+#include "config/ini_values.h"
+#include "engine/errors.h"
+#include "engine/set_kind.h"
+#include "engine/value_text.h"
+#include "platform/text_file.h"
+
+namespace quorvane {
+
+void SetSelection::ResetResults() {
+  CommandState& cmd = c_.State.Commands;
+  cmd.SaveDiff = cmd.Synchronize = cmd.SaveNewListing = cmd.SaveOldListing = cmd.CheckMoved = cmd.EditMenu = false;
+  c_.State.Stats.StatusCounts.fill(0);
+  c_.State.Stats.ShownCounts.fill(0);
+  c_.Display.Clear();
+  c_.Display.SortKind = 0;
+  c_.Display.SortType = 0;
+  c_.Display.Descending = false;
+}
+
+void SetSelection::emptyBothAfterResults(bool resetBoth) {
+  if (resetBoth && c_.State.DiffInMemory) {
+    for (const Side side : {Side::New, Side::Old}) {
+      c_.Set(side).Kind = skNothing;
+      c_.Set(side).Root = "<Empty>";
+      Selection(side).Label = "<Empty>";
+      Selection(side).Note.clear();
+    }
+    c_.State.SnapshotMode = false;
+  }
+  c_.State.DiffInMemory = false;
+}
+
+void SetSelection::store(Side side, const std::string& name, std::uint8_t kind, const std::string& note) {
+  c_.Set(side).Root = name;
+  c_.Set(side).Kind = kind;
+  Selection(side).Note = note;
+  Selection(side).Label = NetworkForm(name) + note;
+}
+
+void SetSelection::enableDiffWhenBothChosen() {
+  if (c_.State.NewSet.Kind == skNothing || c_.State.OldSet.Kind == skNothing) return;
+  c_.State.Commands.Diff = c_.State.Commands.Compare = true;
+  c_.State.Commands.ResetDiff = false;
+  if (c_.settings.FilterClear && PositionalCount == 0) c_.Files.IFilter = c_.Files.XFilter = 0xFFFF;
+}
+
+void SetSelection::OpenSetDirectory(std::string name, Side side, bool resetBoth) {
+  ResetResults();
+  c_.ClearFiles();
+  emptyBothAfterResults(resetBoth);
+  if (name.empty() || name.back() != '/') name += '/';
+  const std::string label = VolumeLabelOf(name).substr(0, 32);
+  store(side, name, skDirectory, label.empty() ? "  <Unlabeled>" : "  [" + label + "]");
+  if (side == Side::New) c_.State.Commands.TakeSnapshot = true;
+  enableDiffWhenBothChosen();
+}
+
+void SetSelection::OpenSetFile(const std::string& name, Side side, bool resetBoth) {
+  std::uint8_t kind = SetKindOf(name);
+  if (kind == skDirectory) kind = c_.ui.chooseFileType();
+  OpenSetFileOfKind(name, kind, side, resetBoth);
+}
+
+void SetSelection::OpenSetFileOfKind(const std::string& name, std::uint8_t kind, Side side, bool resetBoth) {
+  Selection(side).Note.clear();
+  if (kind == skAce || kind == skZoo || kind == skArc) {
+    c_.ui.message("Only ZIP, JAR, RAR, ARJ archives are supported yet", platform::MessageKind::Warning,
+                  platform::MessageButtons::Ok);
+    return;
+  }
+  if (kind == skNothing) return;
+  ResetResults();
+  std::string note;
+  if (kind == skSnapshot) {
+    std::vector<std::string> lines;
+    if (!platform::readLines(name, lines)) throw eSnpOpen("Error opening " + name);
+    if (lines.empty() || (lines[0] != "[Pelto LIST]" && lines[0] != "[Quorvane Snapshot]"))
+      throw eSnpHeader("Can't find Snapshot header ([Pelto LIST]/[Quorvane Snapshot]) in first line");
+    for (const std::string& line : lines) {
+      if (line.rfind(".Source (", 0) != 0) continue;
+      const std::size_t at = line.find(" : ");
+      if (at != std::string::npos) note = "  [" + line.substr(at + 3) + "]";
+      break;
+    }
+  }
+  c_.ClearFiles();
+  emptyBothAfterResults(resetBoth);
+  store(side, name, kind, note);
+  enableDiffWhenBothChosen();
+}
+
+void SetSelection::ReopenSets() {
+  for (const Side side : {Side::New, Side::Old}) {
+    const SetDescription set = c_.Set(side);
+    if (set.Kind == skDirectory)
+      OpenSetDirectory(set.Root, side, false);
+    else if (set.Kind != skNothing)
+      OpenSetFileOfKind(set.Root, set.Kind, side, false);
+  }
+}
+
+void AddToHistory(std::vector<std::string>& list, const std::string& text, std::size_t limit) {
+  if (!list.empty() && list.front() == text) return;
+  list.erase(std::remove(list.begin(), list.end(), text), list.end());
+  list.insert(list.begin(), text);
+  if (list.size() > limit) list.pop_back();
+}
+
+void SaveHistoryLists(const Settings& settings) {
+  WriteFlag("Quorvane", "SelectIncludeDirs", settings.SelectIncludeDirs);
+  if (!settings.SaveHistory) return;
+  for (std::size_t i = 0; i < settings.History.Dirs.size(); ++i)
+    WriteText("History", "Dir" + std::to_string(i), settings.History.Dirs[i]);
+  for (std::size_t i = 0; i < settings.History.Files.size(); ++i)
+    WriteText("History", "File" + std::to_string(i), settings.History.Files[i]);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,122 @@
+#include "config/set_selection.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "engine/errors.h"
+#include "platform/headless_user_interface.h"
+#include "support/temp_tree.h"
+
+namespace quorvane {
+namespace {
+
+TEST(History, NewestFirstWithoutDuplicatesWithinTheLimit) {
+  std::vector<std::string> list;
+  for (int i = 0; i < 11; ++i) AddToHistory(list, "d" + std::to_string(i), 10);
+  ASSERT_EQ(list.size(), 10u);
+  EXPECT_EQ(list.front(), "d10");
+  EXPECT_EQ(list.back(), "d1");  // the eleventh pushed out the oldest
+  const auto before = list;
+  AddToHistory(list, "d10", 10);
+  EXPECT_EQ(list, before);  // already at the top
+  AddToHistory(list, "d5", 10);
+  EXPECT_EQ(list.front(), "d5");
+  EXPECT_EQ(list.size(), 10u);
+  EXPECT_EQ(std::count(list.begin(), list.end(), "d5"), 1);
+}
+
+class SetSelectionTest : public ::testing::Test {
+ protected:
+  SetSelectionTest() : ui(nullptr), c(settings, ui), sel(c) {}
+  test::TempTree t;
+  Settings settings;
+  platform::HeadlessUserInterface ui;
+  Comparison c;
+  SetSelection sel;
+};
+
+TEST_F(SetSelectionTest, DirectoriesGetASlashAndANote) {
+  t.dir("data");
+  sel.OpenSetDirectory(t.root() + "data", Side::New, true);
+  EXPECT_EQ(c.State.NewSet.Root, t.root() + "data/");
+  EXPECT_EQ(c.State.NewSet.Kind, skDirectory);
+  const std::string& note = sel.Selection(Side::New).Note;
+  EXPECT_TRUE(note == "  <Unlabeled>" || note.rfind("  [", 0) == 0) << note;
+  EXPECT_EQ(sel.Selection(Side::New).Label, t.root() + "data/" + note);
+  EXPECT_FALSE(c.State.Commands.Diff);  // the Old set is still missing
+  EXPECT_TRUE(c.State.Commands.TakeSnapshot);
+}
+
+TEST_F(SetSelectionTest, ChoosingAfterResultsStartsANewPairUnlessKeepingTheOtherSide) {
+  sel.OpenSetDirectory(t.root() + "a", Side::New, true);
+  sel.OpenSetDirectory(t.root() + "b", Side::Old, true);
+  EXPECT_TRUE(c.State.Commands.Diff);
+  c.Files.XFilter = 0x00F0;
+  c.State.DiffInMemory = true;  // a comparison finished
+  sel.OpenSetDirectory(t.root() + "c", Side::Old, true);
+  EXPECT_EQ(c.State.NewSet.Kind, skNothing);
+  EXPECT_EQ(c.State.NewSet.Root, "<Empty>");
+  EXPECT_EQ(sel.Selection(Side::New).Label, "<Empty>");
+
+  sel.OpenSetDirectory(t.root() + "a", Side::New, true);
+  EXPECT_EQ(c.Files.XFilter, 0xFFFF);  // FilterClear with both sets chosen
+  c.State.DiffInMemory = true;
+  c.Files.XFilter = 0x00F0;
+  sel.PositionalCount = 2;  // start-up opening command-line sets keeps the filter
+  sel.OpenSetDirectory(t.root() + "d", Side::Old, false);  // a drop keeps the other side
+  EXPECT_EQ(c.State.NewSet.Root, t.root() + "a/");
+  EXPECT_EQ(c.Files.XFilter, 0x00F0);
+}
+
+TEST_F(SetSelectionTest, FilesByKindWithTheTypeQuestion) {
+  t.file("x.dat", "[Quorvane Snapshot]\r\nline\r\n.Source (New) : /home/me/src\r\n");
+  ui.scriptFileType(9);
+  sel.OpenSetFile(t.path("x.dat"), Side::New, true);
+  EXPECT_EQ(c.State.NewSet.Kind, skSnapshot);
+  EXPECT_EQ(sel.Selection(Side::New).Note, "  [/home/me/src]");
+
+  sel.OpenSetFile(t.path("x.dat"), Side::Old, true);  // Cancel: nothing changes
+  EXPECT_EQ(c.State.OldSet.Kind, skNothing);
+
+  t.file("y.ace", "x");
+  sel.OpenSetFile(t.path("y.ace"), Side::Old, true);
+  EXPECT_EQ(c.State.OldSet.Kind, skNothing);
+  EXPECT_EQ(ui.asked().back().text, "Only ZIP, JAR, RAR, ARJ archives are supported yet");
+
+  t.file("bad.snp", "no header\r\n");
+  EXPECT_THROW(sel.OpenSetFile(t.path("bad.snp"), Side::Old, true), eSnpHeader);
+  EXPECT_THROW(sel.OpenSetFileOfKind(t.path("missing.snp"), skSnapshot, Side::Old, true), eSnpOpen);
+  EXPECT_EQ(c.State.OldSet.Kind, skNothing);  // the side keeps its previous set
+
+  t.file("p.zip", "PK");
+  sel.OpenSetFile(t.path("p.zip"), Side::Old, true);
+  EXPECT_EQ(c.State.OldSet.Kind, skZip);
+  EXPECT_EQ(sel.Selection(Side::Old).Note, "");
+  EXPECT_TRUE(c.State.Commands.Diff);
+}
+
+TEST_F(SetSelectionTest, HistoryIsWrittenOnlyWhenKept) {
+  const std::string ini = t.path("Quorvane.ini");
+  setenv("QUORVANE_INI", ini.c_str(), 1);
+  settings.History.Dirs = {"/a/", "/b/"};
+  settings.History.Files = {"/f.zip"};
+  settings.SaveHistory = false;
+  SaveHistoryLists(settings);
+  std::stringstream text;
+  text << std::ifstream(ini).rdbuf();
+  EXPECT_NE(text.str().find("SelectIncludeDirs=0"), std::string::npos);
+  EXPECT_EQ(text.str().find("[History]"), std::string::npos);
+  settings.SaveHistory = true;
+  SaveHistoryLists(settings);
+  text.str("");
+  text << std::ifstream(ini).rdbuf();
+  EXPECT_NE(text.str().find("Dir1=/b/"), std::string::npos);
+  EXPECT_NE(text.str().find("File0=/f.zip"), std::string::npos);
+  unsetenv("QUORVANE_INI");
+}
+
+}  // namespace
+}  // namespace quorvane
