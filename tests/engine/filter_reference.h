@@ -139,10 +139,16 @@ inline std::string matchingName(std::string_view path, bool ignoreArchiveExtensi
 
 // The pass over the list: links pairs through MovedPartner, returns the pair count.
 inline std::uint32_t pairMoved(FileList& files, bool byCrc, bool byName, bool ignoreArcExt) {
-  std::uint32_t pairs = 0;
   const std::int32_t n = files.Count();
+  std::vector<FileEntry*> entries;
+  std::vector<std::string> names;  // folded matching names
   for (std::int32_t i = 0; i < n; ++i) {
-    FileEntry& a = files.ItemAt(i);
+    entries.push_back(&files.ItemAt(i));
+    names.push_back(folded(matchingName(entries.back()->Path(), ignoreArcExt)));
+  }
+  std::uint32_t pairs = 0;
+  for (std::int32_t i = 0; i < n; ++i) {
+    FileEntry& a = *entries[static_cast<std::size_t>(i)];
     if (a.MovedPartner != -1) continue;
     std::uint16_t sideBit = 0;
     if (a.Status & stInserted)
@@ -151,11 +157,10 @@ inline std::uint32_t pairMoved(FileList& files, bool byCrc, bool byName, bool ig
       sideBit = stDeleted;
     else
       continue;
-    const std::string name = byName ? matchingName(a.Path(), ignoreArcExt) : std::string();
     for (std::int32_t j = i + 1; j < n; ++j) {
-      FileEntry& b = files.ItemAt(j);
+      FileEntry& b = *entries[static_cast<std::size_t>(j)];
       if (b.MovedPartner != -1 || (b.Status & sideBit)) continue;
-      if (byName && compareCaseless(matchingName(b.Path(), ignoreArcExt), name) != 0) continue;
+      if (byName && names[static_cast<std::size_t>(j)] != names[static_cast<std::size_t>(i)]) continue;
       if (byCrc) {
         const std::uint32_t mine = sideBit == stInserted ? a.NewCRC : a.OldCRC;
         const std::uint32_t theirs = sideBit == stInserted ? b.OldCRC : b.NewCRC;
