@@ -9,7 +9,6 @@
 #include <cstdlib>
 
 #include "platform/file_replace.h"
-#include "platform/profile_text.h"
 
 namespace quorvane::platform {
 
@@ -81,6 +80,24 @@ bool writeProfileString(std::string_view section, std::string_view key, std::str
 
 bool writeProfileInt(std::string_view section, std::string_view key, int value) {
   return writeProfileString(section, key, std::to_string(value));
+}
+
+ProfileEdit::ProfileEdit() : path_(profileFilePath()) {
+  std::string text;
+  readable_ = loadText(path_, text);
+  if (readable_) text_ = ProfileText(text);
+}
+
+bool ProfileEdit::set(std::string_view section, std::string_view key, std::string_view value) {
+  if (holdsLineBreak(section) || holdsLineBreak(key) || holdsLineBreak(value)) return false;
+  text_.set(section, key, value);
+  changed_ = true;
+  return true;
+}
+
+bool ProfileEdit::commit() {
+  if (!changed_) return true;
+  return readable_ && replaceFileContents(path_, text_.text());
 }
 
 }  // namespace quorvane::platform

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/profile_text.h"
+
 namespace quorvane::platform {
 
 // The path of the settings file as the environment names it now.
@@ -28,5 +30,25 @@ int readProfileInt(std::string_view section, std::string_view key, int defaultVa
 // or value holds a line break (which would corrupt the file).
 bool writeProfileString(std::string_view section, std::string_view key, std::string_view value);
 bool writeProfileInt(std::string_view section, std::string_view key, int value);
+
+// Many keys written with one read and one safe replacement of the file, for the callers
+// that save a whole group of settings at once (a hundred separate writes would each
+// rewrite and flush the file).
+class ProfileEdit {
+ public:
+  ProfileEdit();  // reads the file now
+
+  // False, changing nothing, when section, key or value holds a line break.
+  bool set(std::string_view section, std::string_view key, std::string_view value);
+  // Writes the keys set so far (nothing when none was set). False when the file could
+  // not be read or written.
+  bool commit();
+
+ private:
+  std::string path_;
+  bool readable_ = false;
+  bool changed_ = false;
+  ProfileText text_;
+};
 
 }  // namespace quorvane::platform
