@@ -47,6 +47,8 @@ std::int64_t FileReader::read(void* buffer, std::size_t size) {
   return static_cast<std::int64_t>(filled);
 }
 
+std::unique_ptr<FileReader> FileReader::another() const { return std::make_unique<FileReader>(); }
+
 void FileReader::close() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;

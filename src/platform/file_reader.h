@@ -5,6 +5,7 @@
 // tests can make opens and reads fail on cue.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace quorvane::platform {
@@ -27,6 +28,9 @@ class FileReader {
 
   // Closes the open file, if any.
   virtual void close();
+
+  // A new reader of the same kind, for reading on another thread.
+  virtual std::unique_ptr<FileReader> another() const;
 
  private:
   int fd_ = -1;

@@ -1,11 +1,14 @@
 #include "sources/directory_scanner.h"
 
+#include <deque>
+#include <memory>
 #include <string_view>
 #include <vector>
 
 #include "engine/add_file.h"
 #include "platform/directory_listing.h"
 #include "platform/path_form.h"
+#include "sources/checksum_pipeline.h"
 #include "sources/file_checksum.h"
 #include "sources/path_rewrite.h"
 
@@ -23,6 +26,13 @@ class Walker {
     fileAllowed_ = platform::faReadOnly | platform::faArchive | special;
     directoryAllowed_ = platform::faDirectory | platform::faReadOnly | platform::faArchive;
     if (c.settings.HiddenDirs) directoryAllowed_ |= platform::faHidden | platform::faSystem;
+    if (const unsigned workers = ChecksumPipeline::WorkersFor(c))
+      pipeline_ = std::make_unique<ChecksumPipeline>(c, workers);
+  }
+
+  // Hands the files still being read ahead to AddFile.
+  void Finish() {
+    while (pipeline_ && !pipeline_->Empty()) takeOldest();
   }
 
   // relative: held form of the directory below the root, ending with "\" unless empty.
@@ -70,30 +80,53 @@ class Walker {
     relativePath_.assign(relative).append(e.name);
     if (!c_.Masks.Passes(relativePath_)) return;
 
+    if (pipeline_) {
+      // Read ahead on the workers; files reach AddFile in this same order.
+      listed_.push_back({relativePath_, e.time, e.attributes, e.regular ? e.size : 0});
+      pipeline_->Submit(nativeDirectory + std::string(e.name), listed_.back().size, e.regular);
+      while (!pipeline_->Empty() && (pipeline_->Full() || pipeline_->OldestReady())) takeOldest();
+      return;
+    }
     ChecksumRequest request;
     request.nativePath.assign(nativeDirectory).append(e.name);
     request.relativePath = relativePath_;
     request.size = e.regular ? e.size : 0;
     request.regular = e.regular;
-    const std::optional<std::uint32_t> crc = ChecksumFile(c_, request);
+    addFile({relativePath_, e.time, e.attributes, request.size}, ChecksumFile(c_, request));
+  }
+
+  // A file that passed the masks, as listed.
+  struct ListedFile {
+    std::string relativePath;
+    std::uint32_t time = 0;
+    std::uint8_t attributes = 0;
+    std::uint64_t size = 0;
+  };
+
+  void takeOldest() {
+    const ListedFile f = std::move(listed_.front());
+    listed_.pop_front();
+    addFile(f, pipeline_->TakeOldest(f.relativePath));
+  }
+
+  void addFile(const ListedFile& f, const std::optional<std::uint32_t>& crc) {
     if (!crc || c_.Aborted()) {
-      ++stats.FilesSkipped;
+      ++c_.State.Stats.FilesSkipped;
       return;
     }
-
     ScanRecord& s = c_.Scan;
-    s.Path = RewritePath(relativePath_, c_.settings);
+    s.Path = RewritePath(f.relativePath, c_.settings);
     if (side_ == Side::New) {
       s.NewCRC = *crc;
-      s.NewTime = e.time;
-      s.NewSize = request.size;
-      s.NewAttr = e.attributes & 0x3F;
+      s.NewTime = f.time;
+      s.NewSize = f.size;
+      s.NewAttr = f.attributes & 0x3F;
       s.NewAlias = -1;
     } else {
       s.OldCRC = *crc;
-      s.OldTime = e.time;
-      s.OldSize = request.size;
-      s.OldAttr = e.attributes & 0x3F;
+      s.OldTime = f.time;
+      s.OldSize = f.size;
+      s.OldAttr = f.attributes & 0x3F;
       s.OldAlias = -1;
     }
     AddFile(c_, side_);
@@ -106,6 +139,8 @@ class Walker {
   std::uint8_t directoryAllowed_ = 0;
   std::vector<FileIdentity> ancestors_;
   std::string relativePath_;
+  std::unique_ptr<ChecksumPipeline> pipeline_;  // null: each file is read on the spot
+  std::deque<ListedFile> listed_;               // the files the pipeline holds, oldest first
 };
 
 }  // namespace
@@ -113,6 +148,7 @@ class Walker {
 void ScanDirectoryTree(Comparison& c, Side side, const std::string& root, const std::string& relativeStart) {
   Walker walker(c, side, root);
   walker.Walk(relativeStart.empty() || relativeStart.back() == '\\' ? relativeStart : relativeStart + '\\');
+  walker.Finish();
 }
 
 }  // namespace quorvane

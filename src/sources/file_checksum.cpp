@@ -3,8 +3,7 @@
 #include <algorithm>
 
 #include "engine/file_retry.h"
-#include "sources/crc16.h"
-#include "sources/crc32.h"
+#include "sources/block_checksum.h"
 
 namespace quorvane {
 
@@ -56,10 +55,6 @@ struct CloseOnExit {
 
 std::optional<std::uint32_t> ChecksumFile(Comparison& c, const ChecksumRequest& request) {
   const bool snapshot = c.State.SnapshotMode;
-  const bool crc32 = snapshot || c.State.CurrentChecksumKind == 32;
-  const bool crc16 = snapshot || c.State.CurrentChecksumKind == 16;
-  std::uint32_t crc32Value = 0xFFFFFFFFu;
-  std::uint16_t crc16Value = 0;
   if (snapshot) c.Scan.Status = 0;
 
   RunStats& stats = c.State.Stats;
@@ -81,6 +76,7 @@ std::optional<std::uint32_t> ChecksumFile(Comparison& c, const ChecksumRequest& 
   CloseOnExit closer{reader};
 
   const RetryPrompt readPrompt{"Error reading : ", name, request.nativePath};
+  BlockChecksum checksum(c.State.CurrentChecksumKind, snapshot);
   std::uint8_t* const buffer = c.ReadBuffer.data();
   const std::size_t block = c.ReadBuffer.size();
   std::uint64_t total = 0;
@@ -92,21 +88,15 @@ std::optional<std::uint32_t> ChecksumFile(Comparison& c, const ChecksumRequest& 
     const auto count = static_cast<std::size_t>(n);
     stats.BytesRead += static_cast<double>(count);
     total += count;
-    if (crc32) crc32Value = Crc32Update(crc32Value, buffer, count);
-    if (crc16) crc16Value = Crc16Update(crc16Value, buffer, count);
+    checksum.Add(buffer, count);
     progress.Read(total);
     c.Progress.Pump();
     if (c.Aborted()) return std::nullopt;
     if (count != block) break;
   }
 
-  if (snapshot) {
-    c.Scan.Status = crc16Value;
-    return ~crc32Value;
-  }
-  if (crc32) return ~crc32Value;
-  if (crc16) return crc16Value;
-  return 0u;
+  if (snapshot) c.Scan.Status = checksum.SnapshotCrc16();
+  return checksum.Value();
 }
 
 }  // namespace quorvane

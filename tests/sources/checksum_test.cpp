@@ -5,7 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <atomic>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "engine/run_comparison.h"
 #include "platform/headless_user_interface.h"
 #include "sources/crc16.h"
+#include "sources/checksum_pipeline.h"
 #include "sources/crc32.h"
 #include "sources/set_readers.h"
 #include "support/temp_tree.h"
@@ -23,17 +25,24 @@ namespace {
 using platform::FileAction;
 
 // A reader that counts what it is asked and fails on cue: the first openFailures opens,
-// every open of a path in alwaysFailing, and the read calls numbered in failingReads
-// (counted from 1 over the reader's life; a failed read consumes nothing).
+// every open of a path ending as one of alwaysFailing, and the read calls numbered in
+// failingReads (counted from 1 over the reader's life; a failed read consumes nothing).
+// Readers made by another() for the read-ahead workers share the open count and
+// alwaysFailing.
 class ScriptedReader : public platform::FileReader {
  public:
+  struct Shared {
+    std::atomic<int> opens{0};
+    std::vector<std::string> alwaysFailing;  // set before the workers start
+  };
+
   bool open(const std::string& path) override {
-    ++opens;
+    ++shared->opens;
     if (openFailures > 0) {
       --openFailures;
       return false;
     }
-    for (const std::string& end : alwaysFailing)
+    for (const std::string& end : shared->alwaysFailing)
       if (path.size() >= end.size() && path.compare(path.size() - end.size(), end.size(), end) == 0) return false;
     return FileReader::open(path);
   }
@@ -44,11 +53,15 @@ class ScriptedReader : public platform::FileReader {
     readSizes.push_back(n);
     return n;
   }
+  std::unique_ptr<FileReader> another() const override {
+    auto r = std::make_unique<ScriptedReader>();
+    r->shared = shared;
+    return r;
+  }
 
+  std::shared_ptr<Shared> shared = std::make_shared<Shared>();
   int openFailures = 0;
-  std::vector<std::string> alwaysFailing;  // path endings
   std::set<int> failingReads;
-  int opens = 0;
   int reads = 0;
   std::vector<std::int64_t> readSizes;  // of the reads that went to the file
 };
@@ -181,7 +194,7 @@ TEST_F(ChecksumTest, QuickAndSpecialFilesOpenNothing) {
   settings.Quick = false;
   tree.fifo("pipe");
   EXPECT_EQ(checksumOf("pipe", 0, false), 0u);  // would block if it were opened
-  EXPECT_EQ(reader->opens, 0);
+  EXPECT_EQ(reader->shared->opens, 0);
   EXPECT_EQ(prompts(), 0u);
 }
 
@@ -284,9 +297,13 @@ TEST_F(ChecksumTest, AbortDuringAFileStopsIt) {
   EXPECT_EQ(reader->reads, 1);
 }
 
-// Whole comparisons through the directory scanner.
-class ChecksumComparisonTest : public ::testing::Test {
+// Whole comparisons through the directory scanner, with every file read on the spot
+// (0 workers) and with files read ahead by worker threads: the same results and prompts.
+class ChecksumComparisonTest : public ::testing::TestWithParam<int> {
  protected:
+  void SetUp() override { ChecksumPipeline::SetWorkerCount(GetParam()); }
+  void TearDown() override { ChecksumPipeline::SetWorkerCount(-1); }
+
   ChecksumComparisonTest() : ui(nullptr), c(settings, ui) {
     settings.CloseProgressDlg = true;
     c.State.NewSet = {skDirectory, fresh.root(), 32};
@@ -305,7 +322,7 @@ class ChecksumComparisonTest : public ::testing::Test {
   ScriptedReader* reader = nullptr;
 };
 
-TEST_F(ChecksumComparisonTest, SameSizeAndTimeButOtherContentIsCrcDiffers) {
+TEST_P(ChecksumComparisonTest, SameSizeAndTimeButOtherContentIsCrcDiffers) {
   for (std::uint8_t kind : {32, 16}) {
     c.ClearFiles();
     c.State.NewSet.ChecksumKind = c.State.OldSet.ChecksumKind = kind;
@@ -327,13 +344,13 @@ TEST_F(ChecksumComparisonTest, SameSizeAndTimeButOtherContentIsCrcDiffers) {
   }
 }
 
-TEST_F(ChecksumComparisonTest, UnreadableFilesAreSkippedAndCounted) {
+TEST_P(ChecksumComparisonTest, UnreadableFilesAreSkippedAndCounted) {
   fresh.file("a.txt", "abc");
   old.file("a.txt", "abc");
   fresh.file("locked.txt", "abc");
   old.file("locked.txt", "abc");
   fresh.file("sub/locked2.txt", "abc");
-  reader->alwaysFailing = {"locked.txt", "locked2.txt"};
+  reader->shared->alwaysFailing = {"locked.txt", "locked2.txt"};
   ui.scriptFileAction(FileAction::Primary);  // Retry fails again
   ui.scriptFileAction(FileAction::SkipAll);  // then every later failure is skipped silently
 
@@ -345,16 +362,16 @@ TEST_F(ChecksumComparisonTest, UnreadableFilesAreSkippedAndCounted) {
   EXPECT_EQ(entry("a.txt")->Status, stIdentical);
 }
 
-TEST_F(ChecksumComparisonTest, AbortAtAnOpenErrorEndsTheRun) {
+TEST_P(ChecksumComparisonTest, AbortAtAnOpenErrorEndsTheRun) {
   fresh.file("locked.txt", "abc");
   old.file("locked.txt", "abc");
-  reader->alwaysFailing = {"locked.txt"};
+  reader->shared->alwaysFailing = {"locked.txt"};
   ui.scriptFileAction(FileAction::Abort);
   EXPECT_EQ(RunComparison(c, readers), RunOutcome::Aborted);
   EXPECT_EQ(c.Files.Count(), 0);
 }
 
-TEST_F(ChecksumComparisonTest, SnapshotModeHoldsBothChecksums) {
+TEST_P(ChecksumComparisonTest, SnapshotModeHoldsBothChecksums) {
   c.State.SnapshotMode = true;
   fresh.file("abc.txt", "abc");
   fresh.file("empty.txt", "");
@@ -365,15 +382,18 @@ TEST_F(ChecksumComparisonTest, SnapshotModeHoldsBothChecksums) {
   EXPECT_EQ(entry("empty.txt")->Status, 0);
 }
 
-TEST_F(ChecksumComparisonTest, QuickComparesBySizeAndTimeAndOpensNothing) {
+TEST_P(ChecksumComparisonTest, QuickComparesBySizeAndTimeAndOpensNothing) {
   settings.Quick = true;
   fresh.file("content.txt", "abc");
   old.file("content.txt", "xyz");
   ASSERT_EQ(RunComparison(c, readers), RunOutcome::Completed);
   EXPECT_EQ(entry("content.txt")->Status, stIdentical);
-  EXPECT_EQ(reader->opens, 0);
+  EXPECT_EQ(reader->shared->opens, 0);
   EXPECT_EQ(c.State.Stats.BytesRead, 6.0);
 }
+
+INSTANTIATE_TEST_SUITE_P(ReadOnTheSpotOrAhead, ChecksumComparisonTest, ::testing::Values(0, 1, 3),
+                         [](const auto& info) { return std::to_string(info.param) + "Workers"; });
 
 }  // namespace
 }  // namespace quorvane
