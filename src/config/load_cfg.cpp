@@ -20,8 +20,10 @@ void showError(platform::UserInterface& ui, const std::string& text) {
   ui.message(text, MessageKind::Error, MessageButtons::Ok);
 }
 
-void readFlags(std::string_view section, std::span<const FlagKey> keys, Settings& s) {
-  for (const FlagKey& k : keys) ReadFlag(section, k.key, s.*k.field);
+// The keys of the list whose use includes `when`.
+void readFlags(std::string_view section, std::span<const FlagKey> keys, Settings& s, std::uint8_t when = FlagKey::LoadLate) {
+  for (const FlagKey& k : keys)
+    if (k.use & when) ReadFlag(section, k.key, s.*k.field);
 }
 
 // A number outside [low, high] is ignored, so a hand-edited file cannot put a setting
@@ -143,10 +145,10 @@ void LoadCfg(Comparison& c) {
       break;
   }
   try {
-    readFlags("Quorvane", EarlyQuorvaneFlags(), s);
+    readFlags("Quorvane", QuorvaneFlags(), s, FlagKey::LoadEarly);
     loadDisplay(s);
     loadPrinter(s);
-    readFlags("Quorvane", LateQuorvaneFlags(), s);
+    readFlags("Quorvane", QuorvaneFlags(), s, FlagKey::LoadLate);
     if (s.SaveHistory) {
       try {
         readHistory("Dir", HistoryLists::kMaxDirs, s.History.Dirs);

@@ -23,7 +23,8 @@ class Writer {
     if (!edit_.set(section, key, value)) throw WriteFailed{};
   }
   void flags(std::string_view section, std::span<const FlagKey> keys, const Settings& s) {
-    for (const FlagKey& k : keys) flag(section, k.key, s.*k.field);
+    for (const FlagKey& k : keys)
+      if (k.use & FlagKey::Saved) flag(section, k.key, s.*k.field);
   }
   bool commit() { return edit_.commit(); }
 
@@ -46,9 +47,8 @@ bool saveAll(Save save) {
 
 void saveSettings(Writer& w, const Settings& s, const FileList& files) {
   w.text("Quorvane", "Version", "1.6");
-  w.flags("Quorvane", SavedQuorvaneFlagsBeforeSpecialAttr(), s);
+  w.flags("Quorvane", QuorvaneFlags(), s);
   w.number("Quorvane", "SpecialAttr", s.SpecialAttr);
-  w.flags("Quorvane", SavedQuorvaneFlagsAfterSpecialAttr(), s);
   w.text("Quorvane", "IncludeMask", s.IncludeMask);
   w.text("Quorvane", "ExcludeMask", s.ExcludeMask);
 

@@ -1,6 +1,6 @@
 #pragma once
-// The flag keys of Quorvane.ini bound to their fields of the settings record, grouped as
-// LoadCfg reads them and SaveCfg writes them.
+// The flag keys of Quorvane.ini bound to their fields of the settings record.
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -9,17 +9,18 @@
 namespace quorvane {
 
 struct FlagKey {
+  // When LoadCfg reads the key (the [Quorvane] flags come in two groups) and whether
+  // SaveCfg writes it.
+  enum Use : std::uint8_t { LoadEarly = 1, LoadLate = 2, Saved = 4 };
   std::string_view key;
   bool Settings::*field;
+  std::uint8_t use = LoadLate | Saved;
 };
 
-// [Quorvane], read first: the flags the windows need before the rest.
-std::span<const FlagKey> EarlyQuorvaneFlags();
-// [Quorvane], read after [Printer].
-std::span<const FlagKey> LateQuorvaneFlags();
-// [Quorvane] in the order SaveCfg writes them (before SpecialAttr, then after it).
-std::span<const FlagKey> SavedQuorvaneFlagsBeforeSpecialAttr();
-std::span<const FlagKey> SavedQuorvaneFlagsAfterSpecialAttr();
+// [Quorvane], in the order of the file: AutoMode is read first and never written,
+// SaveWindowPos is read by LoadWindowPos only, SelectIncludeDirs is written by the set
+// selection only.
+std::span<const FlagKey> QuorvaneFlags();
 std::span<const FlagKey> BatchFlags();
 std::span<const FlagKey> LayoutFlags();
 std::span<const FlagKey> ToolFlags();
