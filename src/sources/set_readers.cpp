@@ -3,6 +3,7 @@
 #include "engine/errors.h"
 #include "sources/archive/archive_set_reader.h"
 #include "sources/directory_scanner.h"
+#include "sources/snapshot_reader.h"
 
 namespace quorvane {
 
@@ -32,7 +33,7 @@ void SetSourceReaders::ReadSet(Comparison& c, Side side) {
   if (kind == skDirectory) {
     readDirectorySet(c, side);
   } else if (kind == skSnapshot) {
-    throw EQuorvane("Reading snapshots is not yet available in this version");
+    ReadSnapshotSet(c, side);
   } else if (isArchiveKind(kind)) {
     ReadArchiveSet(c, side);
   } else {
