@@ -1,0 +1,162 @@
+#include "config/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/headless_user_interface.h"
+#include "sources/set_readers.h"
+#include "support/temp_tree.h"
+
+namespace quorvane {
+namespace {
+
+struct RecordingWindows : ProgramWindows {
+  std::vector<std::string> steps;
+  bool mainWindow = false;
+  void SplashStatus(const std::string& text) override { steps.push_back(text); }
+  void ShowMainWindow(bool) override { steps.push_back("<show main window>"); }
+  void OpenHelpTopic(const std::string& topic) override { steps.push_back("<help " + topic + ">"); }
+  bool MainWindowExists() override { return mainWindow; }
+};
+
+struct RecordingWriters : ResultWriters {
+  std::vector<std::string> written;
+  bool succeed = true;
+  bool WriteDiffReport(Comparison& c, const std::string& target, bool append) override {
+    written.push_back("report " + target + (append ? " +" : "") + " " + std::to_string(c.Files.Count()));
+    return succeed;
+  }
+  bool WriteSnapshot(Comparison& c, const std::string& target, bool append) override {
+    written.push_back("snapshot " + target + (append ? " +" : "") + " " + std::to_string(c.Files.Count()));
+    return succeed;
+  }
+};
+
+class StartupTest : public ::testing::Test {
+ protected:
+  StartupTest() : ui(nullptr), program(ui, windows, readers, writers) {
+    ini = t.path("Quorvane.ini");
+    setenv("QUORVANE_INI", ini.c_str(), 1);
+    t.file("new/a.txt", "abc");
+    t.file("old/a.txt", "abc");
+  }
+  ~StartupTest() override { unsetenv("QUORVANE_INI"); }
+
+  void start(std::vector<std::string> args) { DoInits(program, args); }
+
+  test::TempTree t;
+  std::string ini;
+  platform::HeadlessUserInterface ui;
+  RecordingWindows windows;
+  SetSourceReaders readers;
+  RecordingWriters writers;
+  Program program;
+};
+
+TEST_F(StartupTest, StepsRunInOrder) {
+  start({});
+  EXPECT_EQ(windows.steps,
+            (std::vector<std::string>{"Init help file", "Init Colors", "Init Memory", "Init FileMasks", "Init Lists",
+                                      "Init LoadCfg", "Init Command line", "<show main window>", "Init Printer",
+                                      "Init Parameters", "Init Hints", ""}));
+  EXPECT_FALSE(program.ended);
+  EXPECT_EQ(program.caption, "Quorvane 32 v1.6  (Build 2012.07.22 / BETA)");
+  EXPECT_EQ(program.settings.ColorSet, 1);  // a screen that cannot tell its colours
+}
+
+TEST_F(StartupTest, WhatsNewOnTheFirstRunOnly) {
+  windows.mainWindow = true;
+  ui.scriptAnswer(platform::Answer::Ok);
+  start({});
+  ASSERT_EQ(ui.asked().size(), 1u);
+  EXPECT_EQ(ui.asked()[0].text.rfind("You have just installed a new build of Quorvane.", 0), 0u);
+  EXPECT_NE(std::find(windows.steps.begin(), windows.steps.end(), "<help WhatsNew>"), windows.steps.end());
+
+  platform::HeadlessUserInterface ui2(nullptr);
+  Program second(ui2, windows, readers, writers);
+  DoInits(second, {});
+  EXPECT_TRUE(ui2.asked().empty());
+}
+
+TEST_F(StartupTest, AutomaticModeExitCodes) {
+  start({"-A", t.path("new"), t.path("old"), "-O:" + t.path("r.txt")});
+  ASSERT_TRUE(program.ended);
+  EXPECT_EQ(program.exitCode, 0);
+  EXPECT_EQ(writers.written, (std::vector<std::string>{"report " + t.path("r.txt") + " 1"}));
+  EXPECT_TRUE(ui.asked().empty());
+}
+
+TEST_F(StartupTest, AutomaticModeWithDifferencesGivesTwo) {
+  t.file("new/b.txt", "new");
+  start({"/A", t.path("new"), t.path("old"), "-OA:" + t.path("r.txt")});
+  EXPECT_EQ(program.exitCode, 2);
+  EXPECT_EQ(writers.written, (std::vector<std::string>{"report " + t.path("r.txt") + " + 2"}));
+}
+
+TEST_F(StartupTest, FailuresInAutomaticModeGiveOne) {
+  start({"-A", t.path("new"), t.path("missing"), "-O:" + t.path("r.txt")});
+  EXPECT_TRUE(program.ended);
+  EXPECT_EQ(program.exitCode, 1);  // the Old set failed validation: the run did not complete
+  EXPECT_TRUE(writers.written.empty());
+
+  platform::HeadlessUserInterface ui2(nullptr);
+  writers.succeed = false;
+  Program second(ui2, windows, readers, writers);
+  DoInits(second, {"-A", t.path("new"), t.path("old"), "-O:/nonexistent/dir/r.txt"});
+  EXPECT_EQ(second.exitCode, 1);  // the output was not written
+}
+
+TEST_F(StartupTest, SnapshotModeWritesTheSnapshotAndGivesZero) {
+  start({"-A", "-L", t.path("new"), "-O:" + t.path("s.snp")});
+  EXPECT_EQ(program.exitCode, 0);
+  EXPECT_EQ(writers.written, (std::vector<std::string>{"snapshot " + t.path("s.snp") + " 1"}));
+
+  platform::HeadlessUserInterface ui2(nullptr);
+  Program second(ui2, windows, readers, writers);
+  DoInits(second, {"-L", t.path("new"), "*.*", "", "extra"});
+  EXPECT_FALSE(second.ended);
+  ASSERT_FALSE(ui2.asked().empty());
+  EXPECT_EQ(ui2.asked()[0].text, "Too many filespecs for Generate Snap");
+  EXPECT_EQ(second.comparison.State.NewSet.Kind, skNothing);
+}
+
+TEST_F(StartupTest, CommandLineErrorsAndHelpEndTheProgram) {
+  start({"-K"});
+  EXPECT_TRUE(program.ended);
+  EXPECT_EQ(program.exitCode, 1);
+  EXPECT_EQ(ui.asked().at(0).text, "Unknown switch : /K");
+
+  platform::HeadlessUserInterface ui2(nullptr);
+  Program second(ui2, windows, readers, writers);
+  DoInits(second, {"--help"});
+  EXPECT_TRUE(second.ended);
+  EXPECT_EQ(second.exitCode, 0);
+}
+
+TEST_F(StartupTest, MasksFromPositionalParametersAndStartWithoutAutoMode) {
+  t.file("new/b.c", "x");
+  t.file("old/b.c", "x");
+  program.settings.CloseProgressDlg = true;
+  start({"-Q", t.path("new"), t.path("old"), "*.c"});
+  EXPECT_FALSE(program.ended);  // the comparison ran; the window stays
+  EXPECT_EQ(program.comparison.Masks.Include.MaskText(), "*.C");
+  EXPECT_EQ(program.comparison.Files.Count(), 1);
+  EXPECT_TRUE(writers.written.empty());
+}
+
+TEST_F(StartupTest, QuitPromptAsksOnlyForUnsavedResults) {
+  program.comparison.State.ResultsSaved = false;
+  ui.scriptAnswer(platform::Answer::Cancel);
+  EXPECT_FALSE(QuitPrompt(program));
+  EXPECT_EQ(ui.asked().back().text, "The Diff or Snapshot currently in memory\rhas not been saved yet.\rDo you still want to quit ?");
+  program.comparison.State.ResultsSaved = true;
+  EXPECT_TRUE(QuitPrompt(program));
+  program.settings.QuitSave = false;
+  program.comparison.State.ResultsSaved = false;
+  EXPECT_TRUE(QuitPrompt(program));
+}
+
+}  // namespace
+}  // namespace quorvane
