@@ -34,6 +34,7 @@ class SetSelection {
   void ReopenSets();
 
   SideSelection& Selection(Side side) { return side == Side::New ? new_ : old_; }
+  const SideSelection& Selection(Side side) const { return side == Side::New ? new_ : old_; }
 
   // Non-zero while start-up opens the command-line sets: the filters are then kept.
   std::size_t PositionalCount = 0;
