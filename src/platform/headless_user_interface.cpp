@@ -109,6 +109,22 @@ std::uint8_t HeadlessUserInterface::chooseFileType() {
   return kind;
 }
 
+void HeadlessUserInterface::printProgressOpen(std::string_view caption, std::string_view status,
+                                              std::string_view status2) {
+  ++printProgress_.opens;
+  printProgress_.visible = true;
+  printProgress_.closedModally = false;
+  printProgress_.caption = caption;
+  printProgress_.status = status;
+  printProgress_.status2.assign(1, std::string(status2));
+  printProgress_.bars.assign(1, 0);
+}
+
+void HeadlessUserInterface::printProgressClose(bool showModal) {
+  printProgress_.visible = false;
+  printProgress_.closedModally = showModal;
+}
+
 void HeadlessUserInterface::pumpMessages() {
   ++pumps_;
   if (onPump) onPump();

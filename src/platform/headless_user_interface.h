@@ -31,8 +31,6 @@ class HeadlessUserInterface : public UserInterface {
   void scriptFileAction(FileAction a) { fileActions_.push_back(a); }
   // Runs at every pump (tests use it to press Abort part-way).
   std::function<void()> onPump;
-  // Answers measureNameWidth when set (tests give names a width); 0 otherwise.
-  std::function<int(std::string_view)> measureName;
 
   const std::vector<Asked>& asked() const { return asked_; }
   const std::vector<std::string>& statuses() const { return statuses_; }
@@ -46,6 +44,18 @@ class HeadlessUserInterface : public UserInterface {
   bool busyVisible() const { return busyVisible_; }
   const std::vector<std::string>& busyTexts() const { return busyTexts_; }
   const std::vector<int>& busyBars() const { return busyBars_; }
+
+  // The print/save progress window: what it was opened with and every change after.
+  struct PrintProgressLog {
+    int opens = 0;
+    bool visible = false;
+    bool closedModally = false;  // shown again modally at the last close
+    std::string caption;
+    std::string status;
+    std::vector<std::string> status2;  // the text at opening, then every change
+    std::vector<int> bars;             // 0 at opening, then every position drawn
+  };
+  const PrintProgressLog& printProgress() const { return printProgress_; }
 
   Answer message(std::string_view text, MessageKind kind, MessageButtons buttons) override;
   FileAction askFileAction(std::string_view text, std::string_view path, std::string_view primaryCaption,
@@ -68,7 +78,10 @@ class HeadlessUserInterface : public UserInterface {
   void busyText(std::string_view text) override { busyTexts_.emplace_back(text); }
   void busyBar(int percent) override { busyBars_.push_back(percent); }
   void busyHide() override { busyVisible_ = false; }
-  int measureNameWidth(std::string_view name) override { return measureName ? measureName(name) : 0; }
+  void printProgressOpen(std::string_view caption, std::string_view status, std::string_view status2) override;
+  void printProgressBar(int percent) override { printProgress_.bars.push_back(percent); }
+  void printProgressStatus2(std::string_view text) override { printProgress_.status2.emplace_back(text); }
+  void printProgressClose(bool showModal) override;
 
   static Answer safeDefault(MessageButtons buttons);
 
@@ -88,6 +101,7 @@ class HeadlessUserInterface : public UserInterface {
   std::vector<int> busyBars_;
   int busyShows_ = 0;
   bool busyVisible_ = false;
+  PrintProgressLog printProgress_;
 };
 
 }  // namespace quorvane::platform

@@ -87,9 +87,16 @@ class UserInterface {
   virtual void busyBar(int percent) = 0;
   virtual void busyHide() = 0;
 
-  // Width in pixels of a file name in the results grid's font; 0 where nothing is drawn.
-  // The filter pass keeps the widest name for the grid's column layout.
-  virtual int measureNameWidth(std::string_view name) = 0;
+  // The print/save progress window (caption "Saving" or "Printing"): a first status line,
+  // a bar 0..100, a second status line and a button that is Abort while writing (it sets
+  // the abort flag) and Close afterwards. printProgressOpen shows it without blocking,
+  // the bar at 0 and the button an Abort button.
+  virtual void printProgressOpen(std::string_view caption, std::string_view status, std::string_view status2) = 0;
+  virtual void printProgressBar(int percent) = 0;
+  virtual void printProgressStatus2(std::string_view text) = 0;
+  // Hides the window and makes its button a Close button; with showModal the window is
+  // then shown again modally until the user closes it.
+  virtual void printProgressClose(bool showModal) = 0;
 
   // The one abort flag of the program: set by Abort buttons, polled by every long loop.
   bool abortRequested() const { return aborted_; }

@@ -34,6 +34,21 @@ class PrinterPort {
  public:
   virtual ~PrinterPort() = default;
   virtual std::unique_ptr<TextOutput> OpenPrinter(const std::string& documentName) = 0;
+
+  // The current printer's name, shown while printing.
+  virtual std::string PrinterName() { return {}; }
+
+  // The steps of the printer set-up made before every print (printer_setup.h); each
+  // returns false when the printer refused it. They take effect for the next OpenPrinter.
+  virtual bool SetFontStyle(std::uint8_t style) { return style == tsPlain; }
+  virtual bool SetFontName(const std::string& name) { return !name.empty(); }
+  virtual bool SetFontSize(int points) { return points > 0; }
+  virtual bool SupportsOrientation() { return false; }
+  // 0 portrait, 1 landscape.
+  virtual bool SetOrientation(int orientation) { return orientation == 0 || orientation == 1; }
 };
+
+// The literal output target that sends a report or listing to the printer.
+inline constexpr std::string_view kPrinterTarget = "[Printer]";
 
 }  // namespace quorvane

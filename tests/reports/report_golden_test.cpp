@@ -1,0 +1,179 @@
+// Golden diff reports: each folder tests/golden/report_*/ holds two trees (new.tree,
+// old.tree: "path|content|yyyy-mm-dd hh:mm:ss" per line), the settings that matter
+// (settings: "Key=value" per line) and the exact expected report (expected.dif, CR LF).
+// The trees are laid out on disk, compared by the real comparison run, and the report
+// is written to a file with the clock fixed; the set roots are shown as /golden/new/
+// and /golden/old/ so that the bytes do not depend on the temporary directory.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iomanip>
+#include <map>
+#include <sstream>
+
+#include "engine/run_comparison.h"
+#include "platform/file_replace.h"
+#include "platform/headless_user_interface.h"
+#include "reports/diff_report.h"
+#include "sources/set_readers.h"
+#include "support/temp_tree.h"
+
+namespace quorvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kGoldenDir = std::string(QUORVANE_TESTS_DIR) + "/golden";
+
+std::vector<std::string> linesOf(const std::string& path) {
+  std::vector<std::string> lines;
+  std::ifstream in(path);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line[0] != '#') lines.push_back(line);
+  }
+  return lines;
+}
+
+std::int64_t unixOf(const std::string& text) {
+  std::tm t{};
+  std::istringstream in(text);
+  in >> std::get_time(&t, "%Y-%m-%d %H:%M:%S");
+  EXPECT_FALSE(in.fail()) << text;
+  return timegm(&t);
+}
+
+void layOut(test::TempTree& tree, const std::string& description) {
+  for (const std::string& line : linesOf(description)) {
+    const std::size_t a = line.find('|');
+    const std::size_t b = line.find('|', a + 1);
+    ASSERT_TRUE(a != std::string::npos && b != std::string::npos) << description << ": " << line;
+    tree.file(line.substr(0, a), line.substr(a + 1, b - a - 1), unixOf(line.substr(b + 1)));
+  }
+}
+
+std::vector<std::string> split(const std::string& text) {
+  std::vector<std::string> items;
+  std::stringstream in(text);
+  for (std::string item; std::getline(in, item, ';');) items.push_back(item);
+  return items;
+}
+
+struct GoldenRun {
+  GoldenRun() : ui(nullptr), c(settings, ui) {}
+  test::TempTree fresh, old, output;
+  Settings settings;
+  platform::HeadlessUserInterface ui;
+  Comparison c;
+  DiffReportOptions options;
+};
+
+// Applies "Key=value" lines: the settings record's flags and DateFormat, and the facts
+// of the run (checksum kind, filter masks, masks, directory lists, side notes).
+void applySettings(GoldenRun& r, const std::string& file) {
+  static const std::map<std::string, bool Settings::*> kFlags = {
+      {"Quick", &Settings::Quick},
+      {"Recurse", &Settings::Recurse},
+      {"NoPath", &Settings::NoPath},
+      {"Strip83", &Settings::Strip83},
+      {"Batch", &Settings::Batch},
+      {"FilterSave", &Settings::FilterSave},
+      {"FilterPrint", &Settings::FilterPrint},
+      {"CheckMovedFiles", &Settings::CheckMovedFiles},
+      {"MovedFilesByCRC", &Settings::MovedFilesByCRC},
+      {"MovedFilesByFileName", &Settings::MovedFilesByFileName},
+      {"DiffDblColumn", &Settings::DiffDblColumn},
+      {"DiffCRC", &Settings::DiffCRC},
+      {"DiffDate", &Settings::DiffDate},
+      {"DiffSize", &Settings::DiffSize},
+      {"DiffMovedTo", &Settings::DiffMovedTo},
+      {"DiffShortStatus", &Settings::DiffShortStatus},
+      {"DiffDatimStatus", &Settings::DiffDatimStatus},
+      {"DiffSizeStatus", &Settings::DiffSizeStatus},
+      {"DiffAppendStatus", &Settings::DiffAppendStatus},
+  };
+  for (const std::string& line : linesOf(file)) {
+    const std::size_t eq = line.find('=');
+    ASSERT_NE(eq, std::string::npos) << file << ": " << line;
+    const std::string key = line.substr(0, eq);
+    const std::string value = line.substr(eq + 1);
+    if (auto flag = kFlags.find(key); flag != kFlags.end()) {
+      r.settings.*(flag->second) = value == "1";
+    } else if (key == "DateFormat") {
+      r.settings.DateFormat = std::stoi(value);
+    } else if (key == "ChecksumKind") {
+      r.c.State.NewSet.ChecksumKind = r.c.State.OldSet.ChecksumKind = static_cast<std::uint8_t>(std::stoi(value));
+    } else if (key == "IFilter") {
+      r.c.Files.IFilter = static_cast<std::uint16_t>(std::stoul(value, nullptr, 16));
+    } else if (key == "XFilter") {
+      r.c.Files.XFilter = static_cast<std::uint16_t>(std::stoul(value, nullptr, 16));
+    } else if (key == "IncludeMask") {
+      r.c.Masks.Include.SetMask(value);
+    } else if (key == "ExcludeMasks") {
+      for (const std::string& mask : split(value)) r.c.Masks.Exclusions[r.c.Masks.ExclusionCount++].SetMask(mask);
+    } else if (key == "IncludeDirs") {
+      for (const std::string& dir : split(value)) r.c.IncludeDirs.Add(dir);
+    } else if (key == "ExcludeDirs") {
+      for (const std::string& dir : split(value)) r.c.ExcludeDirs.Add(dir);
+    } else if (key == "NewNote") {
+      r.options.NewSideNote = value;
+    } else if (key == "OldNote") {
+      r.options.OldSideNote = value;
+    } else {
+      FAIL() << file << ": unknown key " << key;
+    }
+  }
+}
+
+std::vector<std::string> goldenCases() {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(kGoldenDir)) {
+    const std::string name = entry.path().filename().string();
+    if (entry.is_directory() && name.rfind("report_", 0) == 0) names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class DiffReportGolden : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(DiffReportGolden, MatchesByteForByte) {
+  setenv("TZ", "UTC", 1);
+  tzset();
+  const std::string dir = kGoldenDir + "/" + GetParam();
+  GoldenRun r;
+  r.settings.CloseProgressDlg = true;
+  r.settings.AutoMode = true;
+  layOut(r.fresh, dir + "/new.tree");
+  layOut(r.old, dir + "/old.tree");
+  r.c.State.NewSet = {skDirectory, r.fresh.root(), 32};
+  r.c.State.OldSet = {skDirectory, r.old.root(), 32};
+  applySettings(r, dir + "/settings");
+  SetSourceReaders readers;
+  ASSERT_EQ(RunComparison(r.c, readers), RunOutcome::Completed);
+
+  r.c.State.NewSet.Root = "/golden/new/";
+  r.c.State.OldSet.Root = "/golden/old/";
+  r.options.Now = [] { return LocalDateTime{2026, 12, 10, 3, 4, 5}; };
+  const std::string out = r.output.path(GetParam() + ".dif");
+  ASSERT_TRUE(WriteDiffReport(r.c, out, r.options));
+  std::string actual, expected;
+  ASSERT_TRUE(platform::readWholeFile(out, actual));
+  EXPECT_TRUE(platform::readWholeFile(dir + "/expected.dif", expected)) << dir;
+  if (actual != expected) {
+    // Kept for inspection: the build's golden-actual folder.
+    fs::create_directories("golden-actual");
+    std::ofstream("golden-actual/" + GetParam() + ".dif", std::ios::binary) << actual;
+  }
+  EXPECT_EQ(actual, expected) << "case " << GetParam() << "; actual bytes in golden-actual/" << GetParam() << ".dif";
+  EXPECT_TRUE(r.c.State.ResultsSaved);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DiffReportGolden, ::testing::ValuesIn(goldenCases()),
+                         [](const auto& info) { return info.param; });
+
+}  // namespace
+}  // namespace quorvane
