@@ -104,12 +104,26 @@ TEST(ZipReader, NormalisesNames) {
       {"dir/sub/x.c", 0x031E, 0, "dir\\sub\\x.c"},
       {"trailing. . ", 0x031E, 0, "trailing"},
       {"dir/", 0x031E, 0, "dir\\"},
+      {"/abs/x.c", 0x031E, 0, "abs\\x.c"},  // held paths are relative
   };
   for (const auto& c : cases) {
     const auto items = listZip(BuildZip({{.name = c.stored, .madeBy = c.madeBy, .flags = c.flags}}));
     ASSERT_EQ(items.size(), 1u) << c.stored;
     EXPECT_EQ(items[0].Name, c.expected) << c.stored;
   }
+}
+
+TEST(ZipReader, FindFirstStartsAgainFromTheFirstMember) {
+  TZIPFile zip(std::make_unique<MemoryByteSource>(BuildZip(kTwo)), "mem.zip", false);
+  TArchiveItem item;
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_EQ(zip.FindFirst("", 0xFF, item), 0);
+    EXPECT_EQ(item.Name, "a.txt");
+    EXPECT_EQ(zip.FindNext(item), 1);
+    EXPECT_EQ(zip.FindNext(item), -1);
+    EXPECT_EQ(zip.FindNext(item), -1);
+  }
+  EXPECT_EQ(zip.FindFirst("*.C", 0xFF, item), -1);  // the name mask
 }
 
 TEST(ZipReader, MatchesTheAttributeMask) {

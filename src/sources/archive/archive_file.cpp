@@ -23,6 +23,8 @@ int TArchiveFile::FindFirst(std::string_view mask, std::uint8_t attributes, TArc
   attributeMask_ = attributes != 0 ? attributes : 0xE7;
   nameMask_.SetMask(mask.empty() ? std::string_view("*.*") : mask);
   index_ = -1;
+  ended_ = false;
+  cursor_.Seek(directoryStart_);
   return FindNext(item);
 }
 
@@ -36,6 +38,8 @@ void TArchiveFile::NormaliseName(std::string_view raw, bool oem, std::string& ou
     out.assign(raw);
   for (char& ch : out)
     if (ch == '/') ch = '\\';
+  const std::size_t first = out.find_first_not_of('\\');
+  out.erase(0, first == std::string::npos ? out.size() : first);
 }
 
 bool TArchiveFile::Matches(const TArchiveItem& item) const {

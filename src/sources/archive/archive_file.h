@@ -22,8 +22,9 @@ class TArchiveFile {
   TArchiveFile(const TArchiveFile&) = delete;
   TArchiveFile& operator=(const TArchiveFile&) = delete;
 
-  // Starts a listing: attributes 0 stands for 0xE7 (all but directory and volume label),
-  // an empty mask for "*.*". Returns the index of the first matching member, or -1.
+  // Starts a listing from the first member: attributes 0 stands for 0xE7 (all but
+  // directory and volume label), an empty mask for "*.*". Returns the index of the first
+  // matching member, or -1.
   int FindFirst(std::string_view mask, std::uint8_t attributes, TArchiveItem& item);
   // The next matching member's index, or -1 at the end of the directory.
   virtual int FindNext(TArchiveItem& item) = 0;
@@ -44,7 +45,11 @@ class TArchiveFile {
   void Open();
   virtual void ReadSignature() = 0;
 
-  // Trailing blanks and dots removed, OEM text converted when oem is set, "/" -> "\".
+  // Where the first member's header begins; each reader records it in ReadSignature.
+  void SetDirectoryStart(std::uint64_t position) { directoryStart_ = position; }
+
+  // Trailing blanks and dots removed, OEM text converted when oem is set, "/" -> "\",
+  // leading separators dropped (held paths are relative).
   static void NormaliseName(std::string_view raw, bool oem, std::string& out);
   // Not empty, no attribute bit outside the mask, and the name matches the mask.
   bool Matches(const TArchiveItem& item) const;
@@ -62,6 +67,7 @@ class TArchiveFile {
   bool strict_;
   TWild nameMask_;
   std::uint8_t attributeMask_ = 0xE7;
+  std::uint64_t directoryStart_ = 0;
 };
 
 // A byte source on the archive file at path: eArchiveFileNotFound "Archive file not

@@ -44,6 +44,7 @@ void TARJFile::readSignatureSteps() {
   if ((Crc32Update(0xFFFFFFFF, header_.data(), header_.size()) ^ 0xFFFFFFFF) != crc)
     throw eARJError("ARJ header incorrect CRC in:\r" + Path());
   skipExtendedHeaders();
+  SetDirectoryStart(s.Position());
 }
 
 // Extended headers follow a basic header until one of size 0; each is followed by its CRC.

@@ -64,7 +64,9 @@ void TRARFile::readSignatureSteps() {
   if (type == kArchiveHeader && (flags & kArchiveEncryptedHeaders))
     throw eRARError("RAR archive with encrypted headers cannot be listed : \r" + Path());
   // The archive header may hold an archive comment (RAR 1.5 to 2.x): its size counts.
-  s.Seek(sizeof kMarker + (size > kArchiveHeaderSize ? size : kArchiveHeaderSize));
+  const std::uint64_t first = sizeof kMarker + (size > kArchiveHeaderSize ? size : kArchiveHeaderSize);
+  s.Seek(first);
+  SetDirectoryStart(first);
 }
 
 int TRARFile::FindNext(TArchiveItem& item) {

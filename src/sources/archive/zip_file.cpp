@@ -142,6 +142,7 @@ void TZIPFile::readSignatureSteps() {
     if (!startsDirectory(start)) throw eZIPError("Can't find central file header in ZIP");
   }
   s.Seek(start);
+  SetDirectoryStart(start);
 }
 
 int TZIPFile::FindNext(TArchiveItem& item) {
