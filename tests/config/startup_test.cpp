@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 
 #include "platform/headless_user_interface.h"
 #include "sources/set_readers.h"
@@ -156,6 +158,34 @@ TEST_F(StartupTest, QuitPromptAsksOnlyForUnsavedResults) {
   program.settings.QuitSave = false;
   program.comparison.State.ResultsSaved = false;
   EXPECT_TRUE(QuitPrompt(program));
+}
+
+}  // namespace
+}  // namespace quorvane
+
+namespace quorvane {
+namespace {
+
+TEST_F(StartupTest, ExitStateIsSavedOnlyOnOrderlyEnds) {
+  windows.mainWindow = true;
+  program.settings.SaveWindowPos = true;
+  program.settings.Window = {10, 20, 300, 400, 0};
+  Termine(program, "No more memory to process files !", ExitKind::Error);
+  EXPECT_EQ(program.exitCode, 1);
+  EXPECT_EQ(ui.asked().back().text, "No more memory to process files !");
+  std::ifstream none(ini);
+  EXPECT_FALSE(none.good());  // nothing written after a fatal message
+
+  platform::HeadlessUserInterface ui2(nullptr);
+  Program orderly(ui2, windows, readers, writers);
+  orderly.settings.SaveWindowPos = true;
+  orderly.settings.Window = {10, 20, 300, 400, 0};
+  Termine(orderly, "", ExitKind::Normal);
+  EXPECT_EQ(orderly.exitCode, 0);
+  std::stringstream text;
+  text << std::ifstream(ini).rdbuf();
+  EXPECT_NE(text.str().find("[WindowPos]"), std::string::npos);
+  EXPECT_NE(text.str().find("Position=T10L20H300W400"), std::string::npos);
 }
 
 }  // namespace
