@@ -1,8 +1,10 @@
 // Compares two directory trees headless, as the automatic mode would, and prints the
 // number of files, the differences found and the time the run took.
-// Usage: compare_trees_bench [--quick] [--repeat N] NEW_DIR OLD_DIR
-//   --quick     compare by size and time only (no file is read)
-//   --repeat N  run the comparison N times and print each run's time
+// Usage: compare_trees_bench [--quick] [--repeat N] [--workers N] NEW_DIR OLD_DIR
+//   --quick      compare by size and time only (no file is read)
+//   --repeat N   run the comparison N times and print each run's time
+//   --workers N  threads that read files ahead (0: every file read on the spot);
+//                default: chosen by the number of cores
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +16,7 @@
 #include "engine/file_entry.h"
 #include "engine/run_comparison.h"
 #include "platform/headless_user_interface.h"
+#include "sources/checksum_pipeline.h"
 #include "sources/set_readers.h"
 
 namespace {
@@ -24,7 +27,7 @@ std::string asRoot(std::string path) {
 }
 
 int usage() {
-  std::fprintf(stderr, "usage: compare_trees_bench [--quick] [--repeat N] NEW_DIR OLD_DIR\n");
+  std::fprintf(stderr, "usage: compare_trees_bench [--quick] [--repeat N] [--workers N] NEW_DIR OLD_DIR\n");
   return 2;
 }
 
@@ -42,6 +45,8 @@ int main(int argc, char** argv) {
     } else if (std::strcmp(argv[i], "--repeat") == 0 && i + 1 < argc) {
       repeat = std::atoi(argv[++i]);
       if (repeat < 1) return usage();
+    } else if (std::strcmp(argv[i], "--workers") == 0 && i + 1 < argc) {
+      ChecksumPipeline::SetWorkerCount(std::atoi(argv[++i]));
     } else if (argv[i][0] == '-' || given == 2) {
       return usage();
     } else {

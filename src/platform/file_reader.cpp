@@ -22,25 +22,32 @@ bool FileReader::open(const std::string& nativePath) {
   }
   posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
   fd_ = fd;
+  sizeAtOpen_ = static_cast<std::uint64_t>(st.st_size);
+  position_ = 0;
   return true;
 }
 
 std::int64_t FileReader::read(void* buffer, std::size_t size) {
   if (fd_ < 0) return -1;
   // A read may return fewer bytes than asked before the end (network and FUSE file
-  // systems); keep reading so that a short count always means the end of the file.
+  // systems); keep reading so that a short count always means the end of the file. A
+  // short read that reaches the size the file had when opened is the end: no further
+  // read is spent on finding that out.
   auto* bytes = static_cast<char*>(buffer);
   std::size_t filled = 0;
   while (filled < size) {
     const ssize_t n = ::read(fd_, bytes + filled, size - filled);
     if (n > 0) {
       filled += static_cast<std::size_t>(n);
+      position_ += static_cast<std::uint64_t>(n);
+      if (filled < size && position_ >= sizeAtOpen_) break;
     } else if (n == 0) {
       break;
     } else if (errno != EINTR) {
       // Step back over what this call read, so that a retry reads the same bytes. When
       // even that fails the file can no longer be read in order: every later read fails.
       if (filled > 0 && lseek(fd_, -static_cast<off_t>(filled), SEEK_CUR) < 0) close();
+      position_ -= filled;
       return -1;
     }
   }

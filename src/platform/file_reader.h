@@ -34,6 +34,8 @@ class FileReader {
 
  private:
   int fd_ = -1;
+  std::uint64_t sizeAtOpen_ = 0;
+  std::uint64_t position_ = 0;
 };
 
 }  // namespace quorvane::platform

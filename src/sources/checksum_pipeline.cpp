@@ -19,8 +19,9 @@ unsigned ChecksumPipeline::WorkersFor(const Comparison& c) {
   if (c.settings.Quick) return 0;
   const int forced = workerOverride.load();
   if (forced >= 0) return static_cast<unsigned>(forced);
+  // The calling thread keeps a core for listing and the file list.
   const unsigned cores = std::thread::hardware_concurrency();
-  return cores <= 1 ? 0 : std::min(cores, 4u);
+  return cores <= 1 ? 0 : std::min(cores - 1, 4u);
 }
 
 void ChecksumPipeline::SetWorkerCount(int workers) { workerOverride = workers < 0 ? -1 : workers; }
@@ -51,9 +52,14 @@ void ChecksumPipeline::Submit(std::string nativePath, std::uint64_t size, bool r
     s.state = SlotState::Queued;
     s.bytesRead = 0;
     ++tail_;
+    // Workers are woken for a batch of files, not for each: a wake-up costs more than
+    // reading a small file.
+    if (tail_ - next_ < kWakeBatch) return;
   }
-  work_.notify_one();
+  work_.notify_all();
 }
+
+
 
 bool ChecksumPipeline::OldestReady() {
   std::lock_guard lock(mutex_);
@@ -120,6 +126,11 @@ std::optional<std::uint32_t> ChecksumPipeline::TakeOldest(std::string_view relat
   std::unique_lock lock(mutex_);
   if (c_.Aborted()) cancel_ = true;
   if (!finished(s)) {
+    if (next_ < tail_) {
+      lock.unlock();
+      work_.notify_all();
+      lock.lock();
+    }
     // Waiting: keep the window alive, and show a large file's own progress.
     const bool large = s.size > kFileProgressThreshold;
     int percent = -1;

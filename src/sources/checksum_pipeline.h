@@ -47,6 +47,7 @@ class ChecksumPipeline {
 
  private:
   static constexpr std::uint64_t kCapacity = 512;
+  static constexpr std::uint64_t kWakeBatch = 32;
   enum class SlotState { Queued, Reading, Done, Failed, Cancelled };
   struct Slot {
     std::string nativePath;
