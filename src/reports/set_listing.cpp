@@ -1,0 +1,136 @@
+#include "reports/set_listing.h"
+
+#include "engine/value_text.h"
+#include "platform/local_clock.h"
+#include "reports/batch_file.h"
+#include "reports/output_target.h"
+#include "sources/snapshot_format.h"
+
+namespace quorvane {
+
+namespace {
+
+using platform::MessageButtons;
+using platform::MessageKind;
+
+LocalDateTime localNow() {
+  const std::tm t = platform::currentLocalTime();
+  return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
+}
+
+bool isNewSide(ListingKind kind) { return kind == ListingKind::NewSnapshot || kind == ListingKind::NewBatch; }
+bool isSnapshot(ListingKind kind) { return kind == ListingKind::NewSnapshot || kind == ListingKind::OldSnapshot; }
+
+SnapshotHeaderFacts headerFacts(const Comparison& c, Side side, const ListingOptions& options) {
+  const SetDescription& set = side == Side::New ? c.State.NewSet : c.State.OldSet;
+  const Settings& s = c.settings;
+  SnapshotHeaderFacts f;
+  f.kind = set.Kind;
+  f.source = NetworkForm(set.Root);
+  f.sideNote = side == Side::New ? options.newSideNote : options.oldSideNote;
+  f.includeMask = c.Masks.Include.MaskText();
+  for (std::size_t i = 0; i < c.Masks.ExclusionCount; ++i) f.excludeMasks.push_back(c.Masks.Exclusions[i].MaskText());
+  f.recurse = s.Recurse;
+  f.noPath = s.NoPath;
+  f.subdirectoriesWarning = c.State.SubdirectoriesWarning;
+  f.includeDirs = c.IncludeDirs.Items();
+  f.excludeDirs = c.ExcludeDirs.Items();
+  f.quick = s.Quick;
+  f.strip83 = s.Strip83;
+  f.generatedOn = options.clock ? options.clock() : localNow();
+  return f;
+}
+
+// The entry lines of one listing; false when a write failed.
+class ListingBody {
+ public:
+  ListingBody(Comparison& c, ListingKind kind, TextOutput& out) : c_(c), kind_(kind), out_(out) {
+    const Side side = isNewSide(kind) ? Side::New : Side::Old;
+    batch_ = BatchForm::FromSettings(c.settings);
+    prefix_ = BatchPrefix(batch_, c.Set(side).Root);
+  }
+
+  bool Write(const FileEntry& e) {
+    const bool newSide = isNewSide(kind_);
+    if (!isSnapshot(kind_)) return out_.WriteLine(BatchLine(batch_, prefix_, e.Path()));
+    const std::uint16_t cr16 = c_.State.SnapshotMode ? e.Status : 0;
+    return out_.WriteLine(newSide ? SnapshotFileLine(e.NewSize, e.NewTime, cr16, e.NewCRC, e.Path())
+                                  : SnapshotFileLine(e.OldSize, e.OldTime, cr16, e.OldCRC, e.Path()));
+  }
+
+ private:
+  Comparison& c_;
+  ListingKind kind_;
+  TextOutput& out_;
+  BatchForm batch_;
+  std::string prefix_;
+};
+
+enum class LoopEnd { Finished, Aborted, WriteFailed };
+
+LoopEnd writeListing(Comparison& c, ListingKind kind, TextOutput& out, WriterProgress& progress,
+                     const ListingOptions& options) {
+  const bool snapshot = isSnapshot(kind);
+  const Side side = isNewSide(kind) ? Side::New : Side::Old;
+  if (snapshot) {
+    for (const std::string& line : SnapshotHeaderLines(headerFacts(c, side, options)))
+      if (!out.WriteLine(line)) return LoopEnd::WriteFailed;
+  }
+  const ListingMask mask(side == Side::New, c.State.SnapshotMode, c.Files.IFilter, c.Files.XFilter);
+  ListingBody body(c, kind, out);
+  const std::int32_t count = c.Files.Count();
+  std::uint64_t listed = 0;
+  for (std::int32_t i = 0; i < count; ++i) {
+    const FileEntry& e = c.Files.ItemAt(i);
+    if (mask.Lists(e.Status)) {
+      if (!body.Write(e)) return LoopEnd::WriteFailed;
+      ++listed;
+    }
+    if (progress.Step(static_cast<std::uint64_t>(i) + 1, static_cast<std::uint64_t>(count))) return LoopEnd::Aborted;
+  }
+  if (snapshot && (!out.WriteLine(kSnapshotDashLine) || !out.WriteLine(SnapshotCountLine(listed))))
+    return LoopEnd::WriteFailed;
+  return LoopEnd::Finished;
+}
+
+}  // namespace
+
+ListingOutcome WriteSetListing(Comparison& c, const std::string& target, ListingKind kind,
+                               const ListingOptions& options) {
+  platform::UserInterface& ui = c.ui;
+  const Settings& s = c.settings;
+  ui.clearAbort();
+  static constexpr std::string_view kOpenError = "Error writing :\r";
+  const OpenedOutput opened =
+      OpenOutput(target, options.append, s, ui, options.printer, {"File was not saved.", kOpenError},
+                 isSnapshot(kind) ? "Quorvane snapshot" : "Quorvane batch file");
+  if (!opened.output) return ListingOutcome::NotWritten;
+  TextOutput& out = *opened.output;
+  WriterProgress progress(ui, options.progressClock);
+  if (opened.printer) progress.Open("Printing", opened.printerName, "Work in progress");
+  else progress.Open("Saving", SavingStatus(target), "...");
+
+  LoopEnd end = writeListing(c, kind, out, progress, options);
+  // Closing flushes the file: a failure there means the listing did not reach the disk.
+  if (!out.Close() && end == LoopEnd::Finished) end = LoopEnd::WriteFailed;
+
+  ListingOutcome outcome = ListingOutcome::Complete;
+  switch (end) {
+    case LoopEnd::Finished:
+      c.State.ResultsSaved = true;
+      progress.Close("Operation complete.", true, s.AutoMode, s.CloseProgressDlg);
+      break;
+    case LoopEnd::Aborted:
+      outcome = ListingOutcome::Aborted;
+      progress.Close("Operation aborted by user.", false, s.AutoMode, s.CloseProgressDlg);
+      break;
+    case LoopEnd::WriteFailed:
+      outcome = ListingOutcome::NotComplete;
+      ui.message(std::string(kOpenError) + target, MessageKind::Error, MessageButtons::Ok);
+      progress.Close("Operation not complete.", false, s.AutoMode, s.CloseProgressDlg);
+      break;
+  }
+  return outcome;
+}
+
+}  // namespace quorvane

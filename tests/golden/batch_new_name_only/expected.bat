@@ -1,0 +1,6 @@
+bigger.dat
+crc.bin
+newer.txt
+same.txt
+inserted.c
+README
