@@ -132,6 +132,22 @@ TEST_F(ArchiveSetTest, OnlyZipRarAndArjKindsAreRead) {
   }
 }
 
+TEST_F(ArchiveSetTest, AReaderErrorStopsTheRunWithItsMessage) {
+  std::string damaged = BuildZip(kMixed);
+  damaged[damaged.rfind("PK\x01\x02") + 2] = 0;  // the last central header
+  writeFile("damaged.zip", damaged);
+  tree.dir("empty");
+  settings.CloseProgressDlg = true;
+  c.State.NewSet = {skZip, tree.path("damaged.zip"), 32};
+  c.State.OldSet = {skDirectory, tree.path("empty/"), 32};
+  SetSourceReaders readers;
+  EXPECT_EQ(RunComparison(c, readers), RunOutcome::Failed);
+  bool shown = false;
+  for (const auto& asked : ui.asked())
+    shown |= asked.text == "Error in ZIP file, Central_file_header_signature was expected";
+  EXPECT_TRUE(shown);
+}
+
 // --- whole comparisons against archives made by the real tools ---------------------------
 
 bool toolInstalled(const std::string& tool) {
