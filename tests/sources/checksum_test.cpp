@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -344,6 +345,30 @@ TEST_P(ChecksumComparisonTest, SameSizeAndTimeButOtherContentIsCrcDiffers) {
   }
 }
 
+TEST_P(ChecksumComparisonTest, ManyFilesKeepTheirChecksums) {
+  // More files than the read-ahead holds at once, small and large, in several directories.
+  std::map<std::string, std::pair<std::string, std::string>> files;  // held path -> new, old content
+  for (int i = 0; i < 1300; ++i) {
+    const std::string dir = "d" + std::to_string(i % 3) + "/";
+    const std::size_t size = i % 97 == 0 ? 200'000 + static_cast<std::size_t>(i) : static_cast<std::size_t>(i % 200);
+    std::string content = pattern(size) + std::to_string(i);
+    std::string changed = content;
+    if (i % 7 == 0) changed.back() ^= 1;  // same size and time, other content
+    fresh.file(dir + "f" + std::to_string(i), content);
+    old.file(dir + "f" + std::to_string(i), changed);
+    files["d" + std::to_string(i % 3) + "\\f" + std::to_string(i)] = {content, changed};
+  }
+  ASSERT_EQ(RunComparison(c, readers), RunOutcome::Completed);
+  ASSERT_EQ(c.Files.Count(), 1300);
+  for (const auto& [path, contents] : files) {
+    const FileEntry* e = entry(path);
+    ASSERT_NE(e, nullptr) << path;
+    EXPECT_EQ(e->NewCRC, crc32Of(contents.first)) << path;
+    EXPECT_EQ(e->OldCRC, crc32Of(contents.second)) << path;
+    EXPECT_EQ(e->Status, contents.first == contents.second ? stIdentical : stCrcDiffers) << path;
+  }
+}
+
 TEST_P(ChecksumComparisonTest, UnreadableFilesAreSkippedAndCounted) {
   fresh.file("a.txt", "abc");
   old.file("a.txt", "abc");
@@ -367,6 +392,19 @@ TEST_P(ChecksumComparisonTest, AbortAtAnOpenErrorEndsTheRun) {
   old.file("locked.txt", "abc");
   reader->shared->alwaysFailing = {"locked.txt"};
   ui.scriptFileAction(FileAction::Abort);
+  EXPECT_EQ(RunComparison(c, readers), RunOutcome::Aborted);
+  EXPECT_EQ(c.Files.Count(), 0);
+}
+
+TEST_P(ChecksumComparisonTest, AbortWhileReadingEndsTheRun) {
+  for (int i = 0; i < 40; ++i) fresh.file("big" + std::to_string(i), pattern(1'000'000));
+  old.file("x", "x");
+  std::uint64_t now = 0;
+  c.Progress.clock = [&] { return now += 300; };  // every chance to pump is taken
+  int pumps = 0;
+  ui.onPump = [&] {
+    if (++pumps == 3) ui.requestAbort();
+  };
   EXPECT_EQ(RunComparison(c, readers), RunOutcome::Aborted);
   EXPECT_EQ(c.Files.Count(), 0);
 }
