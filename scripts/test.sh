@@ -27,8 +27,8 @@ echo "== fuzz targets (libFuzzer with ASan + UBSan, about 60 s each on the seed 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUORVANE_FUZZ=ON -DQUORVANE_SANITIZE=ON -DQUORVANE_TESTS=OFF -DQUORVANE_BENCH=OFF \
   -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
-cmake --build build-fuzz -j "$jobs" --target fuzz_zip fuzz_rar fuzz_arj
-for target in zip rar arj; do
+cmake --build build-fuzz -j "$jobs" --target fuzz_zip fuzz_rar fuzz_arj fuzz_snapshot
+for target in zip rar arj snapshot; do
   # New inputs go to a scratch corpus; a crash, leak or timeout ends the fuzzer with a
   # non-zero status (and leaves its input in build-fuzz/), which fails this command.
   work="build-fuzz/corpus-$target"
