@@ -1,0 +1,58 @@
+// quorvane: compares two sets of files. In automatic mode (-A) with its sets given it runs
+// headless: no window and no display; the result goes to the output file or the printer and
+// the exit code tells whether differences were found.
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/automatic_writers.h"
+#include "config/command_line.h"
+#include "config/startup.h"
+#include "platform/headless_user_interface.h"
+#include "sources/set_readers.h"
+
+#ifdef QUORVANE_WITH_PRINTING
+#include "printing/printer.h"
+#endif
+
+int main(int argc, char** argv) {
+  using namespace quorvane;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+
+  platform::HeadlessUserInterface ui;  // messages to standard error, safe answers
+  ProgramWindows windows;              // no window in this program
+  SetSourceReaders readers;
+  std::unique_ptr<PrinterPort> printer;
+#ifdef QUORVANE_WITH_PRINTING
+  printer = MakePrinterPort(ui);
+#endif
+  AutomaticWriters writers(printer.get());
+  Program program(ui, windows, readers, writers);
+  writers.Attach(program.selection);
+
+  try {
+    DoInits(program, args);
+  } catch (const FatalStop& stop) {
+    Termine(program, stop.message, stop.kind);
+  }
+
+  if (program.commandLine.HelpRequested) {
+    std::fputs(UsageText(), stdout);
+    return 0;
+  }
+  if (program.commandLine.VersionRequested) {
+    std::printf("quorvane %s\n", QUORVANE_VERSION);
+    return 0;
+  }
+  if (!program.ended) {
+    if (program.settings.AutoMode)
+      std::cerr << "quorvane: automatic mode needs the New and Old sets (or one set with -L); nothing was compared\n";
+    else
+      std::cerr << "quorvane: the window arrives in a later version; use -A with two sets and -O:<file> "
+                   "(quorvane --help)\n";
+    return 1;
+  }
+  return program.exitCode;
+}

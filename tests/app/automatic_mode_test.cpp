@@ -1,0 +1,153 @@
+// Runs the quorvane program as a user's script would and checks the files it writes and
+// its exit codes: 0 all identical, 2 differences, 1 errors.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/temp_tree.h"
+
+namespace quorvane {
+namespace {
+
+struct Result {
+  int exitCode = -1;
+  std::string out;
+};
+
+std::string quote(const std::string& s) {
+  std::string q = "'";
+  for (const char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+class AutomaticModeTest : public ::testing::Test {
+ protected:
+  Result run(const std::vector<std::string>& args) {
+    std::string command = "cd " + quote(t.root()) + " && TZ=UTC QUORVANE_INI=" + quote(t.path("Quorvane.ini")) +
+                          " QT_QPA_PLATFORM=offscreen " + quote(QUORVANE_BINARY);
+    for (const std::string& a : args) command += " " + quote(a);
+    command += " 2>&1";
+    Result r;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
+    const int status = pclose(pipe);
+    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+  }
+
+  std::string read(const std::string& relative) {
+    std::stringstream s;
+    s << std::ifstream(t.path(relative), std::ios::binary).rdbuf();
+    return s.str();
+  }
+
+  // The report with the run's own paths and clock replaced by placeholders.
+  std::string report(const std::string& relative) {
+    std::string text = read(relative);
+    text = std::regex_replace(text, std::regex(t.root()), "<ROOT>/");
+    text = std::regex_replace(text, std::regex("Generated on     : [^\r]*"), "Generated on     : <NOW>");
+    return text;
+  }
+
+  void twoTrees() {
+    constexpr std::int64_t T = 1709294400;  // 2024-03-01 12:00:00 UTC
+    t.file("new/same.txt", "unchanged", T);
+    t.file("old/same.txt", "unchanged", T);
+    t.file("new/crc.txt", "abcxyz", T);
+    t.file("old/crc.txt", "abcdef", T);
+    t.file("new/sub/newer.c", "int x;", T + 86400);
+    t.file("old/sub/newer.c", "int x;", T);
+    t.file("new/sub/inserted.txt", "only new", T);
+    t.file("old/gone/deleted.txt", "only old", T);
+  }
+
+  test::TempTree t;
+};
+
+TEST_F(AutomaticModeTest, ReportOfTwoDirectories) {
+  twoTrees();
+  const Result r = run({"-A", "new", "old", "-O:report.txt"});
+  EXPECT_EQ(r.exitCode, 2) << r.out;
+  const std::string expected =
+      "[Quorvane DIFF file]\r\n"
+      "Version 1.6\r\n"
+      "\r\n"
+      "New DIRECTORY    : <ROOT>/new/  <Unlabeled>\r\n"
+      "Old DIRECTORY    : <ROOT>/old/  <Unlabeled>\r\n";
+  const std::string text = report("report.txt");
+  EXPECT_EQ(text.substr(0, expected.size()), expected);
+  for (const char* line : {"CRC differs                  crc.txt\r\n", "Deleted                      gone\\deleted.txt\r\n",
+                           "Same                         same.txt\r\n", "Inserted                     sub\\inserted.txt\r\n",
+                           "Same         Newer           sub\\newer.c\r\n"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << "\nin:\n" << text;
+}
+
+TEST_F(AutomaticModeTest, IdenticalSetsGiveZeroInAnyPairing) {
+  constexpr std::int64_t T = 1709294400;
+  t.file("tree/a.txt", "alpha", T);
+  t.file("tree/dir/b.txt", "beta", T);
+  ASSERT_EQ(run({"-A", "-L", "tree", "-O:tree.snp"}).exitCode, 0);
+  EXPECT_EQ(read("tree.snp").rfind("[Pelto LIST]\r\n", 0), 0u);
+  const bool haveZip = std::system("command -v zip >/dev/null 2>&1") == 0;
+  if (haveZip) ASSERT_EQ(std::system(("cd " + quote(t.path("tree")) + " && zip -q -r -X ../tree.zip .").c_str()), 0);
+
+  std::vector<std::string> sets = {"tree", "tree.snp"};
+  if (haveZip) sets.push_back("tree.zip");
+  for (const std::string& a : sets) {
+    for (const std::string& b : sets) {
+      const Result r = run({"-A", a, b, "-O:r.txt"});
+      EXPECT_EQ(r.exitCode, 0) << a << " vs " << b << "\n" << r.out << read("r.txt");
+    }
+  }
+}
+
+TEST_F(AutomaticModeTest, RealArchivesAgainstThemselves) {
+  const std::string real = QUORVANE_REALWORLD_DIR;
+  for (const char* archive : {"/zip/Zip.zip64.zip", "/rar/Rar2.rar", "/arj/Arj.store.arj", "/generated/jar_jdk_tree.jar"}) {
+    std::ifstream probe(real + archive);
+    if (!probe) continue;
+    const Result r = run({"-A", real + archive, real + archive, "-O:r.txt"});
+    EXPECT_EQ(r.exitCode, 0) << archive << "\n" << r.out;
+  }
+}
+
+TEST_F(AutomaticModeTest, FailuresGiveOne) {
+  twoTrees();
+  struct Case {
+    std::vector<std::string> args;
+    const char* what;
+  } cases[] = {
+      {{"-A", "new", "old"}, "no output file"},
+      {{"-A", "new", "old", "-K", "-O:r.txt"}, "unknown switch"},
+      {{"-A", "new", "missing", "-O:r.txt"}, "a set that does not exist"},
+      {{"-A", "new", "old", "-O:no/such/dir/r.txt"}, "output that cannot be written"},
+      {{"-A", "new", "-O:r.txt"}, "only one set"},
+      {{"new", "old"}, "no window in this version"},
+  };
+  for (const Case& k : cases) {
+    const Result r = run(k.args);
+    EXPECT_EQ(r.exitCode, 1) << k.what << "\n" << r.out;
+    EXPECT_FALSE(r.out.empty()) << k.what;
+  }
+}
+
+TEST_F(AutomaticModeTest, HelpAndVersion) {
+  const Result help = run({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_EQ(help.out.rfind("Usage: quorvane", 0), 0u) << help.out;
+  const Result version = run({"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out, "quorvane 1.6\n");
+}
+
+}  // namespace
+}  // namespace quorvane
