@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   zip unzip rsync diffutils
   arj fastjar
+  qt6-base-dev poppler-utils
   "$@"
 )
 
