@@ -1,6 +1,7 @@
 #include "engine/display_sort.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 
 #include "engine/path_key.h"
@@ -8,6 +9,8 @@
 namespace quorvane {
 
 namespace {
+
+constexpr std::size_t kAhead = 16;  // entries fetched ahead while keys are taken from paths
 
 bool isNameType(std::uint8_t type) { return type == 1 || type == 5; }
 
@@ -44,34 +47,21 @@ int compareNameThenDirectory(std::string_view a, std::string_view b) {
   return sign(compareFolded(a.substr(0, dirA), b.substr(0, dirB)));
 }
 
-// The first eight folded bytes of a name, big-endian and zero-padded: comparing two of
-// these as numbers orders them as the folded comparison does, up to a tie.
-std::uint64_t foldedPrefix(std::string_view name) {
-  std::uint64_t prefix = 0;
-  for (std::size_t i = 0; i < 8; ++i) {
-    prefix <<= 8;
-    if (i < name.size()) prefix |= foldAscii(static_cast<unsigned char>(name[i]));
-  }
-  return prefix;
+// Byte k of the text "folded name, NUL, folded directory", 0 past its end. Without NUL
+// bytes inside names, comparing these texts bytewise (shorter first) orders entries as
+// compareNameThenDirectory does.
+unsigned char textByte(const char* path, std::uint32_t directory, std::uint32_t length, std::uint32_t k) {
+  const std::uint32_t name = length - directory;
+  if (k < name) return foldAscii(static_cast<unsigned char>(path[directory + k]));
+  if (k == name || k > length) return 0;
+  return foldAscii(static_cast<unsigned char>(path[k - name - 1]));
 }
 
-// Sort record: the key's number (or the name prefix), the entry's position in the given
-// order, and for name types the split of its path.
-struct Keyed {
-  std::uint64_t key;
-  std::uint32_t position;
-  std::uint32_t directoryLength;
-};
-
-// keyCompare gives -1, 0 or 1 on the keys alone; ties go in the reverse of the given
-// order whatever the direction.
-template <typename KeyCompare>
-void sortKeyed(std::vector<Keyed>& keyed, bool descending, KeyCompare keyCompare) {
-  const int direction = descending ? -1 : 1;
-  std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
-    const int c = keyCompare(a, b) * direction;
-    return c != 0 ? c < 0 : a.position > b.position;
-  });
+// Eight bytes of that text from byte 8 * level, big-endian.
+std::uint64_t textChunk(const char* path, std::uint32_t directory, std::uint32_t length, std::uint32_t level) {
+  std::uint64_t chunk = 0;
+  for (std::uint32_t k = 8 * level; k < 8 * level + 8; ++k) chunk = (chunk << 8) | textByte(path, directory, length, k);
+  return chunk;
 }
 
 }  // namespace
@@ -90,40 +80,104 @@ int CompareForDisplay(const FileEntry& item, const FileEntry& key, const SortRul
   return rule.Descending ? -result : result;
 }
 
-void SortForDisplay(std::vector<FileEntry*>& entries, const SortRule& rule) {
-  if (rule.SortType == 0) {
-    if (rule.Descending) std::reverse(entries.begin(), entries.end());
+DisplaySorter::DisplaySorter(const SortRule& rule, std::size_t expected)
+    : rule_(rule), byName_(isNameType(rule.SortType)) {
+  entries_.reserve(expected);
+  if (rule_.SortType == 0) return;
+  if (byName_)
+    texts_.reserve(expected);
+  else
+    numbers_.reserve(expected);
+}
+
+void DisplaySorter::Add(FileEntry* entry) {
+  const auto position = static_cast<std::uint32_t>(entries_.size());
+  entries_.push_back(entry);
+  if (rule_.SortType == 0) return;
+  if (!byName_) {
+    numbers_.push_back({numericKey(*entry, rule_.SortType, rule_.SnapshotMode), position});
     return;
   }
-  std::vector<Keyed> keyed(entries.size());
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    const FileEntry& e = *entries[i];
-    keyed[i].position = static_cast<std::uint32_t>(i);
-    if (isNameType(rule.SortType)) {
-      const std::string_view path = e.Path();
-      const std::size_t dir = directoryLength(path);
-      keyed[i].directoryLength = static_cast<std::uint32_t>(dir);
-      keyed[i].key = foldedPrefix(path.substr(dir));
-    } else {
-      keyed[i].directoryLength = 0;
-      keyed[i].key = numericKey(e, rule.SortType, rule.SnapshotMode);
-    }
-  }
-  if (isNameType(rule.SortType)) {
-    sortKeyed(keyed, rule.Descending, [&entries](const Keyed& a, const Keyed& b) {
-      if (a.key != b.key) return a.key < b.key ? -1 : 1;
-      const std::string_view pa = entries[a.position]->Path();
-      const std::string_view pb = entries[b.position]->Path();
-      const int byName = compareFolded(pa.substr(a.directoryLength), pb.substr(b.directoryLength));
-      if (byName != 0) return sign(byName);
-      return sign(compareFolded(pa.substr(0, a.directoryLength), pb.substr(0, b.directoryLength)));
+  const std::string_view path = entry->Path();
+  const auto length = static_cast<std::uint32_t>(path.size());
+  const auto directory = static_cast<std::uint32_t>(directoryLength(path));
+  if (std::memchr(path.data(), 0, path.size())) textHasNul_ = true;
+  texts_.push_back({textChunk(path.data(), directory, length, 0), path.data(), position, directory, length});
+}
+
+void DisplaySorter::sortNumbers() {
+  // Ties go in the reverse of file-list order whatever the direction.
+  if (rule_.Descending)
+    std::sort(numbers_.begin(), numbers_.end(), [](const NumberKey& a, const NumberKey& b) {
+      return a.key != b.key ? a.key > b.key : a.position > b.position;
     });
-  } else {
-    sortKeyed(keyed, rule.Descending, [](const Keyed& a, const Keyed& b) { return a.key < b.key ? -1 : (a.key > b.key ? 1 : 0); });
+  else
+    std::sort(numbers_.begin(), numbers_.end(), [](const NumberKey& a, const NumberKey& b) {
+      return a.key != b.key ? a.key < b.key : a.position > b.position;
+    });
+}
+
+// Sorts [begin, end), whose texts agree on their chunks below level, by the chunk of that
+// level; groups that agree on it too and whose texts go on are sorted on the next chunk.
+void DisplaySorter::sortTextRange(std::size_t begin, std::size_t end, std::uint32_t level) {
+  const bool descending = rule_.Descending;
+  std::sort(texts_.begin() + static_cast<std::ptrdiff_t>(begin), texts_.begin() + static_cast<std::ptrdiff_t>(end),
+            [descending](const TextKey& a, const TextKey& b) {
+              if (a.chunk != b.chunk) return (a.chunk < b.chunk) != descending;
+              return a.position > b.position;
+            });
+  for (std::size_t group = begin; group < end;) {
+    std::size_t next = group + 1;
+    while (next < end && texts_[next].chunk == texts_[group].chunk) ++next;
+    // Equal chunks mean equal lengths once a text has ended: the group is then all ties.
+    const bool goesOn = texts_[group].length + 1 > 8 * (level + 1);
+    if (next - group > 1 && goesOn) {
+      for (std::size_t i = group; i < next; ++i) {
+        if (i + kAhead < next) {
+          const TextKey& ahead = texts_[i + kAhead];
+          __builtin_prefetch(ahead.path + std::min(ahead.length - 1, ahead.directoryLength + 8 * (level + 1)));
+        }
+        TextKey& t = texts_[i];
+        t.chunk = textChunk(t.path, t.directoryLength, t.length, level + 1);
+      }
+      sortTextRange(group, next, level + 1);
+    }
+    group = next;
   }
-  std::vector<FileEntry*> sorted(entries.size());
-  for (std::size_t i = 0; i < keyed.size(); ++i) sorted[i] = entries[keyed[i].position];
-  entries.swap(sorted);
+}
+
+void DisplaySorter::sortTexts() {
+  if (!textHasNul_) {
+    sortTextRange(0, texts_.size(), 0);
+    return;
+  }
+  const bool descending = rule_.Descending;
+  std::sort(texts_.begin(), texts_.end(), [descending](const TextKey& a, const TextKey& b) {
+    const int c = compareNameThenDirectory({a.path, a.length}, {b.path, b.length}) * (descending ? -1 : 1);
+    return c != 0 ? c < 0 : a.position > b.position;
+  });
+}
+
+void DisplaySorter::SortInto(std::vector<FileEntry*>& out) {
+  if (rule_.SortType == 0) {
+    if (rule_.Descending) std::reverse(entries_.begin(), entries_.end());
+    out.swap(entries_);
+    return;
+  }
+  out.resize(entries_.size());
+  if (byName_) {
+    sortTexts();
+    for (std::size_t i = 0; i < texts_.size(); ++i) out[i] = entries_[texts_[i].position];
+  } else {
+    sortNumbers();
+    for (std::size_t i = 0; i < numbers_.size(); ++i) out[i] = entries_[numbers_[i].position];
+  }
+}
+
+void SortForDisplay(std::vector<FileEntry*>& entries, const SortRule& rule) {
+  DisplaySorter sorter(rule, entries.size());
+  for (FileEntry* e : entries) sorter.Add(e);
+  sorter.SortInto(entries);
 }
 
 }  // namespace quorvane

@@ -20,10 +20,45 @@ struct SortRule {
 // unsigned, an absent side taking the other side's size or time (types 2, 3, 6, 7).
 int CompareForDisplay(const FileEntry& item, const FileEntry& key, const SortRule& rule);
 
-// Reorders entries, given in file-list order, into the order that inserting them one by
-// one in front of their equals would give: sorted by the rule, equal keys in the reverse
-// of the given order (in either direction); type 0 keeps the given order ascending and
-// reverses it descending. O(n log n).
+// Builds the display order of entries handed over in file-list order: the order that
+// inserting them one by one in front of their equals would give, that is sorted by the
+// rule with equal keys in the reverse of file-list order (in either direction); type 0
+// keeps file-list order ascending and reverses it descending. O(n log n). Each entry's
+// key is taken when it is added, while the caller has it at hand.
+class DisplaySorter {
+ public:
+  explicit DisplaySorter(const SortRule& rule, std::size_t expected = 0);
+  void Add(FileEntry* entry);
+  // Whether Add reads the entry's path (callers may fetch it ahead).
+  bool ReadsPaths() const { return byName_; }
+  // Replaces out with the entries added, in display order.
+  void SortInto(std::vector<FileEntry*>& out);
+
+ private:
+  struct NumberKey {
+    std::uint64_t key;
+    std::uint32_t position;
+  };
+  struct TextKey {
+    std::uint64_t chunk;   // eight bytes of the folded name + NUL + folded directory
+    const char* path;
+    std::uint32_t position;
+    std::uint32_t directoryLength;
+    std::uint32_t length;
+  };
+  void sortNumbers();
+  void sortTexts();
+  void sortTextRange(std::size_t begin, std::size_t end, std::uint32_t level);
+
+  SortRule rule_;
+  bool byName_;
+  bool textHasNul_ = false;  // the chunked order needs NUL-free names: else compare whole texts
+  std::vector<FileEntry*> entries_;
+  std::vector<NumberKey> numbers_;
+  std::vector<TextKey> texts_;
+};
+
+// The same for a whole list at once.
 void SortForDisplay(std::vector<FileEntry*>& entries, const SortRule& rule);
 
 }  // namespace quorvane

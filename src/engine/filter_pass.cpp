@@ -13,6 +13,7 @@ namespace {
 
 constexpr const char* kBusyText = "Filtering and sorting ...   ";
 constexpr std::uint64_t kBusyRedrawMs = 100;
+constexpr std::int32_t kPrefetchDistance = 16;
 
 std::string_view fileNamePart(std::string_view path) {
   const std::size_t at = path.rfind('\\');
@@ -34,6 +35,7 @@ void FilterPass(Comparison& c) {
   CommandState& commands = c.State.Commands;
   platform::UserInterface& ui = c.ui;
   const bool snapshotMode = c.State.SnapshotMode;
+  const TDisplayIndex& d = c.Display;
 
   commands.GridVisible = false;
   commands.FileOperations = false;
@@ -41,48 +43,54 @@ void FilterPass(Comparison& c) {
   const bool busy = count > kFilterBusyThreshold;
   if (busy) ui.busyShow(kBusyText);
 
-  files.WidestName = 13 * static_cast<std::int32_t>(std::lround(ui.measureNameWidth("ABCmio") / 6.0));
+  const auto& measure = c.MeasureNameWidth;
+  files.WidestName = measure ? 13 * static_cast<std::int32_t>(std::lround(measure("ABCmio") / 6.0)) : 0;
   stats.StatusCounts.fill(0);
   stats.ShownCounts.fill(0);
-  std::vector<FileEntry*>& shown = c.Display.Items();
-  shown.clear();
-  shown.reserve(static_cast<std::size_t>(count));
+  c.Display.Items().clear();
+  DisplaySorter sorter(SortRule{d.SortType, d.Descending, snapshotMode}, static_cast<std::size_t>(count));
 
-  const auto measure = [&](const FileEntry& e) {
-    files.WidestName = std::max(files.WidestName, ui.measureNameWidth(fileNamePart(e.Path())));
+  const auto show = [&](FileEntry& e) {
+    if (measure) files.WidestName = std::max(files.WidestName, measure(fileNamePart(e.Path())));
+    sorter.Add(&e);
   };
+  const bool readsPaths = measure || sorter.ReadsPaths();
   std::uint64_t lastRedraw = c.Progress.clock();
   for (std::int32_t i = 0; i < count; ++i) {
-    if (busy) {
-      const std::uint64_t now = c.Progress.clock();
-      if (now - lastRedraw > kBusyRedrawMs) {
-        lastRedraw = now;
-        const int percent = static_cast<int>(std::lround(100.0 * i / count));
-        ui.busyText(kBusyText + std::to_string(percent) + " %");
-        ui.busyBar(percent);
+    // The clock is read once per 64 entries: often enough for the 100 ms and 250 ms rules.
+    if ((i & 63) == 0) {
+      if (busy) {
+        const std::uint64_t now = c.Progress.clock();
+        if (now - lastRedraw > kBusyRedrawMs) {
+          lastRedraw = now;
+          const int percent = static_cast<int>(std::lround(100.0 * i / count));
+          ui.busyText(kBusyText + std::to_string(percent) + " %");
+          ui.busyBar(percent);
+        }
       }
+      c.Progress.Pump();
     }
-    c.Progress.Pump();
+    // Entries lie in memory in the order they were read, not in key order.
+    if (i + kPrefetchDistance < count) __builtin_prefetch(&files.ItemAt(i + kPrefetchDistance));
+    if (readsPaths && i + kPrefetchDistance / 2 < count)
+      __builtin_prefetch(files.ItemAt(i + kPrefetchDistance / 2).Path().data());
 
     FileEntry& e = files.ItemAt(i);
     if (snapshotMode) {
-      measure(e);
-      shown.push_back(&e);
+      show(e);
       continue;
     }
     const std::uint16_t s = FinalStatus(e.Status, files.IFilter);
     e.Status = s;
     countBits(stats.StatusCounts, s);
     if (ShownByFilter(s, files.IFilter, files.XFilter)) {
-      measure(e);
-      shown.push_back(&e);
+      show(e);
       countBits(stats.ShownCounts, s);
     }
   }
   if (!FilterActive(files)) stats.ShownCounts = stats.StatusCounts;
 
-  const TDisplayIndex& d = c.Display;
-  SortForDisplay(shown, SortRule{d.SortType, d.Descending, snapshotMode});
+  sorter.SortInto(c.Display.Items());
   if (busy) ui.busyHide();
   ShowResults(c);
 }

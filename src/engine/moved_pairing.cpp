@@ -30,31 +30,42 @@ MatchingKey matchingKeyOf(std::string_view path, bool ignoreArchiveExtension) {
 }
 
 // Numbers the distinct matching names (ASCII letters folded) from 1, by open addressing.
+// A slot holds the name's hash (high half) and its number, so that only a probable match
+// reads the stored name.
 class MatchingNameTable {
  public:
   explicit MatchingNameTable(std::size_t expected) {
-    std::size_t size = 1024;
+    std::size_t size = 64;
     while (size < expected * 2) size *= 2;
     slots_.assign(size, 0);
   }
 
-  std::uint32_t IdOf(const MatchingKey& key) {
-    const std::uint64_t hash = foldedHash(key.text) ^ (key.archive ? 0x5BD1E9955BD1E995ull : 0);
+  static std::uint64_t HashOf(const MatchingKey& key) {
+    return foldedHash(key.text) ^ (key.archive ? 0x5BD1E9955BD1E995ull : 0);
+  }
+  // Fetches the first slot a hash probes into the cache ahead of IdOf.
+  void Prefetch(std::uint64_t hash) const { __builtin_prefetch(&slots_[static_cast<std::size_t>(hash) & (slots_.size() - 1)]); }
+
+  std::uint32_t IdOf(const MatchingKey& key, std::uint64_t hash) {
+    const std::uint64_t tag = hash >> 32;
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t at = static_cast<std::size_t>(hash) & mask;; at = (at + 1) & mask) {
-      const std::uint32_t id = slots_[at];
-      if (id == 0) {
+      const std::uint64_t slot = slots_[at];
+      if (slot == 0) {
         keys_.push_back(key);
-        slots_[at] = static_cast<std::uint32_t>(keys_.size());
-        return slots_[at];
+        const auto id = static_cast<std::uint32_t>(keys_.size());
+        slots_[at] = (tag << 32) | id;
+        return id;
       }
+      if ((slot >> 32) != tag) continue;
+      const auto id = static_cast<std::uint32_t>(slot);
       const MatchingKey& known = keys_[id - 1];
       if (known.archive == key.archive && sameFolded(known.text, key.text)) return id;
     }
   }
 
  private:
-  std::vector<std::uint32_t> slots_;  // name id, 0 empty
+  std::vector<std::uint64_t> slots_;  // 0 empty
   std::vector<MatchingKey> keys_;
 };
 
@@ -104,14 +115,38 @@ std::uint64_t poolKey(std::uint32_t nameId, std::uint32_t crc) { return (std::ui
 std::uint32_t PairMovedEntries(FileList& files, const MovedFileOptions& options,
                                const std::function<void(std::int32_t)>& onEntry) {
   const std::int32_t count = files.Count();
-  std::vector<FileEntry*> entries(static_cast<std::size_t>(count));
-  for (std::int32_t i = 0; i < count; ++i) entries[static_cast<std::size_t>(i)] = &files.ItemAt(i);
+  const auto n = static_cast<std::size_t>(count);
 
-  std::vector<std::uint32_t> nameIds(entries.size(), 0);
+  // One sweep over the entries (which lie in memory in reading order, not in key order)
+  // copies what the pass reads; the rest works on these arrays.
+  constexpr std::int32_t kAhead = 16;
+  std::vector<FileEntry*> entries(n);
+  std::vector<std::uint16_t> status(n);
+  std::vector<std::uint32_t> newCrc(n), oldCrc(n), nameIds(n, 0);
+  std::vector<std::int32_t> partner(n);
+  std::vector<MatchingKey> keys(options.ByFileName ? n : 0);
+  std::vector<std::uint64_t> hashes(options.ByFileName ? n : 0);
+  for (std::int32_t i = 0; i < count; ++i) {
+    if (i + kAhead < count) __builtin_prefetch(&files.ItemAt(i + kAhead));
+    if (options.ByFileName && i + kAhead / 2 < count) __builtin_prefetch(files.ItemAt(i + kAhead / 2).Path().data());
+    const auto at = static_cast<std::size_t>(i);
+    FileEntry& e = files.ItemAt(i);
+    entries[at] = &e;
+    status[at] = e.Status;
+    newCrc[at] = e.NewCRC;
+    oldCrc[at] = e.OldCRC;
+    partner[at] = e.MovedPartner;
+    if (options.ByFileName) {
+      keys[at] = matchingKeyOf(e.Path(), options.IgnoreArcExt);
+      hashes[at] = MatchingNameTable::HashOf(keys[at]);
+    }
+  }
   if (options.ByFileName) {
-    MatchingNameTable names(entries.size());
-    for (std::size_t i = 0; i < entries.size(); ++i)
-      nameIds[i] = names.IdOf(matchingKeyOf(entries[i]->Path(), options.IgnoreArcExt));
+    MatchingNameTable names(n);
+    for (std::size_t i = 0; i < n; ++i) {
+      if (i + kAhead < n) names.Prefetch(hashes[i + kAhead]);
+      nameIds[i] = names.IdOf(keys[i], hashes[i]);
+    }
   }
 
   // forInserted: entries an Inserted seeker may take (no Inserted bit), keyed by their Old
@@ -119,32 +154,32 @@ std::uint32_t PairMovedEntries(FileList& files, const MovedFileOptions& options,
   // With checksum matching, a zero checksum can never match and is left out.
   CandidatePool forInserted;
   CandidatePool forDeleted;
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    const FileEntry& e = *entries[i];
+  for (std::size_t i = 0; i < n; ++i) {
     const auto position = static_cast<std::uint32_t>(i);
-    if (!(e.Status & stInserted) && !(options.ByCRC && e.OldCRC == 0))
-      forInserted.Add(poolKey(nameIds[i], options.ByCRC ? e.OldCRC : 0), position);
-    if (!(e.Status & stDeleted) && !(options.ByCRC && e.NewCRC == 0))
-      forDeleted.Add(poolKey(nameIds[i], options.ByCRC ? e.NewCRC : 0), position);
+    if (!(status[i] & stInserted) && !(options.ByCRC && oldCrc[i] == 0))
+      forInserted.Add(poolKey(nameIds[i], options.ByCRC ? oldCrc[i] : 0), position);
+    if (!(status[i] & stDeleted) && !(options.ByCRC && newCrc[i] == 0))
+      forDeleted.Add(poolKey(nameIds[i], options.ByCRC ? newCrc[i] : 0), position);
   }
   forInserted.Order();
   forDeleted.Order();
 
-  const auto hasPartner = [&entries](std::uint32_t position) { return entries[position]->MovedPartner != -1; };
+  const auto hasPartner = [&partner](std::uint32_t position) { return partner[position] != -1; };
   std::uint32_t pairs = 0;
   for (std::int32_t i = 0; i < count; ++i) {
     if (onEntry) onEntry(i);
-    FileEntry& e = *entries[static_cast<std::size_t>(i)];
-    if (e.MovedPartner != -1) continue;
-    const bool inserted = e.Status & stInserted;
-    if (!inserted && !(e.Status & stDeleted)) continue;
-    const std::uint32_t crc = inserted ? e.NewCRC : e.OldCRC;
+    const auto at = static_cast<std::size_t>(i);
+    if (partner[at] != -1) continue;
+    const bool inserted = status[at] & stInserted;
+    if (!inserted && !(status[at] & stDeleted)) continue;
+    const std::uint32_t crc = inserted ? newCrc[at] : oldCrc[at];
     if (options.ByCRC && crc == 0) continue;
     CandidatePool& pool = inserted ? forInserted : forDeleted;
-    const std::int64_t j =
-        pool.Take(poolKey(nameIds[static_cast<std::size_t>(i)], options.ByCRC ? crc : 0), static_cast<std::uint32_t>(i), hasPartner);
+    const std::int64_t j = pool.Take(poolKey(nameIds[at], options.ByCRC ? crc : 0), static_cast<std::uint32_t>(i), hasPartner);
     if (j < 0) continue;
-    e.MovedPartner = static_cast<std::int32_t>(j);
+    partner[at] = static_cast<std::int32_t>(j);
+    partner[static_cast<std::size_t>(j)] = i;
+    entries[at]->MovedPartner = static_cast<std::int32_t>(j);
     entries[static_cast<std::size_t>(j)]->MovedPartner = i;
     ++pairs;
   }

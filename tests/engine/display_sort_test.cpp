@@ -71,6 +71,16 @@ TEST(DisplaySort, SizesCompareAsSixtyFourBitNumbers) {
   EXPECT_EQ(pathsOf(sorted(files, 2, false)), "small.txt big.txt");
 }
 
+TEST(DisplaySort, NamesHoldingNulBytesStillSortByTheRule) {
+  FileList files;
+  addEntries(files, {{std::string("d\\a\0b.txt", 9)}, {"c\\a"}, {std::string("a\0", 2)}, {"b\\a"}, {"ab"}});
+  for (const bool descending : {false, true}) {
+    std::vector<FileEntry*> expected;
+    for (FileEntry* e : inListOrder(files)) reference::insertSorted(expected, e, 1, descending, false);
+    EXPECT_EQ(pathsOf(sorted(files, 1, descending)), pathsOf(expected));
+  }
+}
+
 // The compare rule agrees with the rule as written, on every pair of generated entries.
 TEST(DisplaySort, CompareRuleAgreesWithTheReferenceRule) {
   std::mt19937 random(7);

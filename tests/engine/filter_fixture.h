@@ -58,10 +58,13 @@ std::string pathsOf(const Entries& entries) {
 // sizes, times and checksums from a few values, 0 included, sizes also above 4 GiB.
 // snapshotStatus: Status is any 16-bit word, as a CRC-16 is.
 inline void generateList(FileList& files, std::mt19937& random, int maxEntries, bool snapshotStatus = false) {
-  static const char* const directories[] = {"", "a\\", "A\\b\\", "b\\", "a\\c\\", "_\\", "z\\"};
+  static const char* const directories[] = {"",   "a\\",  "A\\b\\", "b\\", "a\\c\\", "_\\", "z\\",
+                                            "a_rather_long_directory\\", "A_Rather_Long_Directory\\x\\"};
   static const char* const names[] = {"x",       "X.txt",    "y.TXT",   "pack.rar", "pack.ZIP", "Pack.arj",
                                       "pack",    "makefile", "r.txt",   "a.b.lzh",  "a.b.zoo",  "y.txt.",
-                                      "_x",      "x.exe",    "Pack.7z", "pack.jar", ".zip",     "pack.zi"};
+                                      "_x",      "x.exe",    "Pack.7z", "pack.jar", ".zip",     "pack.zi",
+                                      "a_long_common_prefix_1.txt", "A_LONG_COMMON_PREFIX_1.TXT", "a_long_common_prefix_10.txt",
+                                      "a_long_common_prefix_1", "a_long_common_prefix_.txt"};
   static const std::uint64_t sizes[] = {0, 1, 5, 5, 7, 0x100000005ull, 0xFFFFFFFFull};
   const auto pick = [&random](std::size_t n) { return static_cast<std::size_t>(random() % n); };
   const int count = static_cast<int>(random() % static_cast<unsigned>(maxEntries + 1));
