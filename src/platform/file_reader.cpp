@@ -20,7 +20,6 @@ bool FileReader::open(const std::string& nativePath) {
     ::close(fd);
     return false;
   }
-  posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
   fd_ = fd;
   sizeAtOpen_ = static_cast<std::uint64_t>(st.st_size);
   position_ = 0;

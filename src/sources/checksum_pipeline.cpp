@@ -42,28 +42,27 @@ ChecksumPipeline::~ChecksumPipeline() {
   for (std::thread& t : workers_) t.join();
 }
 
-void ChecksumPipeline::Submit(std::string nativePath, std::uint64_t size, bool regular) {
+void ChecksumPipeline::Submit(std::string nativePath, std::string relativePath, std::uint64_t size, bool regular) {
   {
     std::lock_guard lock(mutex_);
-    Slot& s = ring_[tail_ % kCapacity];
+    Slot& s = slot(tail_);
     s.nativePath = std::move(nativePath);
+    s.relativePath = std::move(relativePath);
     s.size = size;
     s.regular = regular;
     s.state = SlotState::Queued;
     s.bytesRead = 0;
     ++tail_;
-    // Workers are woken for a batch of files, not for each: a wake-up costs more than
-    // reading a small file.
+    // Idle workers are woken for a batch of files, not for each: a wake-up costs more
+    // than reading a small file. Busy workers find the new files by themselves.
     if (tail_ - next_ < kWakeBatch) return;
   }
   work_.notify_all();
 }
 
-
-
 bool ChecksumPipeline::OldestReady() {
   std::lock_guard lock(mutex_);
-  return finished(ring_[head_ % kCapacity]);
+  return finished(slot(head_));
 }
 
 void ChecksumPipeline::work(std::unique_ptr<platform::FileReader> reader) {
@@ -72,21 +71,18 @@ void ChecksumPipeline::work(std::unique_ptr<platform::FileReader> reader) {
   for (;;) {
     work_.wait(lock, [&] { return stop_ || next_ < tail_; });
     if (stop_) return;
-    Slot& s = ring_[next_++ % kCapacity];
-    if (cancel_) {
-      s.state = SlotState::Cancelled;
-      done_.notify_one();
-      continue;
-    }
-    s.state = SlotState::Reading;
-    const bool large = s.size > kFileProgressThreshold;
-    lock.unlock();
-
-    // The slot's path and size stay as they are until the slot is finished and taken.
+    const std::uint64_t sequence = next_++;
+    Slot& s = slot(sequence);
+    SlotState outcome = SlotState::Done;
     BlockChecksum checksum(kind_, snapshot_);
     std::uint64_t total = 0;
-    SlotState outcome = SlotState::Done;
-    if (s.regular) {  // FIFOs, sockets and devices are never opened
+    if (cancel_) {
+      outcome = SlotState::Cancelled;
+    } else if (s.regular) {  // FIFOs, sockets and devices are never opened
+      s.state = SlotState::Reading;
+      const bool large = s.size > kFileProgressThreshold;
+      lock.unlock();
+      // The slot's path and size stay as they are until it is finished and taken.
       if (!reader->open(s.nativePath)) {
         outcome = SlotState::Failed;
       } else {
@@ -110,60 +106,81 @@ void ChecksumPipeline::work(std::unique_ptr<platform::FileReader> reader) {
         }
         reader->close();
       }
+      lock.lock();
     }
-
-    lock.lock();
     s.state = outcome;
     s.bytesRead = total;
     s.value = checksum.Value();
     s.snapshotCrc16 = checksum.SnapshotCrc16();
-    done_.notify_one();
+    if (sequence == waitTarget_) done_.notify_one();
   }
 }
 
-std::optional<std::uint32_t> ChecksumPipeline::TakeOldest(std::string_view relativePath) {
-  Slot& s = ring_[head_ % kCapacity];
+void ChecksumPipeline::WaitForOldest(std::uint64_t count) {
+  count = std::min(count, Queued());
+  if (count == 0) return;
+  const std::uint64_t last = head_ + count - 1;
+  std::uint64_t current = kNone;  // the earliest file not yet read
+  std::uint64_t shown = kNone;    // the large file whose progress is drawn
+  int percent = -1;
   std::unique_lock lock(mutex_);
   if (c_.Aborted()) cancel_ = true;
-  if (!finished(s)) {
-    if (next_ < tail_) {
-      lock.unlock();
-      work_.notify_all();
-      lock.lock();
+  if (next_ < tail_) work_.notify_all();  // files below the wake-up batch
+  for (;;) {
+    // The latest unfinished file decides how long to sleep; the earliest one is the
+    // one the user sees being read.
+    std::uint64_t latest = kNone;
+    std::uint64_t earliest = kNone;
+    for (std::uint64_t i = last + 1; i-- > head_;) {
+      if (finished(slot(i))) continue;
+      if (latest == kNone) latest = i;
+      earliest = i;
     }
-    // Waiting: keep the window alive, and show a large file's own progress.
-    const bool large = s.size > kFileProgressThreshold;
-    int percent = -1;
-    if (large) {
-      lock.unlock();
-      c_.ui.progressCurrentFile(relativePath);
-      lock.lock();
-    }
-    while (!finished(s)) {
-      done_.wait_for(lock, std::chrono::milliseconds(50));
-      const std::uint64_t soFar = s.bytesRead;
-      lock.unlock();
-      c_.Progress.Pump();
-      if (large) {
-        const int now = static_cast<int>(std::min<std::uint64_t>(100, soFar * 100 / s.size));
-        if (now != percent) c_.ui.progressBar(percent = now);
+    if (latest == kNone) break;
+
+    if (earliest != current) {
+      current = earliest;
+      const bool large = slot(earliest).size > kFileProgressThreshold;
+      if (large || shown != kNone) {
+        const std::string path = large ? slot(earliest).relativePath : std::string();
+        shown = large ? earliest : kNone;
+        percent = -1;
+        lock.unlock();
+        c_.ui.progressCurrentFile(path);
+        lock.lock();
+        continue;  // the slots may have moved on meanwhile
       }
-      const bool aborted = c_.Aborted();
-      lock.lock();
-      if (aborted) cancel_ = true;
     }
-    if (large) {
-      lock.unlock();
-      c_.ui.progressCurrentFile("");
-      c_.ui.progressBar(0);
-      lock.lock();
-    }
+
+    waitTarget_ = latest;
+    done_.wait_for(lock, std::chrono::milliseconds(50));
+    waitTarget_ = kNone;
+    const Slot& watched = slot(shown == kNone ? head_ : shown);
+    const int now = shown == kNone ? -1 : static_cast<int>(std::min<std::uint64_t>(100, watched.bytesRead * 100 / watched.size));
+    lock.unlock();
+    c_.Progress.Pump();
+    if (now >= 0 && now != percent) c_.ui.progressBar(percent = now);
+    const bool aborted = c_.Aborted();
+    lock.lock();
+    if (aborted) cancel_ = true;
   }
+  lock.unlock();
+  if (shown != kNone) {
+    c_.ui.progressCurrentFile("");
+    c_.ui.progressBar(0);
+  }
+}
+
+ChecksumPipeline::Taken ChecksumPipeline::TakeOldest() {
+  WaitForOldest(1);
+  std::unique_lock lock(mutex_);
+  Slot& s = slot(head_);
+  Taken taken;
+  taken.relativePath = std::move(s.relativePath);
   const SlotState state = s.state;
   ChecksumRequest again;
   if (state == SlotState::Failed) {
     again.nativePath = std::move(s.nativePath);
-    again.relativePath = relativePath;
     again.size = s.size;
     again.regular = s.regular;
   }
@@ -173,20 +190,23 @@ std::optional<std::uint32_t> ChecksumPipeline::TakeOldest(std::string_view relat
   ++head_;
   lock.unlock();
 
-  if (c_.Aborted()) return std::nullopt;
+  if (c_.Aborted()) return taken;
   switch (state) {
     case SlotState::Done:
       c_.State.Stats.BytesRead += static_cast<double>(bytes);
       if (snapshot_) c_.Scan.Status = crc16;
-      return value;
+      taken.checksum = value;
+      break;
     case SlotState::Failed:
-      return ChecksumFile(c_, again);  // asks Retry / Skip / Skip all / Abort
+      again.relativePath = taken.relativePath;
+      taken.checksum = ChecksumFile(c_, again);  // asks Retry / Skip / Skip all / Abort
+      break;
     case SlotState::Cancelled:
     case SlotState::Queued:
     case SlotState::Reading:
       break;
   }
-  return std::nullopt;
+  return taken;
 }
 
 }  // namespace quorvane

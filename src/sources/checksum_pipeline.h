@@ -6,13 +6,14 @@
 // AddFile in listing order and prompts come up for the same files, in the same order, as
 // when every file is read on the spot: a file a worker could not open or read is read
 // again on the calling thread by ChecksumFile, which asks Retry / Skip / Skip all / Abort.
+// Only the calling thread touches the comparison and the user interface.
 #include <condition_variable>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -30,47 +31,66 @@ class ChecksumPipeline {
   static void SetWorkerCount(int workers);
 
   ChecksumPipeline(Comparison& c, unsigned workers);
-  ~ChecksumPipeline();
+  ~ChecksumPipeline();  // stops the workers; files still queued are dropped
   ChecksumPipeline(const ChecksumPipeline&) = delete;
   ChecksumPipeline& operator=(const ChecksumPipeline&) = delete;
 
   bool Full() const { return tail_ - head_ >= kCapacity; }
   bool Empty() const { return tail_ == head_; }
-  // Queues a file; the queue must not be Full.
-  void Submit(std::string nativePath, std::uint64_t size, bool regular);
-  // True when the oldest queued file has been read (or failed), without waiting.
+  std::uint64_t Queued() const { return tail_ - head_; }
+
+  // Queues a file; the queue must not be Full. relativePath is what the progress window
+  // and the prompts show.
+  void Submit(std::string nativePath, std::string relativePath, std::uint64_t size, bool regular);
+
+  // True when the oldest queued file has been read (or has failed), without waiting.
   bool OldestReady();
-  // Waits for the oldest queued file, pumping messages and drawing its progress when it
-  // is large, and returns what ChecksumFile would for it (nullopt: skipped or aborted).
-  // relativePath is shown in the progress window and the prompts.
-  std::optional<std::uint32_t> TakeOldest(std::string_view relativePath);
+  // Waits until the oldest count queued files are read, pumping messages and drawing the
+  // progress of a large file being waited for. Waiting for many at once lets the
+  // workers run on while this thread sleeps.
+  void WaitForOldest(std::uint64_t count);
+  // Makes room in a Full queue: waits for the older half.
+  void MakeRoom() { WaitForOldest(kCapacity / 2); }
+
+  struct Taken {
+    std::optional<std::uint32_t> checksum;  // as ChecksumFile gives it: nullopt when skipped or aborted
+    std::string relativePath;
+  };
+  // Removes the oldest queued file (waiting for it when needed) and gives its checksum.
+  Taken TakeOldest();
 
  private:
   static constexpr std::uint64_t kCapacity = 512;
   static constexpr std::uint64_t kWakeBatch = 32;
+  static constexpr std::uint64_t kNone = std::numeric_limits<std::uint64_t>::max();
   enum class SlotState { Queued, Reading, Done, Failed, Cancelled };
   struct Slot {
     std::string nativePath;
+    std::string relativePath;
     std::uint64_t size = 0;
     bool regular = true;
     SlotState state = SlotState::Queued;
-    std::uint64_t bytesRead = 0;  // so far while Reading; the total when Done
+    std::uint64_t bytesRead = 0;  // so far while Reading (large files only); the total when finished
     std::uint32_t value = 0;
     std::uint16_t snapshotCrc16 = 0;
   };
 
   void work(std::unique_ptr<platform::FileReader> reader);
-  bool finished(const Slot& s) const { return s.state != SlotState::Queued && s.state != SlotState::Reading; }
+  static bool finished(const Slot& s) { return s.state != SlotState::Queued && s.state != SlotState::Reading; }
+  Slot& slot(std::uint64_t sequence) { return ring_[sequence % kCapacity]; }
 
   Comparison& c_;
   const std::uint8_t kind_;
   const bool snapshot_;
   std::vector<Slot> ring_;
-  std::uint64_t head_ = 0;  // the oldest file not yet taken
-  std::uint64_t tail_ = 0;  // where the next file goes
-  std::uint64_t next_ = 0;  // the next file a worker claims (guarded by mutex_)
-  bool stop_ = false;       // guarded by mutex_
-  bool cancel_ = false;     // guarded by mutex_: the run was aborted
+  // Sequence numbers: head_ the oldest file not yet taken, tail_ the next to be queued
+  // (both written by the calling thread only, under mutex_); next_ the next a worker claims.
+  std::uint64_t head_ = 0;
+  std::uint64_t tail_ = 0;
+  std::uint64_t next_ = 0;
+  std::uint64_t waitTarget_ = kNone;  // the file the calling thread sleeps on
+  bool stop_ = false;
+  bool cancel_ = false;  // the run was aborted: workers stop reading
   std::mutex mutex_;
   std::condition_variable work_;
   std::condition_variable done_;

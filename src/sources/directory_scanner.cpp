@@ -32,7 +32,9 @@ class Walker {
 
   // Hands the files still being read ahead to AddFile.
   void Finish() {
-    while (pipeline_ && !pipeline_->Empty()) takeOldest();
+    if (!pipeline_) return;
+    pipeline_->WaitForOldest(pipeline_->Queued());
+    while (!pipeline_->Empty()) takeOldest();
   }
 
   // relative: held form of the directory below the root, ending with "\" unless empty.
@@ -82,9 +84,11 @@ class Walker {
 
     if (pipeline_) {
       // Read ahead on the workers; files reach AddFile in this same order.
-      listed_.push_back({relativePath_, e.time, e.attributes, e.regular ? e.size : 0});
-      pipeline_->Submit(nativeDirectory + std::string(e.name), listed_.back().size, e.regular);
-      while (!pipeline_->Empty() && (pipeline_->Full() || pipeline_->OldestReady())) takeOldest();
+      const std::uint64_t size = e.regular ? e.size : 0;
+      listed_.push_back({e.time, e.attributes, size});
+      pipeline_->Submit(nativeDirectory + std::string(e.name), relativePath_, size, e.regular);
+      if (pipeline_->Full()) pipeline_->MakeRoom();
+      while (!pipeline_->Empty() && pipeline_->OldestReady()) takeOldest();
       return;
     }
     ChecksumRequest request;
@@ -92,30 +96,30 @@ class Walker {
     request.relativePath = relativePath_;
     request.size = e.regular ? e.size : 0;
     request.regular = e.regular;
-    addFile({relativePath_, e.time, e.attributes, request.size}, ChecksumFile(c_, request));
+    addFile(relativePath_, {e.time, e.attributes, request.size}, ChecksumFile(c_, request));
   }
 
-  // A file that passed the masks, as listed.
+  // The facts of a file that passed the masks, as listed.
   struct ListedFile {
-    std::string relativePath;
     std::uint32_t time = 0;
     std::uint8_t attributes = 0;
     std::uint64_t size = 0;
   };
 
   void takeOldest() {
-    const ListedFile f = std::move(listed_.front());
+    const ListedFile f = listed_.front();
     listed_.pop_front();
-    addFile(f, pipeline_->TakeOldest(f.relativePath));
+    const ChecksumPipeline::Taken taken = pipeline_->TakeOldest();
+    addFile(taken.relativePath, f, taken.checksum);
   }
 
-  void addFile(const ListedFile& f, const std::optional<std::uint32_t>& crc) {
+  void addFile(const std::string& relativePath, const ListedFile& f, const std::optional<std::uint32_t>& crc) {
     if (!crc || c_.Aborted()) {
       ++c_.State.Stats.FilesSkipped;
       return;
     }
     ScanRecord& s = c_.Scan;
-    s.Path = RewritePath(f.relativePath, c_.settings);
+    s.Path = RewritePath(relativePath, c_.settings);
     if (side_ == Side::New) {
       s.NewCRC = *crc;
       s.NewTime = f.time;
