@@ -46,6 +46,8 @@ struct SnapshotHeaderFacts {
 std::vector<std::string> SnapshotHeaderLines(const SnapshotHeaderFacts& facts);
 
 // One file line: size, fixed date and time, CR16, CRC32, path from column 46.
+void AppendSnapshotFileLine(std::string& line, std::uint64_t size, std::uint32_t dosTime, std::uint16_t cr16,
+                            std::uint32_t crc32, std::string_view path);
 std::string SnapshotFileLine(std::uint64_t size, std::uint32_t dosTime, std::uint16_t cr16, std::uint32_t crc32,
                              std::string_view path);
 

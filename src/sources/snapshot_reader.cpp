@@ -56,8 +56,13 @@ class SnapshotEntryReader {
  private:
   static bool isSixteenBitKind(std::uint8_t kind) { return kind == skLha || kind == skZoo || kind == skArc; }
 
+  // The meter throttles by time itself; asking it only every 16 KiB of the listing
+  // saves a clock read per line and changes nothing the user can see.
   void progress() {
     const std::uint64_t read = lines_.BytesConsumed();
+    if (started_ && read - lastProgressBytes_ < kProgressStepBytes) return;
+    started_ = true;
+    lastProgressBytes_ = read;
     const int percent = size_ == 0 ? 100 : static_cast<int>(std::llround(static_cast<double>(read) * 100.0 / static_cast<double>(size_)));
     c_.Progress.Update(percent > 100 ? 100 : percent);
     c_.Progress.Pump();
@@ -91,6 +96,9 @@ class SnapshotEntryReader {
   const SnapshotLayout& layout_;
   const std::string& path_;
   bool sixteenBitKinds_ = false;
+  static constexpr std::uint64_t kProgressStepBytes = 16 * 1024;
+  bool started_ = false;
+  std::uint64_t lastProgressBytes_ = 0;
   std::string line_;
   SnapshotLineFacts facts_;
 };

@@ -194,7 +194,7 @@ TEST_F(SetListingTest, AWriteFailureIsNeverReportedAsSaved) {
 }
 
 TEST_F(SetListingTest, AbortEndsTheLoopWithoutFooter) {
-  for (int i = 0; i < 50; ++i) add(Side::New, "many\\f" + std::to_string(i), 1, 0);
+  for (int i = 0; i < 1000; ++i) add(Side::New, "many\\f" + std::to_string(i), 1, 0);
   std::uint64_t now = 0;
   options.progressClock = [&] { return now += 150; };
   int pumps = 0;
