@@ -31,9 +31,6 @@ void CheckMovedFiles(Comparison& c) {
   const bool busy = count > kMovedBusyThreshold;
   if (busy) ui.busyShow("Checking moved files...");
 
-  if (state.MovedFilesDone)
-    for (std::int32_t i = 0; i < count; ++i) files.ItemAt(i).MovedPartner = -1;
-
   std::uint64_t lastRedraw = c.Progress.clock();
   const auto onEntry = [&](std::int32_t i) {
     if ((i & 63) != 0) return;  // the clock is read once per 64 entries
@@ -45,7 +42,8 @@ void CheckMovedFiles(Comparison& c) {
       c.Progress.Pump();
     }
   };
-  state.Stats.MovedCount = PairMovedEntries(files, options, onEntry);
+  // A pass that already ran on this list clears its links first.
+  state.Stats.MovedCount = PairMovedEntries(files, options, state.MovedFilesDone && count > 0, onEntry);
 
   if (busy) ui.busyHide();
   state.MovedFilesDone = true;

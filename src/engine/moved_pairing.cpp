@@ -110,9 +110,34 @@ class CandidatePool {
 
 std::uint64_t poolKey(std::uint32_t nameId, std::uint32_t crc) { return (std::uint64_t{nameId} << 32) | crc; }
 
+// The keys some seeker asks for, one bit per hashed key: a candidate whose bit is clear
+// can never be taken and stays out of the pool (most entries, when few files moved).
+class SoughtKeys {
+ public:
+  explicit SoughtKeys(std::size_t expected) {
+    std::size_t bits = 64;
+    while (bits < expected * 8) bits *= 2;
+    shift_ = 64 - static_cast<unsigned>(__builtin_ctzll(bits));
+    words_.assign(bits / 64, 0);
+  }
+  void Add(std::uint64_t key) {
+    const std::uint64_t at = slot(key);
+    words_[at >> 6] |= std::uint64_t{1} << (at & 63);
+  }
+  bool MayHold(std::uint64_t key) const {
+    const std::uint64_t at = slot(key);
+    return (words_[at >> 6] >> (at & 63)) & 1;
+  }
+
+ private:
+  std::uint64_t slot(std::uint64_t key) const { return (key * 0x9E3779B97F4A7C15ull) >> shift_; }
+  std::vector<std::uint64_t> words_;
+  unsigned shift_ = 58;
+};
+
 }  // namespace
 
-std::uint32_t PairMovedEntries(FileList& files, const MovedFileOptions& options,
+std::uint32_t PairMovedEntries(FileList& files, const MovedFileOptions& options, bool clearLinks,
                                const std::function<void(std::int32_t)>& onEntry) {
   const std::int32_t count = files.Count();
   const auto n = static_cast<std::size_t>(count);
@@ -135,6 +160,7 @@ std::uint32_t PairMovedEntries(FileList& files, const MovedFileOptions& options,
     status[at] = e.Status;
     newCrc[at] = e.NewCRC;
     oldCrc[at] = e.OldCRC;
+    if (clearLinks) e.MovedPartner = -1;
     partner[at] = e.MovedPartner;
     if (options.ByFileName) {
       keys[at] = matchingKeyOf(e.Path(), options.IgnoreArcExt);
@@ -152,14 +178,36 @@ std::uint32_t PairMovedEntries(FileList& files, const MovedFileOptions& options,
   // forInserted: entries an Inserted seeker may take (no Inserted bit), keyed by their Old
   // checksum; forDeleted: entries without the Deleted bit, keyed by their New checksum.
   // With checksum matching, a zero checksum can never match and is left out.
+  // A seeker is Inserted if it has that bit, else Deleted if it has that one.
+  const auto seekerKey = [&](std::size_t i, bool inserted) {
+    return poolKey(nameIds[i], options.ByCRC ? (inserted ? newCrc[i] : oldCrc[i]) : 0);
+  };
+  std::size_t insertedSeekers = 0, deletedSeekers = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (status[i] & stInserted)
+      ++insertedSeekers;
+    else if (status[i] & stDeleted)
+      ++deletedSeekers;
+  }
+  SoughtKeys soughtByInserted(insertedSeekers), soughtByDeleted(deletedSeekers);
+  for (std::size_t i = 0; i < n; ++i) {
+    if (status[i] & stInserted)
+      soughtByInserted.Add(seekerKey(i, true));
+    else if (status[i] & stDeleted)
+      soughtByDeleted.Add(seekerKey(i, false));
+  }
   CandidatePool forInserted;
   CandidatePool forDeleted;
   for (std::size_t i = 0; i < n; ++i) {
     const auto position = static_cast<std::uint32_t>(i);
-    if (!(status[i] & stInserted) && !(options.ByCRC && oldCrc[i] == 0))
-      forInserted.Add(poolKey(nameIds[i], options.ByCRC ? oldCrc[i] : 0), position);
-    if (!(status[i] & stDeleted) && !(options.ByCRC && newCrc[i] == 0))
-      forDeleted.Add(poolKey(nameIds[i], options.ByCRC ? newCrc[i] : 0), position);
+    if (!(status[i] & stInserted) && !(options.ByCRC && oldCrc[i] == 0)) {
+      const std::uint64_t key = poolKey(nameIds[i], options.ByCRC ? oldCrc[i] : 0);
+      if (soughtByInserted.MayHold(key)) forInserted.Add(key, position);
+    }
+    if (!(status[i] & stDeleted) && !(options.ByCRC && newCrc[i] == 0)) {
+      const std::uint64_t key = poolKey(nameIds[i], options.ByCRC ? newCrc[i] : 0);
+      if (soughtByDeleted.MayHold(key)) forDeleted.Add(key, position);
+    }
   }
   forInserted.Order();
   forDeleted.Order();
@@ -175,7 +223,7 @@ std::uint32_t PairMovedEntries(FileList& files, const MovedFileOptions& options,
     const std::uint32_t crc = inserted ? newCrc[at] : oldCrc[at];
     if (options.ByCRC && crc == 0) continue;
     CandidatePool& pool = inserted ? forInserted : forDeleted;
-    const std::int64_t j = pool.Take(poolKey(nameIds[at], options.ByCRC ? crc : 0), static_cast<std::uint32_t>(i), hasPartner);
+    const std::int64_t j = pool.Take(seekerKey(at, inserted), static_cast<std::uint32_t>(i), hasPartner);
     if (j < 0) continue;
     partner[at] = static_cast<std::int32_t>(j);
     partner[static_cast<std::size_t>(j)] = i;

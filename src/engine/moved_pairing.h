@@ -17,10 +17,11 @@ struct MovedFileOptions {
 // Links pairs in file-list order: each Inserted (else Deleted) entry without a partner
 // takes the earliest later entry without a partner whose status lacks its side bit and
 // that passes the name and content tests; first match wins, a paired entry is never
-// paired again. Existing links are kept and respected. Returns the number of pairs made.
-// onEntry(i), when given, runs before entry i is looked at (progress and pumping).
-// O(n log n): candidates are grouped by (matching name, checksum) and ordered by position.
-std::uint32_t PairMovedEntries(FileList& files, const MovedFileOptions& options,
+// paired again. With clearLinks every link is dropped first; otherwise existing links are
+// kept and respected. Returns the number of pairs made. onEntry(i), when given, runs
+// before entry i is looked at (progress and pumping). O(n log n): candidates are grouped
+// by (matching name, checksum) and ordered by position.
+std::uint32_t PairMovedEntries(FileList& files, const MovedFileOptions& options, bool clearLinks = false,
                                const std::function<void(std::int32_t)>& onEntry = {});
 
 }  // namespace quorvane
