@@ -1,5 +1,7 @@
 #include "sources/archive/archive_set_reader.h"
 
+#include <algorithm>
+
 #include "engine/add_file.h"
 #include "engine/run_state.h"
 #include "sources/archive/arj_file.h"
@@ -75,7 +77,9 @@ void ReadArchiveSet(Comparison& c, Side side) {
       }
     }
     if (archiveSize > kProgressThreshold) {
-      c.Progress.Update(static_cast<int>(archive->Position() * 100 / archiveSize));
+      // A damaged RAR member may claim packed data beyond the end: the bar stops at 100.
+      const std::uint64_t position = std::min(archive->Position(), archiveSize);
+      c.Progress.Update(static_cast<int>(position / (archiveSize / 100 + 1)));
       c.Progress.Pump();
     }
   }
