@@ -467,6 +467,26 @@ TEST(DiffReportLines, NameFieldSplitsAtTheLastDotAndPadsTheExtension) {
   for (const auto& [path, field] : cases) EXPECT_EQ(DiffNameField(path), field) << path;
 }
 
+TEST(DiffReportLines, SizesBeyond32BitsAreWrittenWhole) {
+  FileList files;
+  ScanRecord scan;
+  scan.Path = "big\\disk.img";
+  scan.NewSize = 3221225472ull;     // 3 GiB: ten digits fill the column
+  scan.NewTime = 0x58610000;        // 2024-03-01 00:00:00
+  FileEntry* e = files.CreateEntry(scan, Side::New);
+  ASSERT_TRUE(e);
+  e->Status = stInserted;
+  Settings s;
+  s.DiffSize = true;
+  std::vector<TextPart> parts;
+  DiffEntryLine(*e, stInserted, nullptr, DiffLineFormat{s, 32, nullptr}, parts);
+  ASSERT_EQ(parts.size(), 1u);
+  EXPECT_EQ(parts[0].text, "Inserted                     3221225472              big\\disk.img");
+  e->NewSize = 12345678901ull;  // eleven digits run to the right
+  DiffEntryLine(*e, stInserted, nullptr, DiffLineFormat{s, 32, nullptr}, parts);
+  EXPECT_EQ(parts[0].text, "Inserted                     12345678901              big\\disk.img");
+}
+
 TEST(DiffReportLines, StatusTextsOfBothForms) {
   struct Case {
     std::uint16_t shown;
