@@ -13,6 +13,8 @@ echo "unzip -Z1: $(unzip -Z1 "$archive" | wc -l) names"
 
 t_quorvane=$(best_of 7 "$bench" list "$archive")
 t_unzip=$(best_of 7 sh -c 'unzip -Z1 "$1" > /dev/null' sh "$archive")
+t_set=$(best_of 7 "$bench" set "$archive")
 
-printf '%-44s %8s s\n' "quorvane archive reader (list)" "$t_quorvane" "unzip -Z1 > /dev/null" "$t_unzip"
+printf '%-44s %8s s\n' "quorvane archive reader (list)" "$t_quorvane" "unzip -Z1 > /dev/null" "$t_unzip" \
+  "quorvane read as a set (into the file list)" "$t_set"
 echo "ratio quorvane / unzip -Z1 = $(ratio "$t_quorvane" "$t_unzip")   (target <= 1.5)"

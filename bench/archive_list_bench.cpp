@@ -1,6 +1,7 @@
 // Lists a ZIP's central directory with the archive reader (nothing else), or writes the
 // benchmark's archive: N stored members with real CRCs, in 1,000 directories.
 //   archive_list_bench list ARCHIVE        prints the member count
+//   archive_list_bench set ARCHIVE         reads it as the New set into the file list
 //   archive_list_bench make N ARCHIVE      writes the archive
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/comparison.h"
+#include "platform/headless_user_interface.h"
+#include "sources/archive/archive_set_reader.h"
 #include "sources/archive/zip_file.h"
 #include "sources/crc32.h"
 
@@ -115,16 +119,27 @@ int list(const char* path) {
   return 0;
 }
 
+int readSet(const char* path) {
+  quorvane::Settings settings;
+  quorvane::platform::HeadlessUserInterface ui(nullptr);
+  quorvane::Comparison c(settings, ui);
+  c.State.NewSet = {quorvane::skZip, path, 32};
+  quorvane::ReadArchiveSet(c, quorvane::Side::New);
+  std::cout << c.Files.Count() << " entries in the file list\n";
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   try {
     if (argc == 3 && std::strcmp(argv[1], "list") == 0) return list(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "set") == 0) return readSet(argv[2]);
     if (argc == 4 && std::strcmp(argv[1], "make") == 0) return make(std::atol(argv[2]), argv[3]);
   } catch (const std::exception& e) {
     std::cerr << e.what() << "\n";
     return 1;
   }
-  std::cerr << "usage: archive_list_bench list ARCHIVE | make N ARCHIVE\n";
+  std::cerr << "usage: archive_list_bench list ARCHIVE | set ARCHIVE | make N ARCHIVE\n";
   return 2;
 }
