@@ -109,12 +109,12 @@ void ReadSnapshotFrom(Comparison& c, Side side, platform::FileReader& reader, st
                       const std::string& path) {
   TextLineReader lines(reader);
   std::string line;
-  const auto readLine = [&]() {
-    const bool read = lines.ReadLine(line);
+  const auto readLine = [&](bool stopAtCut = false) {
+    const bool read = lines.ReadLine(line, stopAtCut);
     if (!read && lines.Failed()) throwReadError(path);
     return read;
   };
-  readLine();
+  readLine(true);
   if (lines.LastLineCut() || (line != kSnapshotHeader && line != kSnapshotHeaderAlternative))
     throw eSnpHeader("Can't find Snapshot header ([Pelto LIST]/[Quorvane Snapshot]) in first line");
 

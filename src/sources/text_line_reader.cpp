@@ -19,7 +19,7 @@ bool TextLineReader::fill() {
 
 bool TextLineReader::AtEnd() { return position_ >= filled_ && !fill(); }
 
-bool TextLineReader::ReadLine(std::string& line) {
+bool TextLineReader::ReadLine(std::string& line, bool stopAtCut) {
   line.clear();
   cut_ = false;
   if (AtEnd()) return false;
@@ -31,6 +31,11 @@ bool TextLineReader::ReadLine(std::string& line) {
     const std::size_t room = kMaxKeptLine - std::min(line.size(), kMaxKeptLine);
     if (take > room) cut_ = true;
     line.append(start, std::min(take, room));
+    if (cut_ && stopAtCut) {
+      position_ += room;
+      consumed_ += room;
+      break;
+    }
     const std::size_t used = lf ? take + 1 : take;
     position_ += used;
     consumed_ += used;

@@ -21,8 +21,10 @@ class TextLineReader {
   explicit TextLineReader(platform::FileReader& reader) : reader_(reader), block_(kBlockSize) {}
 
   // Reads the next line into line (without its end). False at the end of the file, or
-  // when a read failed (failed() then says so).
-  bool ReadLine(std::string& line);
+  // when a read failed (failed() then says so). A line longer than kMaxKeptLine is cut;
+  // the rest of it is passed over, unless stopAtCut asks to return at once (for a first
+  // line that must be short: a huge file without line ends is then not read through).
+  bool ReadLine(std::string& line, bool stopAtCut = false);
 
   // The last line read was longer than kMaxKeptLine: only its beginning was kept.
   bool LastLineCut() const { return cut_; }
