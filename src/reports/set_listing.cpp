@@ -71,8 +71,12 @@ class ListingBody {
 
 enum class LoopEnd { Finished, Aborted, WriteFailed };
 
+// A name holding a line break (possible on Linux) cannot be one line of a listing: in a
+// snapshot it would split into garbage lines, in a batch file into a second command.
+bool fitsOnALine(std::string_view path) { return path.find_first_of("\r\n") == std::string_view::npos; }
+
 LoopEnd writeListing(Comparison& c, ListingKind kind, TextOutput& out, WriterProgress& progress,
-                     const ListingOptions& options) {
+                     const ListingOptions& options, std::uint64_t& unlisted) {
   const bool snapshot = isSnapshot(kind);
   const Side side = isNewSide(kind) ? Side::New : Side::Old;
   if (snapshot) {
@@ -85,7 +89,9 @@ LoopEnd writeListing(Comparison& c, ListingKind kind, TextOutput& out, WriterPro
   std::uint64_t listed = 0;
   for (std::int32_t i = 0; i < count; ++i) {
     const FileEntry& e = c.Files.ItemAt(i);
-    if (mask.Lists(e.Status)) {
+    if (mask.Lists(e.Status) && !fitsOnALine(e.Path())) {
+      ++unlisted;
+    } else if (mask.Lists(e.Status)) {
       if (!body.Write(e)) return LoopEnd::WriteFailed;
       ++listed;
     }
@@ -117,7 +123,8 @@ ListingOutcome WriteSetListing(Comparison& c, const std::string& target, Listing
   if (opened.printer) progress.Open("Printing", opened.printerName, "Work in progress");
   else progress.Open("Saving", SavingStatus(target), "...");
 
-  LoopEnd end = writeListing(c, kind, out, progress, options);
+  std::uint64_t unlisted = 0;
+  LoopEnd end = writeListing(c, kind, out, progress, options, unlisted);
   // Closing flushes the file: a failure there means the listing did not reach the disk.
   if (!out.Close() && end == LoopEnd::Finished) end = LoopEnd::WriteFailed;
 
@@ -136,6 +143,10 @@ ListingOutcome WriteSetListing(Comparison& c, const std::string& target, Listing
       ui.message(std::string(kOpenError) + target, MessageKind::Error, MessageButtons::Ok);
       progress.Close("Operation not complete.", false, s.AutoMode, s.CloseProgressDlg);
       break;
+  }
+  if (unlisted > 0) {
+    ui.message(std::to_string(unlisted) + " file(s) not listed : their names hold a line break.", MessageKind::Warning,
+               MessageButtons::Ok);
   }
   return outcome;
 }

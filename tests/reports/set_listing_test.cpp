@@ -242,6 +242,17 @@ TEST_F(SetListingTest, ListingMasksOfTheFourKinds) {
             std::string::npos);
 }
 
+TEST_F(SetListingTest, NamesWithLineBreaksAreLeftOutAndCounted) {
+  add(Side::New, "evil\nrm -rf ~", 1, 0);
+  add(Side::New, "cr\rname", 1, 0);
+  settings.BatchBefore = "cp ";
+  ASSERT_EQ(WriteSetListing(c, tree.path("out.bat"), ListingKind::NewBatch, options), ListingOutcome::Complete);
+  EXPECT_EQ(contentsOf(tree.path("out.bat")), "cp same.txt\r\ncp sub/inserted.txt\r\n");
+  EXPECT_EQ(texts(), (std::vector<std::string>{"2 file(s) not listed : their names hold a line break."}));
+  ASSERT_EQ(WriteSetListing(c, tree.path("out.snp"), ListingKind::NewSnapshot, options), ListingOutcome::Complete);
+  EXPECT_NE(contentsOf(tree.path("out.snp")).find(".2 files listed.\r\n"), std::string::npos);
+}
+
 TEST_F(SetListingTest, ToThePrinter) {
   RecordingPrinter printer;
   options.printer = &printer;
