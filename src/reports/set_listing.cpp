@@ -41,7 +41,7 @@ SnapshotHeaderFacts headerFacts(const Comparison& c, Side side, const ListingOpt
   return f;
 }
 
-// The entry lines of one listing; false when a write failed.
+// Writes the line of one entry (snapshot file line or batch line); false when the write failed.
 class ListingBody {
  public:
   ListingBody(Comparison& c, ListingKind kind, TextOutput& out) : c_(c), kind_(kind), out_(out) {
