@@ -19,9 +19,10 @@ unsigned ChecksumPipeline::WorkersFor(const Comparison& c) {
   if (c.settings.Quick) return 0;
   const int forced = workerOverride.load();
   if (forced >= 0) return static_cast<unsigned>(forced);
-  // The calling thread keeps a core for listing and the file list.
+  // As many workers as cores: the calling thread mostly sleeps while they read, and
+  // the listing it does between sleeps is shared out by the scheduler.
   const unsigned cores = std::thread::hardware_concurrency();
-  return cores <= 1 ? 0 : std::min(cores - 1, 4u);
+  return cores <= 1 ? 0 : std::min(cores, 4u);
 }
 
 void ChecksumPipeline::SetWorkerCount(int workers) { workerOverride = workers < 0 ? -1 : workers; }
