@@ -1,7 +1,6 @@
 #include "sources/checksum_pipeline.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 
 #include "sources/block_checksum.h"
@@ -28,93 +27,110 @@ unsigned ChecksumPipeline::WorkersFor(const Comparison& c) {
 void ChecksumPipeline::SetWorkerCount(int workers) { workerOverride = workers < 0 ? -1 : workers; }
 
 ChecksumPipeline::ChecksumPipeline(Comparison& c, unsigned workers)
-    : c_(c), kind_(c.State.CurrentChecksumKind), snapshot_(c.State.SnapshotMode), ring_(kCapacity) {
+    : c_(c),
+      kind_(c.State.CurrentChecksumKind),
+      snapshot_(c.State.SnapshotMode),
+      ring_(std::make_unique<Slot[]>(kCapacity)) {
   workers_.reserve(workers);
   for (unsigned i = 0; i < workers; ++i) workers_.emplace_back(&ChecksumPipeline::work, this, c.Reader->another());
 }
 
 ChecksumPipeline::~ChecksumPipeline() {
+  cancel_ = true;
   {
     std::lock_guard lock(mutex_);
     stop_ = true;
-    cancel_ = true;
   }
   work_.notify_all();
   for (std::thread& t : workers_) t.join();
 }
 
 void ChecksumPipeline::Submit(std::string nativePath, std::string relativePath, std::uint64_t size, bool regular) {
-  {
-    std::lock_guard lock(mutex_);
-    Slot& s = slot(tail_);
-    s.nativePath = std::move(nativePath);
-    s.relativePath = std::move(relativePath);
-    s.size = size;
-    s.regular = regular;
-    s.state = SlotState::Queued;
-    s.bytesRead = 0;
-    ++tail_;
-    // Idle workers are woken for a batch of files, not for each: a wake-up costs more
-    // than reading a small file. Busy workers find the new files by themselves.
-    if (tail_ - next_ < kWakeBatch) return;
-  }
+  const std::uint64_t sequence = tail_.load();
+  Slot& s = slot(sequence);
+  s.nativePath = std::move(nativePath);
+  s.relativePath = std::move(relativePath);
+  s.size = size;
+  s.regular = regular;
+  s.bytesRead.store(0, std::memory_order_relaxed);
+  s.state.store(SlotState::Queued, std::memory_order_relaxed);
+  tail_.store(sequence + 1);
+  // Sleeping workers are woken for a batch of files, not for each: a wake-up costs more
+  // than reading a small file. Busy workers find the new files by themselves.
+  if (sleepers_.load() > 0 && sequence + 1 - next_.load() >= kWakeBatch) wakeWorkers();
+}
+
+void ChecksumPipeline::wakeWorkers() {
+  // Taking the lock orders this wake-up after a worker's last look at the queue.
+  { std::lock_guard lock(mutex_); }
   work_.notify_all();
 }
 
-bool ChecksumPipeline::OldestReady() {
-  std::lock_guard lock(mutex_);
-  return finished(slot(head_));
+bool ChecksumPipeline::OldestReady() { return finished(slot(head_)); }
+
+bool ChecksumPipeline::claim(std::uint64_t& sequence) {
+  sequence = next_.load();
+  while (sequence < tail_.load())
+    if (next_.compare_exchange_weak(sequence, sequence + 1)) return true;
+  return false;
 }
 
 void ChecksumPipeline::work(std::unique_ptr<platform::FileReader> reader) {
   std::vector<std::uint8_t> buffer(Comparison::kReadBufferSize);
-  std::unique_lock lock(mutex_);
   for (;;) {
-    work_.wait(lock, [&] { return stop_ || next_ < tail_; });
-    if (stop_) return;
-    const std::uint64_t sequence = next_++;
-    Slot& s = slot(sequence);
-    SlotState outcome = SlotState::Done;
-    BlockChecksum checksum(kind_, snapshot_);
-    std::uint64_t total = 0;
-    if (cancel_) {
-      outcome = SlotState::Cancelled;
-    } else if (s.regular) {  // FIFOs, sockets and devices are never opened
-      s.state = SlotState::Reading;
-      const bool large = s.size > kFileProgressThreshold;
-      lock.unlock();
-      // The slot's path and size stay as they are until it is finished and taken.
-      if (!reader->open(s.nativePath)) {
-        outcome = SlotState::Failed;
-      } else {
-        for (;;) {
-          const std::int64_t n = reader->read(buffer.data(), buffer.size());
-          if (n < 0) {
-            outcome = SlotState::Failed;
+    std::uint64_t sequence = 0;
+    if (!claim(sequence)) {
+      std::unique_lock lock(mutex_);
+      ++sleepers_;
+      work_.wait(lock, [&] { return stop_ || next_.load() < tail_.load(); });
+      --sleepers_;
+      if (stop_) return;
+      continue;
+    }
+    read(slot(sequence), *reader, buffer);
+    if (waitTarget_.load() == sequence) {
+      std::lock_guard lock(mutex_);
+      done_.notify_one();
+    }
+  }
+}
+
+void ChecksumPipeline::read(Slot& s, platform::FileReader& reader, std::vector<std::uint8_t>& buffer) {
+  BlockChecksum checksum(kind_, snapshot_);
+  std::uint64_t total = 0;
+  SlotState outcome = SlotState::Done;
+  if (cancel_.load()) {
+    outcome = SlotState::Cancelled;
+  } else if (s.regular) {  // FIFOs, sockets and devices are never opened
+    s.state.store(SlotState::Reading, std::memory_order_relaxed);
+    const bool large = s.size > kFileProgressThreshold;
+    if (!reader.open(s.nativePath)) {
+      outcome = SlotState::Failed;
+    } else {
+      for (;;) {
+        const std::int64_t n = reader.read(buffer.data(), buffer.size());
+        if (n < 0) {
+          outcome = SlotState::Failed;
+          break;
+        }
+        checksum.Add(buffer.data(), static_cast<std::size_t>(n));
+        total += static_cast<std::uint64_t>(n);
+        if (static_cast<std::size_t>(n) != buffer.size()) break;
+        if (large) {
+          s.bytesRead.store(total, std::memory_order_relaxed);
+          if (cancel_.load(std::memory_order_relaxed)) {
+            outcome = SlotState::Cancelled;
             break;
           }
-          checksum.Add(buffer.data(), static_cast<std::size_t>(n));
-          total += static_cast<std::uint64_t>(n);
-          if (static_cast<std::size_t>(n) != buffer.size()) break;
-          if (large) {
-            std::lock_guard progress(mutex_);
-            s.bytesRead = total;
-            if (cancel_) {
-              outcome = SlotState::Cancelled;
-              break;
-            }
-          }
         }
-        reader->close();
       }
-      lock.lock();
+      reader.close();
     }
-    s.state = outcome;
-    s.bytesRead = total;
-    s.value = checksum.Value();
-    s.snapshotCrc16 = checksum.SnapshotCrc16();
-    if (sequence == waitTarget_) done_.notify_one();
   }
+  s.value = checksum.Value();
+  s.snapshotCrc16 = checksum.SnapshotCrc16();
+  s.bytesRead.store(total, std::memory_order_relaxed);
+  s.state.store(outcome);
 }
 
 void ChecksumPipeline::WaitForOldest(std::uint64_t count) {
@@ -124,9 +140,8 @@ void ChecksumPipeline::WaitForOldest(std::uint64_t count) {
   std::uint64_t current = kNone;  // the earliest file not yet read
   std::uint64_t shown = kNone;    // the large file whose progress is drawn
   int percent = -1;
-  std::unique_lock lock(mutex_);
   if (c_.Aborted()) cancel_ = true;
-  if (next_ < tail_) work_.notify_all();  // files below the wake-up batch
+  if (sleepers_.load() > 0 && next_.load() < tail_.load()) wakeWorkers();  // files below the batch
   for (;;) {
     // The latest unfinished file decides how long to sleep; the earliest one is the
     // one the user sees being read.
@@ -143,29 +158,26 @@ void ChecksumPipeline::WaitForOldest(std::uint64_t count) {
       current = earliest;
       const bool large = slot(earliest).size > kFileProgressThreshold;
       if (large || shown != kNone) {
-        const std::string path = large ? slot(earliest).relativePath : std::string();
         shown = large ? earliest : kNone;
         percent = -1;
-        lock.unlock();
-        c_.ui.progressCurrentFile(path);
-        lock.lock();
-        continue;  // the slots may have moved on meanwhile
+        c_.ui.progressCurrentFile(large ? std::string_view(slot(earliest).relativePath) : std::string_view());
       }
     }
 
-    waitTarget_ = latest;
-    done_.wait_for(lock, std::chrono::milliseconds(50));
-    waitTarget_ = kNone;
-    const Slot& watched = slot(shown == kNone ? head_ : shown);
-    const int now = shown == kNone ? -1 : static_cast<int>(std::min<std::uint64_t>(100, watched.bytesRead * 100 / watched.size));
-    lock.unlock();
+    {
+      std::unique_lock lock(mutex_);
+      waitTarget_.store(latest);
+      if (!finished(slot(latest))) done_.wait_for(lock, std::chrono::milliseconds(50));
+      waitTarget_.store(kNone);
+    }
     c_.Progress.Pump();
-    if (now >= 0 && now != percent) c_.ui.progressBar(percent = now);
-    const bool aborted = c_.Aborted();
-    lock.lock();
-    if (aborted) cancel_ = true;
+    if (shown != kNone) {
+      const Slot& s = slot(shown);
+      const int now = static_cast<int>(std::min<std::uint64_t>(100, s.bytesRead.load(std::memory_order_relaxed) * 100 / s.size));
+      if (now != percent) c_.ui.progressBar(percent = now);
+    }
+    if (c_.Aborted()) cancel_ = true;
   }
-  lock.unlock();
   if (shown != kNone) {
     c_.ui.progressCurrentFile("");
     c_.ui.progressBar(0);
@@ -174,34 +186,28 @@ void ChecksumPipeline::WaitForOldest(std::uint64_t count) {
 
 ChecksumPipeline::Taken ChecksumPipeline::TakeOldest() {
   WaitForOldest(1);
-  std::unique_lock lock(mutex_);
   Slot& s = slot(head_);
   Taken taken;
   taken.relativePath = std::move(s.relativePath);
-  const SlotState state = s.state;
-  ChecksumRequest again;
-  if (state == SlotState::Failed) {
-    again.nativePath = std::move(s.nativePath);
-    again.size = s.size;
-    again.regular = s.regular;
-  }
-  const std::uint64_t bytes = s.bytesRead;
-  const std::uint32_t value = s.value;
-  const std::uint16_t crc16 = s.snapshotCrc16;
+  const SlotState state = s.state.load();
   ++head_;
-  lock.unlock();
 
   if (c_.Aborted()) return taken;
   switch (state) {
     case SlotState::Done:
-      c_.State.Stats.BytesRead += static_cast<double>(bytes);
-      if (snapshot_) c_.Scan.Status = crc16;
-      taken.checksum = value;
+      c_.State.Stats.BytesRead += static_cast<double>(s.bytesRead.load(std::memory_order_relaxed));
+      if (snapshot_) c_.Scan.Status = s.snapshotCrc16;
+      taken.checksum = s.value;
       break;
-    case SlotState::Failed:
+    case SlotState::Failed: {
+      ChecksumRequest again;
+      again.nativePath = std::move(s.nativePath);
       again.relativePath = taken.relativePath;
+      again.size = s.size;
+      again.regular = s.regular;
       taken.checksum = ChecksumFile(c_, again);  // asks Retry / Skip / Skip all / Abort
       break;
+    }
     case SlotState::Cancelled:
     case SlotState::Queued:
     case SlotState::Reading:

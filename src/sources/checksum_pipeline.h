@@ -7,6 +7,7 @@
 // when every file is read on the spot: a file a worker could not open or read is read
 // again on the calling thread by ChecksumFile, which asks Retry / Skip / Skip all / Abort.
 // Only the calling thread touches the comparison and the user interface.
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <limits>
@@ -35,9 +36,9 @@ class ChecksumPipeline {
   ChecksumPipeline(const ChecksumPipeline&) = delete;
   ChecksumPipeline& operator=(const ChecksumPipeline&) = delete;
 
-  bool Full() const { return tail_ - head_ >= kCapacity; }
-  bool Empty() const { return tail_ == head_; }
-  std::uint64_t Queued() const { return tail_ - head_; }
+  bool Full() const { return tail_.load() - head_ >= kCapacity; }
+  bool Empty() const { return tail_.load() == head_; }
+  std::uint64_t Queued() const { return tail_.load() - head_; }
 
   // Queues a file; the queue must not be Full. relativePath is what the progress window
   // and the prompts show.
@@ -64,34 +65,44 @@ class ChecksumPipeline {
   static constexpr std::uint64_t kWakeBatch = 32;
   static constexpr std::uint64_t kNone = std::numeric_limits<std::uint64_t>::max();
   enum class SlotState { Queued, Reading, Done, Failed, Cancelled };
+  // A queued file. The calling thread writes the request fields before publishing the
+  // slot through tail_; a worker writes the result fields before publishing them
+  // through state.
   struct Slot {
     std::string nativePath;
     std::string relativePath;
     std::uint64_t size = 0;
     bool regular = true;
-    SlotState state = SlotState::Queued;
-    std::uint64_t bytesRead = 0;  // so far while Reading (large files only); the total when finished
+    std::atomic<SlotState> state{SlotState::Queued};
+    std::atomic<std::uint64_t> bytesRead{0};  // so far while Reading (large files); the total when finished
     std::uint32_t value = 0;
     std::uint16_t snapshotCrc16 = 0;
   };
 
   void work(std::unique_ptr<platform::FileReader> reader);
-  static bool finished(const Slot& s) { return s.state != SlotState::Queued && s.state != SlotState::Reading; }
+  bool claim(std::uint64_t& sequence);
+  void read(Slot& s, platform::FileReader& reader, std::vector<std::uint8_t>& buffer);
+  void wakeWorkers();
+  static bool finished(const Slot& s) {
+    const SlotState state = s.state.load();
+    return state != SlotState::Queued && state != SlotState::Reading;
+  }
   Slot& slot(std::uint64_t sequence) { return ring_[sequence % kCapacity]; }
 
   Comparison& c_;
   const std::uint8_t kind_;
   const bool snapshot_;
-  std::vector<Slot> ring_;
-  // Sequence numbers: head_ the oldest file not yet taken, tail_ the next to be queued
-  // (both written by the calling thread only, under mutex_); next_ the next a worker claims.
+  std::unique_ptr<Slot[]> ring_;
+  // Sequence numbers: head_ the oldest file not yet taken (calling thread only), tail_
+  // the next to be queued, next_ the next a worker claims.
   std::uint64_t head_ = 0;
-  std::uint64_t tail_ = 0;
-  std::uint64_t next_ = 0;
-  std::uint64_t waitTarget_ = kNone;  // the file the calling thread sleeps on
-  bool stop_ = false;
-  bool cancel_ = false;  // the run was aborted: workers stop reading
-  std::mutex mutex_;
+  std::atomic<std::uint64_t> tail_{0};
+  std::atomic<std::uint64_t> next_{0};
+  std::atomic<std::uint64_t> waitTarget_{kNone};  // the file the calling thread sleeps on
+  std::atomic<unsigned> sleepers_{0};              // workers waiting for files
+  std::atomic<bool> cancel_{false};                // the run was aborted: workers stop reading
+  bool stop_ = false;                              // guarded by mutex_
+  std::mutex mutex_;  // only for sleeping and waking
   std::condition_variable work_;
   std::condition_variable done_;
   std::vector<std::thread> workers_;
