@@ -6,15 +6,26 @@
 
 namespace quorvane::platform {
 
-bool readFirstLine(const std::string& nativePath, std::string& line, std::size_t maxBytes) {
-  line.clear();
+namespace {
+
+// A read-only descriptor of a regular file, or -1 (FIFOs and devices are never read).
+int openRegularFile(const std::string& nativePath) {
   const int fd = open(nativePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return false;
+  if (fd < 0) return -1;
   struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     close(fd);
-    return false;
+    return -1;
   }
+  return fd;
+}
+
+}  // namespace
+
+bool readFirstLine(const std::string& nativePath, std::string& line, std::size_t maxBytes) {
+  line.clear();
+  const int fd = openRegularFile(nativePath);
+  if (fd < 0) return false;
   char buffer[512];
   bool done = false;
   while (!done && line.size() < maxBytes) {
@@ -32,19 +43,10 @@ bool readFirstLine(const std::string& nativePath, std::string& line, std::size_t
   return true;
 }
 
-}  // namespace quorvane::platform
-
-namespace quorvane::platform {
-
 bool readLines(const std::string& nativePath, std::vector<std::string>& lines) {
   lines.clear();
-  const int fd = open(nativePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  const int fd = openRegularFile(nativePath);
   if (fd < 0) return false;
-  struct stat st {};
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    close(fd);
-    return false;
-  }
   std::string text;
   char buffer[65536];
   for (;;) {
