@@ -46,6 +46,10 @@ int main(int argc, char** argv) {
     std::printf("quorvane %s\n", QUORVANE_VERSION);
     return 0;
   }
+  // A completed run that could not compare everything: its output was written, and each
+  // problem gets a line here before the exit code 1.
+  if (program.ended && program.settings.AutoMode)
+    for (const std::string& line : program.comparison.Problems.Lines()) std::cerr << "quorvane: " << line << '\n';
   if (!program.ended) {
     if (program.settings.AutoMode)
       std::cerr << "quorvane: automatic mode needs the New and Old sets (or one set with -L); nothing was compared\n";

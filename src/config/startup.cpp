@@ -166,7 +166,7 @@ void Termine(Program& p, const std::string& message, ExitKind kind) {
   p.ended = true;
   if (p.settings.AutoMode && kind != ExitKind::Quiet) {
     const Comparison& c = p.comparison;
-    if (kind == ExitKind::Error || p.autoRunFailed)
+    if (kind == ExitKind::Error || p.autoRunFailed || !c.Problems.Empty())
       p.exitCode = 1;
     else if (c.State.SnapshotMode || c.Display.Count() == static_cast<std::int32_t>(c.State.Stats.ShownCounts[0]))
       p.exitCode = 0;

@@ -74,7 +74,8 @@ void RunAutomaticComparison(Program& program);
 
 // Ends the program: with no message the exit save runs (unless kind is Quiet); with a
 // message the message is shown. Sets program.ended and program.exitCode:
-//  - automatic mode: 1 when the run or its output failed, 0 in snapshot mode or when every
+//  - automatic mode: 1 when the run or its output failed or the run could not compare
+//    everything (comparison.Problems), 0 in snapshot mode or when every
 //    displayed entry is Identical, else 2;
 //  - otherwise 1 for an error end, 0 for a normal one.
 void Termine(Program& program, const std::string& message, ExitKind kind);

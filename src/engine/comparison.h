@@ -15,6 +15,7 @@
 #include "engine/file_list.h"
 #include "engine/file_mask.h"
 #include "engine/progress_meter.h"
+#include "engine/run_problems.h"
 #include "engine/run_state.h"
 #include "platform/file_reader.h"
 #include "platform/user_interface.h"
@@ -37,6 +38,8 @@ struct Comparison {
   SortedTextList IncludeDirsUsed;  // the include list of the last run
   FileMasks Masks;
   ProgressMeter Progress;
+  // What the last run could not compare; cleared when a run starts.
+  RunProblems Problems;
   // Every file that is checksummed is read through this one buffer, by this reader
   // (tests put in a reader that fails on cue).
   static constexpr std::size_t kReadBufferSize = 65535;

@@ -54,6 +54,7 @@ RunOutcome RunComparison(Comparison& c, SetReaders& readers) {
   platform::UserInterface& ui = c.ui;
 
   ui.clearAbort();
+  c.Problems.Clear();
   showMaskIndicators(c);
 
   stats.FilesFound = 0;
