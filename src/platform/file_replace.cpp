@@ -18,9 +18,9 @@ bool fail(std::string* error, const std::string& what) {
   return false;
 }
 
-// The file a path finally names, following symbolic links (the path itself when it
-// does not exist yet or is no link).
-std::string resolvedTarget(const std::string& path) {
+}  // namespace
+
+std::string finalLinkTarget(const std::string& path) {
   std::string current = path;
   for (int hops = 0; hops < 40; ++hops) {
     char buffer[PATH_MAX];
@@ -35,6 +35,8 @@ std::string resolvedTarget(const std::string& path) {
   }
   return current;
 }
+
+namespace {
 
 bool makeParents(const std::string& path) {
   for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
@@ -53,7 +55,7 @@ mode_t currentUmask() {
 }  // namespace
 
 bool replaceFileContents(const std::string& path, std::string_view contents, std::string* error) {
-  const std::string target = resolvedTarget(path);
+  const std::string target = finalLinkTarget(path);
   if (!makeParents(target)) return fail(error, "cannot create the folder of " + target);
 
   struct stat existing {};

@@ -12,6 +12,10 @@ namespace quorvane::platform {
 // target is intact, the temporary file is gone, and the reason is put in *error.
 bool replaceFileContents(const std::string& path, std::string_view contents, std::string* error = nullptr);
 
+// The file a path finally names, following symbolic links (the path itself when it does
+// not exist yet or is no link; a dangling link gives the missing file it names).
+std::string finalLinkTarget(const std::string& path);
+
 // Reads a whole file. False when it cannot be opened or read.
 bool readWholeFile(const std::string& path, std::string& contents);
 
