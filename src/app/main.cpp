@@ -50,6 +50,11 @@ int main(int argc, char** argv) {
   // problem gets a line here before the exit code 1.
   if (program.ended && program.settings.AutoMode)
     for (const std::string& line : program.comparison.Problems.Lines()) std::cerr << "quorvane: " << line << '\n';
+  // A run that did not complete leaves the output file as it was; say so, so that a
+  // script does not take yesterday's report for today's.
+  if (program.ended && program.settings.AutoMode && program.exitCode == 1 && !program.outputWritten &&
+      !program.settings.OutputFile.empty())
+    std::cerr << "quorvane: nothing was written to " << program.settings.OutputFile << '\n';
   if (!program.ended) {
     if (program.settings.AutoMode)
       std::cerr << "quorvane: automatic mode needs the New and Old sets (or one set with -L); nothing was compared\n";

@@ -1,5 +1,7 @@
 #include "config/command_line.h"
 
+#include <algorithm>
+
 #include "engine/path_key.h"
 #include "engine/set_kind.h"
 #include "platform/text_file.h"
@@ -50,7 +52,17 @@ class Parser {
       }
       Switch(p);
     }
-    if (!line_.HelpRequested && !line_.VersionRequested && s_.AutoMode && s_.OutputFile.empty())
+    if (line_.HelpRequested || line_.VersionRequested) return line_;
+    // An empty set name (an unset shell variable) would read as the current or the root
+    // directory: the whole file system compared instead of the set meant.
+    const std::size_t sets = std::min<std::size_t>(line_.SnapshotMode ? 1 : 2, line_.Positional.size());
+    for (std::size_t i = 0; i < sets; ++i) {
+      if (line_.Positional[i].empty())
+        throw CommandLineError(std::string("The ") + sideWordUpper(i == 0 ? Side::New : Side::Old) +
+                               " set name (parameter " + std::to_string(i + 1) +
+                               ") is empty.\rName a directory, an archive or a snapshot.");
+    }
+    if (s_.AutoMode && s_.OutputFile.empty())
       throw CommandLineError(
           "Automode (/A) : You didn't specify an output file for saving results,\rand no default output file is "
           "specified in Options|Batch dialog.\ruse /O[A]:<filename> to specify an output file, or /OP to print");
@@ -222,6 +234,36 @@ class Parser {
   CommandLine line_;
 };
 
+// Whether a parameter written with "/" is one of the switches of the table as a whole.
+// A letter that is on/off or stands alone must come alone or with "-" only; a letter
+// that takes a value is a switch in its valid forms, and with any value holding no
+// further "/" (so that /C3 still gets its message). Anything else ("/data", "/Rx",
+// "/opt/x") is a mistyped path and stays one: it fails as a missing set instead of
+// quietly changing a setting.
+bool isCompleteSwitch(const std::string& parameter) {
+  const std::string text = upper(parameter.substr(1));
+  if (text.empty()) return false;
+  const std::string rest = text.substr(1);
+  const bool alone = rest.empty();
+  const bool aloneOrOff = alone || rest == "-";
+  const bool oneWord = parameter.find('/', 1) == std::string::npos;
+  switch (text[0]) {
+    case 'A': case 'B': case 'P': case 'Q': case 'R': case 'W': case 'Z': case '8': return aloneOrOff;
+    case 'D': case 'L': case 'V': case 'H': case '?': return alone;
+    case 'M': return aloneOrOff || rest == "O";
+    case 'N': return aloneOrOff || rest == "OLOGO";
+    case 'C': case 'E': case 'F': case 'I': case 'X': case '1': case '2': return oneWord;
+    case 'O': return oneWord || (text.rfind("O:", 0) == 0 && text.size() > 2) || (text.rfind("OA:", 0) == 0 && text.size() > 3);
+    case '-': {
+      const std::string option = parameter.substr(2);
+      const auto valued = [&](std::string_view name) { return startsWithFolded(option, name); };
+      return valued("IncludeDirs:") || valued("ExcludeDirs:") || valued("Alias:") || sameFolded(option, "Test1") ||
+             sameFolded(option, "help") || sameFolded(option, "version");
+    }
+    default: return false;
+  }
+}
+
 }  // namespace
 
 bool IsSwitch(const std::string& parameter) {
@@ -229,9 +271,7 @@ bool IsSwitch(const std::string& parameter) {
   if (parameter[0] == '-') return true;
   if (parameter[0] != '/') return false;
   if (platform::pathExists(parameter)) return false;
-  const std::string text = upper(parameter);
-  if (text.rfind("/O:", 0) == 0 || text.rfind("/OA:", 0) == 0) return true;
-  return parameter.find('/', 1) == std::string::npos;
+  return isCompleteSwitch(parameter);
 }
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args, Settings& settings, Comparison& c) {
@@ -246,8 +286,8 @@ Compares the NEW set of files with the OLD set. A set is a directory, an archive
 (.zip .jar .exe .rar .arj) or a snapshot (.snp .lst) written by Quorvane earlier.
 INCLUDE-MASK is one file mask (default *.*); EXCLUDE-MASKS are masks separated by ";".
 
-Switches begin with "-" (or with "/" when the parameter is no existing path and holds
-no further "/"); letters are case-insensitive. "-X-" turns an on/off switch off.
+Switches begin with "-" (or with "/" when the parameter names no existing path and is
+one of the switches below as a whole); letters are case-insensitive. "-X-" turns an on/off switch off.
   -A            automatic mode: compare, write the result to the output file, end
   -B            bare report: one file name per line
   -C0 -C1 -C2   date format: USA MM/DD/YY, Europe DD/MM/YY, Japan YY/MM/DD
@@ -277,7 +317,10 @@ no further "/"); letters are case-insensitive. "-X-" turns an on/off switch off.
   --version     print the version
 
 Exit codes: 0 no difference shown (or a snapshot written), 2 differences shown,
-1 error (bad command line, a set that cannot be read, an aborted run, output not written).
+1 the run did not complete (bad command line, a set that cannot be read, an aborted
+run, output not written: nothing is written, an existing output file is left as it
+was), or it completed but could not compare everything (the output is written, each
+problem gets a line on standard error).
 Settings: $QUORVANE_INI, else $XDG_CONFIG_HOME/Quorvane.ini (~/.config/Quorvane.ini).
 )";
 }

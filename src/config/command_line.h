@@ -1,8 +1,8 @@
 #pragma once
 // The command line: positional set names and masks, switches that override the settings
 // for this run, and the lists it fills. A switch begins with "-", or with "/" when the
-// parameter names no existing path and holds no further "/" (or begins with "/O:" or
-// "/OA:"), so absolute paths stay file names.
+// parameter names no existing path and is a complete switch of the table (a known letter
+// in one of its forms), so absolute paths, mistyped ones included, stay file names.
 #include <cstdint>
 #include <stdexcept>
 #include <string>

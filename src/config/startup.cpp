@@ -8,7 +8,9 @@
 #include "engine/path_key.h"
 #include "engine/run_comparison.h"
 #include "engine/set_kind.h"
+#include "platform/path_checks.h"
 #include "platform/profile.h"
+#include "reports/text_output.h"
 
 namespace quorvane {
 
@@ -79,6 +81,26 @@ bool setsGiven(const Program& p) {
   return p.comparison.State.NewSet.Kind != skNothing && p.comparison.State.OldSet.Kind != skNothing;
 }
 
+// The output of the automatic mode must not be one of the files it reads: writing it
+// would destroy the set, and reading it while it is written gives nonsense. Shows the
+// refusal and returns false when it is.
+bool outputIsNoSet(Program& p) {
+  const std::string& target = p.settings.OutputFile;
+  if (target == kPrinterTarget) return true;
+  const RunState& s = p.comparison.State;
+  for (const Side side : {Side::New, Side::Old}) {
+    if (side == Side::Old && s.SnapshotMode) continue;
+    const SetDescription& set = side == Side::New ? s.NewSet : s.OldSet;
+    if (set.Kind == skDirectory || set.Kind == skNothing) continue;
+    if (!platform::sameExistingFile(target, set.Root)) continue;
+    p.ui.messageAbout(std::string("The output file is the ") + sideWordUpper(side) + " set :\r" + target +
+                          "\rNothing was compared, nothing was written.",
+                      platform::MessageKind::Error, platform::MessageButtons::Ok, {target, {}});
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 Program::Program(platform::UserInterface& u, ProgramWindows& w, SetReaders& r, ResultWriters& wr)
@@ -138,14 +160,21 @@ void DoInits(Program& p, const std::vector<std::string>& args) {
 
 void RunAutomaticComparison(Program& p) {
   Comparison& c = p.comparison;
+  if (p.settings.AutoMode && !outputIsNoSet(p)) {
+    p.autoRunFailed = true;
+    Termine(p, "", ExitKind::Error);
+    return;
+  }
   const RunOutcome outcome = RunComparison(c, p.readers);
   if (!p.settings.AutoMode) return;
-  bool written = false;
-  if (outcome != RunOutcome::Aborted) {
-    written = c.State.SnapshotMode ? p.writers.WriteSnapshot(c, p.settings.OutputFile, p.commandLine.AppendOutput)
-                                   : p.writers.WriteDiffReport(c, p.settings.OutputFile, p.commandLine.AppendOutput);
+  // Only a completed run has a result: the output of a failed or aborted one would be
+  // empty or partial, and written over yesterday's good report or snapshot.
+  if (outcome == RunOutcome::Completed) {
+    p.outputWritten = c.State.SnapshotMode
+                          ? p.writers.WriteSnapshot(c, p.settings.OutputFile, p.commandLine.AppendOutput)
+                          : p.writers.WriteDiffReport(c, p.settings.OutputFile, p.commandLine.AppendOutput);
   }
-  p.autoRunFailed = outcome != RunOutcome::Completed || !written;
+  p.autoRunFailed = outcome != RunOutcome::Completed || !p.outputWritten;
   if (QuitPrompt(p)) Termine(p, "", ExitKind::Normal);
 }
 

@@ -59,6 +59,8 @@ struct Program {
   int exitCode = 0;
   // The automatic mode's run did not complete, or its output was not written.
   bool autoRunFailed = false;
+  // The automatic mode wrote its output completely.
+  bool outputWritten = false;
 };
 
 inline constexpr const char* kCurrentBuild = "February 21, 2005";
@@ -69,7 +71,9 @@ inline constexpr const char* kCurrentBuild = "February 21, 2005";
 void DoInits(Program& program, const std::vector<std::string>& args);
 
 // Runs the comparison (New and Old, or the New set only in snapshot mode) and, in
-// automatic mode, writes the result to OutputFile and ends.
+// automatic mode, writes the result to OutputFile and ends. The automatic mode writes
+// nothing unless the run completed, and refuses at once an output file that is one of
+// the archive or snapshot sets.
 void RunAutomaticComparison(Program& program);
 
 // Ends the program: with no message the exit save runs (unless kind is Quiet); with a

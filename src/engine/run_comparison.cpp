@@ -4,6 +4,7 @@
 #include "engine/filter_pass.h"
 #include "engine/moved_files.h"
 #include "engine/sort_menu_state.h"
+#include "platform/path_checks.h"
 
 namespace quorvane {
 
@@ -41,7 +42,11 @@ bool readSide(Comparison& c, SetReaders& readers, Side side) {
     readers.ReadSet(c, side);
     return true;
   } catch (const Exception& e) {
-    c.ui.message(e.what(), platform::MessageKind::Error, platform::MessageButtons::Ok);
+    // The readers' messages name no file; the set's root is the file (or directory) that
+    // failed, and the system says why when it cannot be opened at all.
+    const std::string& root = c.Set(side).Root;
+    c.ui.messageAbout(e.what(), platform::MessageKind::Error, platform::MessageButtons::Ok,
+                      {root, platform::openFailureReason(root)});
     return false;
   }
 }

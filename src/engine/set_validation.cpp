@@ -1,6 +1,7 @@
 #include "engine/set_reading.h"
 
 #include "platform/directory_listing.h"
+#include "platform/path_checks.h"
 #include "platform/text_file.h"
 
 namespace quorvane {
@@ -11,7 +12,9 @@ std::string SetValidationError(const Comparison& c, Side side) {
   if (set.Kind == skDirectory) {
     if (set.Root == "/" && platform::directoryIsEmpty(set.Root))
       return "Error for " + sideUpper + " directory (no files ?) :\r" + set.Root;
-    if (!platform::directoryExists(set.Root)) return "Error for " + sideUpper + " directory (does not exist ?) :\r" + set.Root;
+    // A root that cannot be listed would read as an empty set, every Old file "Deleted".
+    if (!platform::directoryExists(set.Root) || !platform::directoryCanBeListed(set.Root))
+      return "Error for " + sideUpper + " directory (does not exist ?) :\r" + set.Root;
     return {};
   }
   if (set.Kind == skSnapshot) {
@@ -30,8 +33,9 @@ bool ValidateSet(Comparison& c, Side side) {
   for (;;) {
     const std::string error = SetValidationError(c, side);
     if (error.empty()) return true;
-    const auto answer = c.ui.message("Please select an option :\r" + error, platform::MessageKind::Error,
-                                     platform::MessageButtons::AbortRetry);
+    const std::string& root = c.Set(side).Root;
+    const auto answer = c.ui.messageAbout("Please select an option :\r" + error, platform::MessageKind::Error,
+                                          platform::MessageButtons::AbortRetry, {root, platform::openFailureReason(root)});
     if (answer != platform::Answer::Retry) {
       c.ui.requestAbort();
       return false;

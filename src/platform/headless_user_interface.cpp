@@ -63,7 +63,7 @@ Answer HeadlessUserInterface::safeDefault(MessageButtons buttons) {
 }
 
 Answer HeadlessUserInterface::message(std::string_view text, MessageKind kind, MessageButtons buttons) {
-  asked_.push_back({std::string(text), {}, kind, buttons, false});
+  asked_.push_back({std::string(text), {}, kind, buttons, false, {}});
   Answer a = safeDefault(buttons);
   if (!answers_.empty()) {
     a = answers_.front();
@@ -77,9 +77,21 @@ Answer HeadlessUserInterface::message(std::string_view text, MessageKind kind, M
   return a;
 }
 
+Answer HeadlessUserInterface::messageAbout(std::string_view text, MessageKind kind, MessageButtons buttons,
+                                          const MessageSubject& subject) {
+  const Answer a = message(text, kind, buttons);
+  asked_.back().subject = subject;
+  if (diagnostics_ && !subject.path.empty()) {
+    *diagnostics_ << "quorvane:   " << subject.path;
+    if (!subject.reason.empty()) *diagnostics_ << ": " << subject.reason;
+    *diagnostics_ << '\n';
+  }
+  return a;
+}
+
 FileAction HeadlessUserInterface::askFileAction(std::string_view text, std::string_view path, std::string_view,
                                                 std::string_view) {
-  asked_.push_back({std::string(text), std::string(path), MessageKind::Confirmation, MessageButtons::Ok, true});
+  asked_.push_back({std::string(text), std::string(path), MessageKind::Confirmation, MessageButtons::Ok, true, {}});
   FileAction a = FileAction::Skip;
   if (!fileActions_.empty()) {
     a = fileActions_.front();
@@ -102,7 +114,7 @@ void HeadlessUserInterface::busyShow(std::string_view text) {
 }
 
 std::uint8_t HeadlessUserInterface::chooseFileType() {
-  asked_.push_back({"Choose file type", {}, MessageKind::Confirmation, MessageButtons::OkCancel, false});
+  asked_.push_back({"Choose file type", {}, MessageKind::Confirmation, MessageButtons::OkCancel, false, {}});
   if (fileTypes_.empty()) return 0;
   const std::uint8_t kind = fileTypes_.front();
   fileTypes_.pop_front();

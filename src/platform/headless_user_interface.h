@@ -22,6 +22,7 @@ class HeadlessUserInterface : public UserInterface {
     MessageKind kind = MessageKind::Information;
     MessageButtons buttons = MessageButtons::Ok;
     bool fileAction = false;
+    MessageSubject subject;  // messageAbout only
   };
 
   explicit HeadlessUserInterface(std::ostream* diagnostics);
@@ -58,6 +59,9 @@ class HeadlessUserInterface : public UserInterface {
   const PrintProgressLog& printProgress() const { return printProgress_; }
 
   Answer message(std::string_view text, MessageKind kind, MessageButtons buttons) override;
+  // The message, then "quorvane:   <path>: <reason>" when the path is known.
+  Answer messageAbout(std::string_view text, MessageKind kind, MessageButtons buttons,
+                      const MessageSubject& subject) override;
   FileAction askFileAction(std::string_view text, std::string_view path, std::string_view primaryCaption,
                            std::string_view allCaption) override;
   void progressOpen(const ProgressHeader&) override {}

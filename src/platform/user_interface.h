@@ -37,6 +37,14 @@ struct ProgressFigures {
   bool subdirectoriesWarning = false;  // "Warning : Subdirectories found in archive"
 };
 
+// The file a message is about and the system's reason, when known. A window shows the
+// message text alone, as it always did; the headless program adds one line naming both,
+// since a script's author sees nothing else.
+struct MessageSubject {
+  std::string path;
+  std::string reason;  // e.g. "Permission denied"; empty when the system gave none
+};
+
 // The end-of-run figures of the status window.
 struct StatusSummary {
   std::uint32_t filesCompared = 0;
@@ -52,6 +60,11 @@ class UserInterface {
 
   // A modal message box; returns the button pressed.
   virtual Answer message(std::string_view text, MessageKind kind, MessageButtons buttons) = 0;
+  // A message about one file; by default the message alone.
+  virtual Answer messageAbout(std::string_view text, MessageKind kind, MessageButtons buttons,
+                              const MessageSubject& /*subject*/) {
+    return message(text, kind, buttons);
+  }
 
   // The "Choose an action" window: message line, full path, primary and optional "all" caption
   // (empty: no "all" button).

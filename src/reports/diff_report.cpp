@@ -111,7 +111,8 @@ bool WriteDiffReport(Comparison& c, const std::string& target, const DiffReportO
   const bool complete = written && !aborted;
   if (complete) c.State.ResultsSaved = true;
   if (!written) {
-    ui.message(std::string(kOpenError) + target, platform::MessageKind::Error, platform::MessageButtons::Ok);
+    ui.messageAbout(std::string(kOpenError) + target, platform::MessageKind::Error, platform::MessageButtons::Ok,
+                    {target, out.FailureReason()});
   }
   progress.Close(aborted ? "Operation interrupted by user." : written ? "Operation complete." : "Operation not complete.",
                  complete, s.AutoMode, s.CloseProgressDlg);

@@ -26,6 +26,7 @@ class FileTextOutput : public TextOutput {
 
   // The system's reason for the first failure, empty when there was none.
   const std::string& Error() const { return writer_->error(); }
+  std::string FailureReason() const override { return writer_->error(); }
 
  private:
   std::unique_ptr<platform::FileWriter> writer_;

@@ -16,6 +16,7 @@ OpenedOutput OpenOutput(std::string_view target, bool append, const Settings& se
                         PrinterPort* printer, const OutputMessages& messages, const std::string& documentName) {
   OpenedOutput opened;
   const std::string path(target);
+  std::string reason;
   if (IsPrinterTarget(target)) {
     opened.printer = true;
     if (printer) {
@@ -30,10 +31,11 @@ OpenedOutput OpenOutput(std::string_view target, bool append, const Settings& se
       ui.message(messages.declined, platform::MessageKind::Warning, platform::MessageButtons::Ok);
       return opened;
     }
-    opened.output = OpenTextFile(path, append);
+    opened.output = OpenTextFile(path, append, &reason);
   }
   if (!opened.output) {
-    ui.message(std::string(messages.openError) + path, platform::MessageKind::Error, platform::MessageButtons::Ok);
+    ui.messageAbout(std::string(messages.openError) + path, platform::MessageKind::Error, platform::MessageButtons::Ok,
+                    {path, reason});
   }
   return opened;
 }

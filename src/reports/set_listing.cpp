@@ -140,7 +140,8 @@ ListingOutcome WriteSetListing(Comparison& c, const std::string& target, Listing
       break;
     case LoopEnd::WriteFailed:
       outcome = ListingOutcome::NotComplete;
-      ui.message(std::string(kOpenError) + target, MessageKind::Error, MessageButtons::Ok);
+      ui.messageAbout(std::string(kOpenError) + target, MessageKind::Error, MessageButtons::Ok,
+                      {target, out.FailureReason()});
       progress.Close("Operation not complete.", false, s.AutoMode, s.CloseProgressDlg);
       break;
   }

@@ -25,6 +25,9 @@ class TextOutput {
   bool WriteLine(std::string_view plain) { return WriteLine(std::vector<TextPart>{{std::string(plain), tsPlain}}); }
   // Ends the output (flushes the file, ends the print job). False when that failed.
   virtual bool Close() = 0;
+  // The system's reason for the first failure ("No space left on device"); empty when
+  // there was none or the output cannot tell.
+  virtual std::string FailureReason() const { return {}; }
 };
 
 // Opens the printer as a text output; provided by the printing library (Qt), injected

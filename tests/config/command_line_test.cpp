@@ -97,7 +97,7 @@ TEST(CommandLine, Errors) {
       {{"/O:"}, outputSyntax},
       {{"/OA:"}, outputSyntax},
       {{"/OPX"}, outputSyntax},
-      {{"/K"}, "Unknown switch : /K"},
+      {{"-K"}, "Unknown switch : /K"},
       {{"-"}, "Unknown switch : / "},
       {{"/1XYZ"}, "Bad Archive type override for NEW archive : XYZ"},
       {{"-2txt"}, "Bad Archive type override for OLD archive : txt"},
@@ -157,12 +157,53 @@ TEST(CommandLine, SlashIsASwitchOnlyWhenNoPathIsMeant) {
       {"/R-", true},   {"/A", true},           {"/O:/tmp/r.txt", true}, {"/OA:/tmp/r.txt", true},
       {"-R", true},    {"/home/me/data", false}, {t.root() + "data", false}, {"relative", false},
       {"/", false},    {"/tmp", false},         {"", false},
+      // A "/" parameter naming no path is a switch only as a complete switch of the table.
+      {"/A-", true},   {"/NOLOGO", true},      {"/nologo", true},       {"/N-", true},
+      {"/MO", true},   {"/M", true},           {"/D", true},            {"/L", true},
+      {"/?", true},    {"/C3", true},          {"/FHS", true},          {"/X-I", true},
+      {"/OP", true},   {"/OPX", true},         {"/1ZIP", true},         {"/1XYZ", true},
+      {"/-IncludeDirs:src/util", true},        {"/-Alias:ZIP;RAR", true}, {"/-help", true},
+      {"/data", false}, {"/Dx", false},        {"/Rx", false},          {"/A+", false},
+      {"/Mydir", false}, {"/Nowhere", false},  {"/K", false},           {"/opt/none", false},
+      {"/--nothing", false}, {"/Lib", false},  {"/Volumes", false},     {"/Q-x", false},
+      {"-Rx", true},   {"-data", true},
   };
   for (const Case& k : cases) EXPECT_EQ(IsSwitch(k.parameter), k.isSwitch) << k.parameter;
+
+  // A mistyped absolute path is a set name, never the switch of its first letter.
+  Parsed data({"/data", "/Rx"});
+  EXPECT_EQ(data.line.Positional, (std::vector<std::string>{"/data", "/Rx"}));
+  EXPECT_EQ(data.c.Files.XFilter, 0xFFFF);
+  EXPECT_TRUE(data.settings.Recurse);
 
   Parsed p({t.root() + "data", "/R-", "new", "-Q", "*.c", "*.bak;*.o"});
   EXPECT_EQ(p.line.Positional, (std::vector<std::string>{t.root() + "data", "new", "*.c", "*.bak;*.o"}));
   EXPECT_FALSE(p.settings.Recurse);
+}
+
+// An empty set name (an unset shell variable) must never become the current or the
+// root directory; empty masks are fine.
+TEST(CommandLine, AnEmptySetNameIsAnError) {
+  const std::string emptyNew = "The NEW set name (parameter 1) is empty.\rName a directory, an archive or a snapshot.";
+  const std::string emptyOld = "The OLD set name (parameter 2) is empty.\rName a directory, an archive or a snapshot.";
+  struct Case {
+    std::vector<std::string> args;
+    std::string error;
+  } cases[] = {
+      {{"-A", "", "old", "-O:r.txt"}, emptyNew},
+      {{"-A", "new", "", "-O:r.txt"}, emptyOld},
+      {{"", ""}, emptyNew},
+      {{"-L", "-A", "", "-O:r.snp"}, emptyNew},
+      {{"-A", "-O:r.snp", "", "-L"}, emptyNew},  // snapshot mode known only at the end
+      {{"-A", "new", "old", "", "", "-O:r.txt"}, ""},
+      {{"-L", "-A", "new", "", "-O:r.snp"}, ""},  // the include mask, not a set
+      {{"-A", "new", "-O:r.txt"}, ""},
+  };
+  for (const Case& k : cases) {
+    std::string args;
+    for (const std::string& a : k.args) args += " [" + a + "]";
+    EXPECT_EQ(Parsed(k.args).error, k.error) << args;
+  }
 }
 
 TEST(CommandLine, HelpAndVersionStopParsing) {
