@@ -110,6 +110,53 @@ TEST_F(StartupTest, FailuresInAutomaticModeGiveOne) {
   EXPECT_EQ(second.exitCode, 1);  // the output was not written
 }
 
+// Reads the sets as the program does, then does what a scripted reader would: report a
+// problem it met (the run still completes), or fail part-way through the Old set.
+struct ScriptedReaders : SetReaders {
+  SetSourceReaders real;
+  bool problem = false;
+  bool failOld = false;
+  void ReadSet(Comparison& c, Side side) override {
+    real.ReadSet(c, side);
+    if (problem) c.Problems.Add(c.Set(side).Root + "a.txt", "Input/output error");
+    if (failOld && side == Side::Old) throw EQuorvane("Error reading the Old set");
+  }
+};
+
+TEST_F(StartupTest, OnlyACompletedRunWritesItsOutputAndProblemsStillGiveOne) {
+  struct Case {
+    const char* what;
+    bool problem, failOld, snapshot;
+    bool written;
+    int exitCode;
+  } cases[] = {
+      {"clean run", false, false, false, true, 0},
+      {"completed with a problem", true, false, false, true, 1},
+      {"snapshot completed with a problem", true, false, true, true, 1},
+      {"reader error", false, true, false, false, 1},
+      {"reader error after a problem", true, true, false, false, 1},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(std::string(k.what) + (k.problem ? " problem" : "") + (k.failOld ? " failOld" : "") +
+                 (k.snapshot ? " snapshot" : ""));
+    ScriptedReaders scripted;
+    scripted.problem = k.problem;
+    scripted.failOld = k.failOld;
+    RecordingWriters recorded;
+    platform::HeadlessUserInterface quiet(nullptr);
+    Program p(quiet, windows, scripted, recorded);
+    std::vector<std::string> args = {"-A", t.path("new")};
+    if (k.snapshot) args.push_back("-L");
+    else args.push_back(t.path("old"));
+    args.push_back("-O:" + t.path("r.txt"));
+    DoInits(p, args);
+    ASSERT_TRUE(p.ended);
+    EXPECT_EQ(p.exitCode, k.exitCode);
+    EXPECT_EQ(recorded.written.size(), k.written ? 1u : 0u);
+    EXPECT_EQ(p.outputWritten, k.written);
+  }
+}
+
 TEST_F(StartupTest, SnapshotModeWritesTheSnapshotAndGivesZero) {
   start({"-A", "-L", t.path("new"), "-O:" + t.path("s.snp")});
   EXPECT_EQ(program.exitCode, 0);
