@@ -10,7 +10,6 @@
 #include "engine/set_kind.h"
 #include "platform/path_checks.h"
 #include "platform/profile.h"
-#include "reports/text_output.h"
 
 namespace quorvane {
 
@@ -86,7 +85,7 @@ bool setsGiven(const Program& p) {
 // refusal and returns false when it is.
 bool outputIsNoSet(Program& p) {
   const std::string& target = p.settings.OutputFile;
-  if (target == kPrinterTarget) return true;
+  if (target == "[Printer]") return true;
   const RunState& s = p.comparison.State;
   for (const Side side : {Side::New, Side::Old}) {
     if (side == Side::Old && s.SnapshotMode) continue;
