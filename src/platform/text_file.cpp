@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstring>
+
 namespace quorvane::platform {
 
 namespace {
@@ -40,6 +43,54 @@ bool readFirstLine(const std::string& nativePath, std::string& line, std::size_t
     }
   }
   close(fd);
+  return true;
+}
+
+bool visitLines(const std::string& nativePath, std::size_t maxLineBytes,
+                const std::function<bool(const std::string& line, bool cut)>& visit) {
+  const int fd = openRegularFile(nativePath);
+  if (fd < 0) return false;
+  std::string line;
+  bool cut = false;
+  bool any = false;  // bytes of a line not yet handed over
+  // One byte more than the maximum is held, for a CR before the LF.
+  const auto finish = [&] {
+    if (!cut && !line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() > maxLineBytes) {
+      line.resize(maxLineBytes);
+      cut = true;
+    }
+    const bool more = visit(line, cut);
+    line.clear();
+    cut = false;
+    any = false;
+    return more;
+  };
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0) {
+      close(fd);
+      return false;
+    }
+    if (n == 0) break;
+    for (ssize_t i = 0; i < n;) {
+      const char* start = buffer + i;
+      const auto* lf = static_cast<const char*>(std::memchr(start, '\n', static_cast<std::size_t>(n - i)));
+      const std::size_t take = lf ? static_cast<std::size_t>(lf - start) : static_cast<std::size_t>(n - i);
+      const std::size_t room = maxLineBytes + 1 - std::min(line.size(), maxLineBytes + 1);
+      if (take > room) cut = true;
+      line.append(start, std::min(take, room));
+      any = true;
+      i += static_cast<ssize_t>(take) + (lf ? 1 : 0);
+      if (lf && !finish()) {
+        close(fd);
+        return true;
+      }
+    }
+  }
+  close(fd);
+  if (any) finish();
   return true;
 }
 
