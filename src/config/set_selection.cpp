@@ -97,7 +97,7 @@ void SetSelection::OpenSetFileOfKind(const std::string& name, std::uint8_t kind,
         if (at != std::string::npos) note = "  [" + line.substr(at + 3) + "]";
         return false;
       }
-      return line.find("--- ") == std::string::npos;  // the header ends at the dash line
+      return !cut && line.find("--- ") == std::string::npos;  // the header ends at the dash line
     });
     if (!readable) throw eSnpOpen("Error opening " + name);
     if (!header) throw eSnpHeader("Can't find Snapshot header ([Pelto LIST]/[Quorvane Snapshot]) in first line");

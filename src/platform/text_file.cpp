@@ -51,10 +51,11 @@ bool visitLines(const std::string& nativePath, std::size_t maxLineBytes,
   const int fd = openRegularFile(nativePath);
   if (fd < 0) return false;
   std::string line;
-  bool cut = false;
-  bool any = false;  // bytes of a line not yet handed over
+  bool pending = false;   // bytes of a line not yet handed over
+  bool skipping = false;  // the rest of a line already handed over cut
   // One byte more than the maximum is held, for a CR before the LF.
-  const auto finish = [&] {
+  const std::size_t held = maxLineBytes + 1;
+  const auto handOver = [&](bool cut) {
     if (!cut && !line.empty() && line.back() == '\r') line.pop_back();
     if (line.size() > maxLineBytes) {
       line.resize(maxLineBytes);
@@ -62,8 +63,7 @@ bool visitLines(const std::string& nativePath, std::size_t maxLineBytes,
     }
     const bool more = visit(line, cut);
     line.clear();
-    cut = false;
-    any = false;
+    pending = false;
     return more;
   };
   char buffer[65536];
@@ -74,23 +74,34 @@ bool visitLines(const std::string& nativePath, std::size_t maxLineBytes,
       return false;
     }
     if (n == 0) break;
-    for (ssize_t i = 0; i < n;) {
+    for (std::size_t i = 0, end = static_cast<std::size_t>(n); i < end;) {
       const char* start = buffer + i;
-      const auto* lf = static_cast<const char*>(std::memchr(start, '\n', static_cast<std::size_t>(n - i)));
-      const std::size_t take = lf ? static_cast<std::size_t>(lf - start) : static_cast<std::size_t>(n - i);
-      const std::size_t room = maxLineBytes + 1 - std::min(line.size(), maxLineBytes + 1);
-      if (take > room) cut = true;
+      const auto* lf = static_cast<const char*>(std::memchr(start, '\n', end - i));
+      const std::size_t take = lf ? static_cast<std::size_t>(lf - start) : end - i;
+      i += take + (lf ? 1 : 0);
+      if (skipping) {
+        skipping = lf == nullptr;
+        continue;
+      }
+      const std::size_t room = held - line.size();
       line.append(start, std::min(take, room));
-      any = true;
-      i += static_cast<ssize_t>(take) + (lf ? 1 : 0);
-      if (lf && !finish()) {
+      pending = true;
+      bool more = true;
+      if (take > room) {
+        // Handed over at once, so that a huge line is never read through unless asked.
+        more = handOver(true);
+        skipping = lf == nullptr;
+      } else if (lf) {
+        more = handOver(false);
+      }
+      if (!more) {
         close(fd);
         return true;
       }
     }
   }
   close(fd);
-  if (any) finish();
+  if (pending) handOver(false);
   return true;
 }
 
