@@ -341,9 +341,10 @@ TEST(IniFile, WindowPosition) {
       {"[Quorvane]\nSaveWindowPos=0\n[WindowPos]\nPosition=T10L20H300W400\nState=2\n", {1, 2, 3, 4, 1}, false},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
     test::TempIni ini(c.file);
     Settings s;
-    EXPECT_EQ(LoadWindowPos(s, {1, 2, 3, 4, 1}), c.result) << c.file;
+    EXPECT_EQ(LoadWindowPos(s, {1, 2, 3, 4, 1}), c.result);
     EXPECT_EQ(s.Window, c.result);
     EXPECT_EQ(s.SaveWindowPos, c.saveWindowPos);
   }

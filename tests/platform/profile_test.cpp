@@ -113,7 +113,8 @@ TEST(ProfileText, SetReplacesAppendsOrAddsTheSection) {
   for (const Case& c : cases) {
     ProfileText p(c.before);
     p.set(c.section, c.key, c.value);
-    EXPECT_EQ(p.text(), c.after) << c.before;
+    EXPECT_EQ(p.text(), c.after) << testing::PrintToString(c.before) << " set [" << c.section << "] " << c.key << "="
+                                 << c.value;
   }
 }
 

@@ -566,9 +566,9 @@ TEST(DiffReportLines, StatusTextsOfBothForms) {
   for (const Case& k : cases) {
     Settings s;
     s.Quick = k.quick;
-    EXPECT_EQ(DiffStatusText(k.shown, s), k.longText) << k.shown;
+    EXPECT_EQ(DiffStatusText(k.shown, s), k.longText) << k.shown << (k.quick ? " quick" : "");
     s.DiffShortStatus = true;
-    EXPECT_EQ(DiffStatusText(k.shown, s), k.shortText) << k.shown;
+    EXPECT_EQ(DiffStatusText(k.shown, s), k.shortText) << k.shown << (k.quick ? " quick" : "");
   }
 }
 

@@ -131,6 +131,8 @@ TEST_F(SetListingTest, OverwriteConfirmation) {
       {true, true, Answer::Cancel, false, ListingOutcome::Complete},
   };
   for (const Case& k : cases) {
+    SCOPED_TRACE("AutoMode " + std::to_string(k.autoMode) + " ConfirmOverwrite " + std::to_string(k.confirm) +
+                 " answer " + std::to_string(static_cast<int>(k.answer)));
     platform::HeadlessUserInterface answers(nullptr);
     Comparison run(settings, answers);
     tree.file("exists.bat", "keep me\r\n");
