@@ -26,7 +26,8 @@ void ApplyMasks(Settings& settings, FileMasks& masks, platform::UserInterface& u
   if (MaskRejected(include)) {
     settings.IncludeMask = "*.*";
     masks.Include.SetMask("*.*");
-    masks.Refused.push_back({include, std::string("include wildcard refused (") + kRefusalReason + "), reset to \"*.*\""});
+    masks.Refused.push_back({include, std::string("include wildcard refused (") + kRefusalReason +
+                                          "), reset to \"*.*\""});
     ui.message("Incorrect Include wildcard : " + include + "\rInclude wildcard reset to \"*.*\"", MessageKind::Error,
                MessageButtons::Ok);
   } else {

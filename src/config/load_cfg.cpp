@@ -22,7 +22,8 @@ void showError(platform::UserInterface& ui, const std::string& text) {
 }
 
 // The keys of the list whose use includes `when`.
-void readFlags(const Profile& p, std::string_view section, std::span<const FlagKey> keys, Settings& s, std::uint8_t when = FlagKey::LoadLate) {
+void readFlags(const Profile& p, std::string_view section, std::span<const FlagKey> keys, Settings& s,
+               std::uint8_t when = FlagKey::LoadLate) {
   for (const FlagKey& k : keys)
     if (k.use & when) ReadFlag(p, section, k.key, s.*k.field);
 }

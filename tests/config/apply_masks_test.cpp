@@ -98,8 +98,9 @@ TEST(ApplyMasks, RefusedMasksAreKeptForTheRunToReport) {
     r.apply(c.include, c.exclude);
     std::vector<std::pair<std::string, std::string>> refused;
     for (const RunProblem& p : r.masks.Refused) refused.emplace_back(p.path, p.reason);
-    EXPECT_EQ(refused, c.refused) << "include \"" << c.include << "\", exclude \"" << c.exclude << "\"";
-    EXPECT_EQ(r.ui.asked().size(), c.refused.size()) << "include \"" << c.include << "\", exclude \"" << c.exclude << "\"";
+    SCOPED_TRACE("include " + testing::PrintToString(c.include) + ", exclude " + testing::PrintToString(c.exclude));
+    EXPECT_EQ(refused, c.refused);
+    EXPECT_EQ(r.ui.asked().size(), c.refused.size());
   }
 }
 
