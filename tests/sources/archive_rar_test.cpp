@@ -76,7 +76,7 @@ TEST(RarReader, ConvertsUnixAttributes) {
   } cases[] = {{0100644, 0x00}, {0100444, 0x01}, {040755, 0x10}, {040555, 0x11}, {0120777, 0x00}, {0100200, 0x00}};
   for (const auto& c : cases) {
     const Listing l = listRar(BuildRar({{.name = "x", .host = 3, .attributes = c.mode}}));
-    ASSERT_EQ(l.items.size(), 1u);
+    ASSERT_EQ(l.items.size(), 1u) << std::oct << c.mode;
     EXPECT_EQ(l.items[0].Attr, c.attributes) << std::oct << c.mode;
   }
 }
@@ -113,7 +113,7 @@ TEST(RarReader, DecodesUnicodeNames) {
       {std::string("abc\0\x00\x00\x61\x62", 8), "ab"},        // units 0 + byte
       {std::string("x\0\x00\xC0\x85\x01", 6), "y\x01\x01\x01\x01\x01\x01"},  // corrected run past the OEM name
   };
-  for (const auto& c : cases) EXPECT_EQ(DecodeRarUnicodeName(c.field), c.expected);
+  for (const auto& c : cases) EXPECT_EQ(DecodeRarUnicodeName(c.field), c.expected) << testing::PrintToString(c.field);
 
   const Listing l = listRar(BuildRar({{.name = cyrillic, .flags = 0x8200}, {.name = "caf\x82", .flags = 0x8000}}));
   EXPECT_EQ(names(l), (std::vector<std::string>{"\xD1\x82\xD0\xB5\xD1\x81\xD1\x82.txt", "caf\xC3\xA9"}));
@@ -138,7 +138,8 @@ TEST(RarReader, RefusesWhatItCannotRead) {
        "File name of 2048 bytes or more in : \rmem.rar"},
       {"marker only", test::RarMarker() + "x", true, "Error in RAR file, archive damaged or truncated"},
   };
-  for (const auto& c : cases) EXPECT_EQ(listRar(c.bytes, c.strict).error, c.message) << c.what;
+  for (const auto& c : cases)
+    EXPECT_EQ(listRar(c.bytes, c.strict).error, c.message) << c.what << (c.strict ? " (strict)" : "");
 }
 
 constexpr const char* kDamaged = "Error in RAR file, archive damaged or truncated";

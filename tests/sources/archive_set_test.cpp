@@ -128,7 +128,7 @@ TEST_F(ArchiveSetTest, OnlyZipRarAndArjKindsAreRead) {
     } catch (const Exception& e) {
       message = e.what();
     }
-    EXPECT_EQ(message, t.message) << int(t.kind);
+    EXPECT_EQ(message, t.message) << t.file << " as kind " << int(t.kind);
   }
 }
 

@@ -173,8 +173,10 @@ TEST(ZipReader, NormalisesNames) {
   };
   for (const auto& c : cases) {
     const auto items = listZip(BuildZip({{.name = c.stored, .madeBy = c.madeBy, .flags = c.flags}}));
-    ASSERT_EQ(items.size(), 1u) << c.stored;
-    EXPECT_EQ(items[0].Name, c.expected) << c.stored;
+    const std::string what =
+        testing::PrintToString(c.stored) + " made by " + std::to_string(c.madeBy) + " flags " + std::to_string(c.flags);
+    ASSERT_EQ(items.size(), 1u) << what;
+    EXPECT_EQ(items[0].Name, c.expected) << what;
   }
 }
 

@@ -86,6 +86,7 @@ TEST(SnapshotLine, FieldsByLayout) {
     SnapshotLineFacts got;
     const bool accepted =
         ParseSnapshotLine(k.line, k.fourDigits ? kFourDigitYearLayout : kTwoDigitYearLayout, got);
+    SCOPED_TRACE(k.fourDigits ? "four-digit years" : "two-digit years");
     ASSERT_EQ(accepted, k.accepted) << k.line;
     if (!accepted) continue;
     EXPECT_EQ(got.path, k.want.path) << k.line;
@@ -161,7 +162,7 @@ TEST_F(SnapshotReaderTest, MalformedListingsEndInTheirMessages) {
   };
   for (const Case& k : cases) {
     c.ClearFiles();
-    EXPECT_EQ(read(k.bytes, k.side), k.error) << k.what;
+    EXPECT_EQ(read(k.bytes, k.side), k.error) << k.what << (k.side == Side::New ? " (New side)" : " (Old side)");
   }
 }
 
@@ -224,11 +225,12 @@ TEST_F(SnapshotReaderTest, ChecksumFieldsBySetKindAndMode) {
     c.ClearFiles();
     c.State.OldSet.Kind = k.otherKind;
     c.State.SnapshotMode = k.snapshotMode;
+    SCOPED_TRACE("other set kind " + std::to_string(k.otherKind) + (k.snapshotMode ? ", snapshot mode" : ""));
     ASSERT_EQ(read(bytes), "");
     const FileEntry* e = c.Files.Find("a");
     ASSERT_NE(e, nullptr);
-    EXPECT_EQ(e->NewCRC, k.crc) << int(k.otherKind);
-    EXPECT_EQ(e->Status, k.status) << int(k.otherKind);
+    EXPECT_EQ(e->NewCRC, k.crc);
+    EXPECT_EQ(e->Status, k.status);
   }
 }
 
