@@ -5,8 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <memory>
 
+#include "platform/directory_handle.h"
 #include "platform/dos_time.h"
 
 namespace quorvane::platform {
@@ -19,6 +21,10 @@ struct DirCloser {
 
 bool isDotOrDotDot(const char* n) { return n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)); }
 
+FileIdentity identityOf(const struct stat& st) {
+  return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
 void describe(const struct stat& st, DirectoryEntry& e) {
   e.time = dosTimeFromUnix(static_cast<std::int64_t>(st.st_mtime));
   if ((st.st_mode & S_IWUSR) == 0) e.attributes |= faReadOnly;
@@ -28,47 +34,96 @@ void describe(const struct stat& st, DirectoryEntry& e) {
     e.regular = true;
   } else if (S_ISDIR(st.st_mode)) {
     e.attributes |= faDirectory;
-    e.identity = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    e.identity = identityOf(st);
   } else {
     e.attributes |= faSystem;
   }
 }
 
+// The facts of one entry, read relative to its directory.
+void describeEntry(int fd, const char* name, DirectoryEntry& e) {
+  struct stat st {};
+  if (fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+    e.statError = errno;
+    return;
+  }
+  if (!S_ISLNK(st.st_mode)) {
+    describe(st, e);
+    return;
+  }
+  struct stat target {};
+  if (fstatat(fd, name, &target, 0) != 0) {
+    e.time = dosTimeFromUnix(static_cast<std::int64_t>(st.st_mtime));
+    e.attributes |= faSystem;  // broken symlink or loop
+    return;
+  }
+  describe(target, e);
+  if (e.attributes & faDirectory) e.attributes |= faSystem;
+}
+
 }  // namespace
 
-bool listDirectory(const std::string& nativeDirectory, const std::function<bool(const DirectoryEntry&)>& visit) {
-  std::unique_ptr<DIR, DirCloser> dir(opendir(nativeDirectory.empty() ? "/" : nativeDirectory.c_str()));
-  if (!dir) return false;
-  const int fd = dirfd(dir.get());
-  while (const dirent* d = readdir(dir.get())) {
+DirectoryHandle::~DirectoryHandle() { ::close(fd_); }
+
+std::unique_ptr<DirectoryHandle> DirectoryHandle::adopt(int fd, std::string nativePath, int& error) {
+  if (fd < 0) {
+    error = errno;
+    return nullptr;
+  }
+  struct stat st {};
+  error = fstat(fd, &st) != 0 ? errno : (S_ISDIR(st.st_mode) ? 0 : ENOTDIR);
+  if (error != 0) {
+    ::close(fd);
+    return nullptr;
+  }
+  if (nativePath.empty() || nativePath.back() != '/') nativePath += '/';
+  return std::unique_ptr<DirectoryHandle>(new DirectoryHandle(fd, std::move(nativePath), identityOf(st)));
+}
+
+std::unique_ptr<DirectoryHandle> DirectoryHandle::Open(const std::string& nativePath, int& error) {
+  const char* path = nativePath.empty() ? "/" : nativePath.c_str();
+  return adopt(::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC), nativePath, error);
+}
+
+std::unique_ptr<DirectoryHandle> DirectoryHandle::OpenChild(const std::string& name, int& error) const {
+  return adopt(::openat(fd_, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC), nativePath_ + name, error);
+}
+
+int listDirectory(const DirectoryHandle& directory, const std::function<bool(const DirectoryEntry&)>& visit) {
+  // The stream reads through a descriptor of its own, so that the handle stays open for
+  // the directory's files and subdirectories once the listing has been closed.
+  const int fd = fcntl(directory.Descriptor(), F_DUPFD_CLOEXEC, 0);
+  if (fd < 0) return errno;
+  std::unique_ptr<DIR, DirCloser> dir(fdopendir(fd));
+  if (!dir) {
+    const int error = errno;
+    ::close(fd);
+    return error;
+  }
+  rewinddir(dir.get());  // a duplicate shares the offset of the handle's descriptor
+  for (;;) {
+    errno = 0;
+    const dirent* d = readdir(dir.get());
+    if (!d) return errno;
     if (isDotOrDotDot(d->d_name)) continue;
     DirectoryEntry e;
     e.name = d->d_name;
     if (d->d_name[0] == '.') e.attributes |= faHidden;
-    struct stat st {};
-    if (fstatat(fd, d->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
-      e.attributes |= faSystem;  // vanished or unreadable: never opened
-    } else if (S_ISLNK(st.st_mode)) {
-      struct stat target {};
-      if (fstatat(fd, d->d_name, &target, 0) != 0) {
-        e.time = dosTimeFromUnix(static_cast<std::int64_t>(st.st_mtime));
-        e.attributes |= faSystem;  // broken symlink or loop
-      } else {
-        describe(target, e);
-        if (e.attributes & faDirectory) e.attributes |= faSystem;
-      }
-    } else {
-      describe(st, e);
-    }
-    if (!visit(e)) break;
+    describeEntry(fd, d->d_name, e);
+    if (!visit(e)) return 0;
   }
-  return true;
+}
+
+bool listDirectory(const std::string& nativeDirectory, const std::function<bool(const DirectoryEntry&)>& visit) {
+  int error = 0;
+  const std::unique_ptr<DirectoryHandle> directory = DirectoryHandle::Open(nativeDirectory, error);
+  return directory && listDirectory(*directory, visit) == 0;
 }
 
 bool directoryIdentity(const std::string& nativePath, FileIdentity& out) {
   struct stat st {};
   if (stat(nativePath.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
-  out = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+  out = identityOf(st);
   return true;
 }
 
