@@ -345,6 +345,25 @@ TEST_P(ChecksumComparisonTest, UnreadableFilesAreSkippedAndCounted) {
   EXPECT_EQ(entry("locked.txt"), nullptr);
   EXPECT_EQ(entry("sub\\locked2.txt"), nullptr);
   EXPECT_EQ(entry("a.txt")->Status, stIdentical);
+  // The run completed, but not everything was compared: each skipped file is named.
+  EXPECT_EQ(c.Problems.Lines(), (std::vector<std::string>{fresh.path("locked.txt") + ": skipped, could not be opened",
+                                                          fresh.path("sub/locked2.txt") + ": skipped, could not be opened",
+                                                          old.path("locked.txt") + ": skipped, could not be opened"}));
+}
+
+TEST_P(ChecksumComparisonTest, AFileUnreadableOnBothSidesIsAProblemNotAMatch) {
+  fresh.file("a.txt", "abc");
+  old.file("a.txt", "abc");
+  fresh.file("bad.txt", "abc");
+  old.file("bad.txt", "abc");
+  reader->shared->unreadable = {"bad.txt"};  // opens, then every read fails with EIO
+
+  ASSERT_EQ(RunComparison(c, readers), RunOutcome::Completed);
+  EXPECT_EQ(c.State.Stats.FilesSkipped, 2u);
+  EXPECT_EQ(entry("bad.txt"), nullptr);
+  EXPECT_EQ(c.Problems.Lines(),
+            (std::vector<std::string>{fresh.path("bad.txt") + ": skipped, could not be read: Input/output error",
+                                      old.path("bad.txt") + ": skipped, could not be read: Input/output error"}));
 }
 
 TEST_P(ChecksumComparisonTest, AbortAtAnOpenErrorEndsTheRun) {
