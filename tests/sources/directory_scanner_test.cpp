@@ -13,6 +13,10 @@
 #include "platform/headless_user_interface.h"
 #include "sources/checksum_pipeline.h"
 #include "sources/crc32.h"
+#include "sources/snapshot_format.h"
+#include "engine/add_file.h"
+#include "engine/value_text.h"
+#include "platform/dos_time.h"
 #include "support/temp_tree.h"
 
 namespace quorvane {
@@ -141,6 +145,28 @@ TEST_F(ScannerTest, AbortStopsTheWalk) {
     EXPECT_EQ(c.State.Stats.FilesFound, k.found) << k.what;
   }
   ChecksumPipeline::SetWorkerCount(-1);
+}
+
+TEST_F(ScannerTest, TimesBefore1980HaveNoDosTime) {
+  // A DOS time cannot hold a moment before 1980: it is 0, never clamped to 1980-01-01, so
+  // a 1975 file does not compare "Same" against a member stamped 1980-01-01 00:00:00.
+  tree.file("old-1975.txt", "x", 157766400);     // 1975-01-01 00:00:00 UTC
+  tree.file("late-1979.txt", "x", 315532799);    // 1979-12-31 23:59:59
+  tree.file("first-1980.txt", "x", 315532800);   // 1980-01-01 00:00:00
+  scan();
+  EXPECT_EQ(c.Files.Find("old-1975.txt")->NewTime, 0u);
+  EXPECT_EQ(c.Files.Find("late-1979.txt")->NewTime, 0u);
+  const std::uint32_t first1980 = platform::packDosTime({1980, 1, 1, 0, 0, 0});
+  EXPECT_EQ(c.Files.Find("first-1980.txt")->NewTime, first1980);
+
+  c.Scan.Path = "old-1975.txt";
+  c.Scan.OldTime = first1980, c.Scan.OldSize = 1, c.Scan.OldCRC = c.Files.Find("old-1975.txt")->NewCRC;
+  c.Scan.OldAttr = 0x20, c.Scan.OldAlias = -1;
+  AddFile(c, Side::Old);
+  EXPECT_EQ(c.Files.Find("old-1975.txt")->Status, stIdentical | stOlder);
+
+  EXPECT_EQ(DateTimeText(0, dfUsa), "00/00/1980 00:00:00");
+  EXPECT_NE(SnapshotFileLine(1, 0, 0, 0, "old-1975.txt").find("1980/00/00 00:00:00"), std::string::npos);
 }
 
 // Every directory a scan enters, with each file's size, in key order.
