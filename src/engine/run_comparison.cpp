@@ -1,5 +1,6 @@
 #include "engine/run_comparison.h"
 
+#include "engine/add_file.h"
 #include "engine/errors.h"
 #include "engine/filter_pass.h"
 #include "engine/moved_files.h"
@@ -55,6 +56,7 @@ RunOutcome RunComparison(Comparison& c, SetReaders& readers) {
 
   ui.clearAbort();
   c.Problems.Clear();
+  c.PendingOld.Clear();
   showMaskIndicators(c);
 
   stats.FilesFound = 0;
@@ -90,6 +92,8 @@ RunOutcome RunComparison(Comparison& c, SetReaders& readers) {
     if (!s.SnapshotMode) {
       ui.progressStatus("Scanning OLD set of files   ");
       failed = !readSide(c, readers, Side::Old);
+      // What was read of the Old set pairs across letter case, even after a reader error.
+      if (!c.Aborted()) PairPendingOldFiles(c);
       if (!failed && !c.Aborted()) s.Commands.SaveOldListing = s.Commands.SaveDiff = true;
     }
     c.Progress.Update(0, true);

@@ -7,11 +7,17 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
+#include <random>
+
+#include "engine/case_merge_reference.h"
+#include "engine/run_comparison.h"
 #include "platform/headless_user_interface.h"
 #include "sources/checksum_pipeline.h"
+#include "sources/set_readers.h"
 #include "sources/crc32.h"
 #include "sources/snapshot_format.h"
 #include "engine/add_file.h"
@@ -300,6 +306,75 @@ TEST_F(ScannerTest, WhatAnOrdinaryUserCannotReadIsNamed) {
   std::sort(lines.begin(), lines.end());
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(lines, expected);
+}
+
+TEST(CaseCollisionTrees, EachPathMeetsItsOwnAndTheRestPairAsTheReferenceSays) {
+  // Trees in which names and directories exist in several letter cases on both sides,
+  // read in whatever order the file system lists them; contents tell the sides apart.
+  std::mt19937 rng(11);
+  const char* dirs[] = {"", "src/", "SRC/", "Src/", "src/lib/", "SRC/LIB/", "src/Lib/"};
+  const char* names[] = {"a.txt", "A.txt", "A.TXT", "readme", "README", "ReadMe", "x_", "X_"};
+  for (int round = 0; round < 6; ++round) {
+    test::TempTree fresh, old;
+    std::vector<reference::SideFile> newFiles, oldFiles;
+    const auto fill = [&](test::TempTree& tree, std::vector<reference::SideFile>& files) {
+      std::set<std::string> made;
+      for (int i = 0; i < 30; ++i) {
+        const std::string path = std::string(dirs[rng() % 7]) + names[rng() % 8];
+        if (!made.insert(path).second) continue;
+        const std::string content(1 + rng() % 3, 'x');
+        tree.file(path, content);
+        std::string held = path;
+        std::replace(held.begin(), held.end(), '/', '\\');
+        files.push_back({held, ~Crc32UpdateByTable(0xFFFFFFFFu, content.data(), content.size())});
+      }
+    };
+    fill(fresh, newFiles);
+    fill(old, oldFiles);
+
+    Settings settings;
+    settings.CloseProgressDlg = true;
+    platform::HeadlessUserInterface ui(nullptr);
+    Comparison c(settings, ui);
+    c.State.NewSet = {skDirectory, fresh.root(), 32};
+    c.State.OldSet = {skDirectory, old.root(), 32};
+    SetSourceReaders readers;
+    ASSERT_EQ(RunComparison(c, readers), RunOutcome::Completed);
+
+    std::vector<reference::MergedEntry> got;
+    for (std::int32_t i = 0; i < c.Files.Count(); ++i) {
+      const FileEntry& e = c.Files.ItemAt(i);
+      const bool hasNew = !(e.Status & stDeleted), hasOld = !(e.Status & stInserted);
+      got.push_back({std::string(e.Path()), hasNew, hasOld, hasNew ? e.NewCRC : 0, hasOld ? e.OldCRC : 0});
+      if (hasNew && hasOld) {
+        EXPECT_EQ((e.Status & stCrcDiffers) != 0, e.NewCRC != e.OldCRC) << e.Path();
+      }
+    }
+    std::string shown = "new:";
+    for (const auto& f : newFiles) shown += " " + f.path;
+    shown += "\nold:";
+    for (const auto& f : oldFiles) shown += " " + f.path;
+    EXPECT_EQ(got, reference::mergeSets(newFiles, oldFiles)) << "round " << round << "\n" << shown;
+    EXPECT_EQ(c.State.Stats.NewDuplicates + c.State.Stats.OldDuplicates, 0u) << "round " << round;
+  }
+}
+
+TEST(CaseCollisionTrees, AChangeToOneOfTwoCaseTwinsIsSeen) {
+  test::TempTree fresh, old;
+  for (test::TempTree* t : {&fresh, &old}) t->file("A.txt", "same");
+  fresh.file("a.txt", "new");
+  old.file("a.txt", "old");
+  Settings settings;
+  settings.CloseProgressDlg = true;
+  platform::HeadlessUserInterface ui(nullptr);
+  Comparison c(settings, ui);
+  c.State.NewSet = {skDirectory, fresh.root(), 32};
+  c.State.OldSet = {skDirectory, old.root(), 32};
+  SetSourceReaders readers;
+  ASSERT_EQ(RunComparison(c, readers), RunOutcome::Completed);
+  ASSERT_EQ(c.Files.Count(), 2);
+  EXPECT_EQ(c.Files.Find("A.txt")->Status, stIdentical);
+  EXPECT_EQ(c.Files.Find("a.txt")->Status & (stIdentical | stCrcDiffers), stCrcDiffers);
 }
 
 }  // namespace
