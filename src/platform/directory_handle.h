@@ -29,6 +29,7 @@ class DirectoryHandle {
   const FileIdentity& Identity() const { return identity_; }
 
  private:
+  friend int listDirectory(const DirectoryHandle&, const std::function<bool(const DirectoryEntry&)>&);
   DirectoryHandle(int fd, std::string nativePath, FileIdentity identity)
       : fd_(fd), nativePath_(std::move(nativePath)), identity_(identity) {}
   static std::unique_ptr<DirectoryHandle> adopt(int fd, std::string nativePath, int& error);
@@ -36,6 +37,7 @@ class DirectoryHandle {
   int fd_;
   std::string nativePath_;
   FileIdentity identity_;
+  mutable bool listed_ = false;  // the descriptor's offset has moved: a listing starts by rewinding
 };
 
 // Calls visit for every entry of the directory except "." and "..", in the file system's

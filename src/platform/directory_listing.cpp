@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <memory>
+#include <vector>
 
 #include "platform/directory_handle.h"
 #include "platform/dos_time.h"
@@ -14,10 +15,6 @@
 namespace quorvane::platform {
 
 namespace {
-
-struct DirCloser {
-  void operator()(DIR* d) const { closedir(d); }
-};
 
 bool isDotOrDotDot(const char* n) { return n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)); }
 
@@ -90,27 +87,27 @@ std::unique_ptr<DirectoryHandle> DirectoryHandle::OpenChild(const std::string& n
 }
 
 int listDirectory(const DirectoryHandle& directory, const std::function<bool(const DirectoryEntry&)>& visit) {
-  // The stream reads through a descriptor of its own, so that the handle stays open for
-  // the directory's files and subdirectories once the listing has been closed.
-  const int fd = fcntl(directory.Descriptor(), F_DUPFD_CLOEXEC, 0);
-  if (fd < 0) return errno;
-  std::unique_ptr<DIR, DirCloser> dir(fdopendir(fd));
-  if (!dir) {
-    const int error = errno;
-    ::close(fd);
-    return error;
-  }
-  rewinddir(dir.get());  // a duplicate shares the offset of the handle's descriptor
+  // The entries are read straight from the handle's descriptor, in blocks, without a
+  // directory stream: no second descriptor and no stream to set up for each directory.
+  const int fd = directory.Descriptor();
+  if (directory.listed_ && lseek(fd, 0, SEEK_SET) != 0) return errno;
+  directory.listed_ = true;
+  std::vector<char> block(32768);  // one per call: a visit may list another directory
   for (;;) {
-    errno = 0;
-    const dirent* d = readdir(dir.get());
-    if (!d) return errno;
-    if (isDotOrDotDot(d->d_name)) continue;
-    DirectoryEntry e;
-    e.name = d->d_name;
-    if (d->d_name[0] == '.') e.attributes |= faHidden;
-    describeEntry(fd, d->d_name, e);
-    if (!visit(e)) return 0;
+    const ssize_t filled = getdents64(fd, block.data(), block.size());
+    if (filled < 0 && errno == EINTR) continue;
+    if (filled < 0) return errno;
+    if (filled == 0) return 0;
+    for (ssize_t at = 0; at < filled;) {
+      const auto* d = reinterpret_cast<const dirent64*>(block.data() + at);
+      at += d->d_reclen;
+      if (isDotOrDotDot(d->d_name)) continue;
+      DirectoryEntry e;
+      e.name = d->d_name;
+      if (d->d_name[0] == '.') e.attributes |= faHidden;
+      describeEntry(fd, d->d_name, e);
+      if (!visit(e)) return 0;
+    }
   }
 }
 
