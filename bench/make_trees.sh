@@ -10,9 +10,13 @@ dir=${QUORVANE_BENCH_TREES:-${QUORVANE_BENCH_BUILD:?}/bench-trees}
 if [ ! -f "$dir/.complete" ]; then
   rm -rf "$dir"
   mkdir -p "$dir"
-  # Regular files and directories only: both sides must hold the same readable tree.
-  (cd "$source_tree" && find . -type d -readable -print0 | (cd "$dir" && mkdir -p old && cd old && xargs -0 mkdir -p))
-  (cd "$source_tree" && find . -type f -readable -print0 | cpio -0 -pdm --quiet "$dir/old" 2>/dev/null) || true
+  # Regular files and directories only (rsync without -l passes symlinks and devices over):
+  # both sides must hold the same readable tree.
+  rsync -rt --no-specials --no-devices "$source_tree/" "$dir/old/" 2>/dev/null || true
+  if [ -z "$(find "$dir/old" -type f -print -quit)" ]; then
+    echo "make_trees: no file of $source_tree was copied" >&2
+    exit 1
+  fi
   cp -a "$dir/old" "$dir/new"
   (cd "$dir/new" && find . -type f | awk 'NR % 100 == 0' | while IFS= read -r f; do
      chmod u+w "$f"; printf 'x' >> "$f"; done)
