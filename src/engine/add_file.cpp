@@ -83,7 +83,8 @@ void AddFile(Comparison& c, Side side) {
 
   if (!c.State.SnapshotMode) c.Scan.Status = side == Side::New ? stInserted : stDeleted;
   if (stats.FilesFound > static_cast<std::uint32_t>(c.Files.MaximumFileCount))
-    Termine("Maximum file count reached, " + std::to_string(stats.FilesFound) + " files read.", ExitKind::Error);
+    throw FatalError{"Maximum file count reached, " + std::to_string(stats.FilesFound) + " files read.",
+                     ExitKind::Error};
   c.Files.CreateEntry(c.Scan, side);
 }
 

@@ -8,7 +8,7 @@ namespace quorvane {
 // the extension aliases, then merges an Old file into the entry of its path or stores a
 // new entry. Two files of one side with one path (after rewriting, or differing only in
 // letter case) are duplicates: the first stays, the second is counted (and warned of with
-// WarnDup). Throws FatalStop past the maximum file count.
+// WarnDup). Throws FatalError past the maximum file count.
 void AddFile(Comparison& c, Side side);
 
 }  // namespace quorvane

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "support/temp_tree.h"
 
 namespace quorvane {
@@ -28,7 +28,7 @@ class ScannerTest : public ::testing::Test {
 
   test::TempTree tree;
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
 };
 

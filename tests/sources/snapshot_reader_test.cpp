@@ -9,7 +9,7 @@
 
 #include "engine/errors.h"
 #include "engine/value_text.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "sources/snapshot_line_parser.h"
 #include "support/memory_file_reader.h"
 #include "support/temp_tree.h"
@@ -123,7 +123,7 @@ class SnapshotReaderTest : public ::testing::Test {
   }
 
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
 };
 
@@ -262,7 +262,7 @@ TEST(SnapshotFiles, WhatCannotBeOpenedIsAnOpenError) {
   tree.dir("a-directory");
   tree.fifo("a-fifo");
   Settings settings;
-  platform::HeadlessUserInterface ui(nullptr);
+  test::RecordingUserInterface ui(nullptr);
   Comparison c(settings, ui);
   for (const std::string name : {"a-directory", "a-fifo", "missing.snp"}) {
     c.State.NewSet = {skSnapshot, tree.path(name), 32};
