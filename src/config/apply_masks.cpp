@@ -4,6 +4,12 @@
 
 namespace quorvane {
 
+namespace {
+
+constexpr const char* kRefusalReason = "it holds \"/\", \"\\\" or a control character";
+
+}  // namespace
+
 bool MaskRejected(std::string_view mask) {
   for (char c : mask)
     if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
@@ -14,11 +20,14 @@ void ApplyMasks(Settings& settings, FileMasks& masks, platform::UserInterface& u
   using platform::MessageButtons;
   using platform::MessageKind;
 
+  masks.Refused.clear();
   const std::string include = TrimBlanks(settings.IncludeMask);
   if (include.empty()) settings.IncludeMask = "*.*";
   if (MaskRejected(include)) {
     settings.IncludeMask = "*.*";
     masks.Include.SetMask("*.*");
+    masks.Refused.push_back({include, std::string("include wildcard refused (") + kRefusalReason +
+                                          "), reset to \"*.*\""});
     ui.message("Incorrect Include wildcard : " + include + "\rInclude wildcard reset to \"*.*\"", MessageKind::Error,
                MessageButtons::Ok);
   } else {
@@ -37,6 +46,8 @@ void ApplyMasks(Settings& settings, FileMasks& masks, platform::UserInterface& u
       const std::string shown(piece);
       settings.ExcludeMask.clear();
       masks.ExclusionCount = 0;
+      masks.Refused.push_back({shown, std::string("exclude wildcard refused (") + kRefusalReason +
+                                          "), every exclude wildcard discarded"});
       ui.message("Incorrect Exclude wildcard : " + shown + "\rExclude wildcard discarded.", MessageKind::Error,
                  MessageButtons::Ok);
       break;

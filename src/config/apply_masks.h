@@ -16,8 +16,9 @@ bool MaskRejected(std::string_view mask);
 // Sets the include mask from settings.IncludeMask (trimmed; empty becomes "*.*") and the
 // exclude masks from the ";"-separated settings.ExcludeMask. A rejected include mask
 // resets field and mask to "*.*"; a rejected exclude piece empties the exclude field and
-// discards every exclude mask. Both are reported in an error box. Pieces beyond the 32
-// mask places are ignored, with a warning.
+// discards every exclude mask. Both are reported in an error box and kept in
+// masks.Refused (which holds only this call's refusals). Pieces beyond the 32 mask places
+// are ignored, with a warning.
 void ApplyMasks(Settings& settings, FileMasks& masks, platform::UserInterface& ui);
 
 // The exclude masks in force, as their mask texts joined with ";".

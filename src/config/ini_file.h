@@ -2,8 +2,11 @@
 // Loading and saving the settings in Quorvane.ini. None of these raises: problems are
 // reported in error boxes through the comparison's user interface, and start-up or the
 // exit always goes on.
+#include <functional>
+
 #include "config/settings.h"
 #include "engine/comparison.h"
+#include "platform/profile.h"
 #include "platform/user_interface.h"
 
 namespace quorvane {
@@ -11,7 +14,9 @@ namespace quorvane {
 // Loads every section into c.settings (with the dialogs' state it holds), the file
 // list's IFilter/XFilter (when SaveFilters), the masks in force (ApplyMasks) and the
 // excluded-directory list. A missing key leaves its value; a missing file changes nothing.
-void LoadCfg(Comparison& c);
+// The file is read once per load, through readProfile (tests hand in their own text).
+using ProfileReading = std::function<platform::LoadedProfile()>;
+void LoadCfg(Comparison& c, const ProfileReading& readProfile = platform::LoadedProfile::read);
 
 // The Options dialog's Save: writes [Quorvane], [Saving], [Display] (without ColWidths),
 // [Printer], [Batch], [Layout], [Tools] and [Filters]. Stops at the first key that cannot

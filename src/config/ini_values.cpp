@@ -16,18 +16,31 @@ bool allHex(std::string_view s) { return std::all_of(s.begin(), s.end(), isHexDi
 
 }  // namespace
 
-void ReadFlag(std::string_view section, std::string_view key, bool& setting) {
-  setting = platform::readProfileInt(section, key, setting ? 1 : 0) != 0;
+void ReadFlag(const platform::LoadedProfile& profile, std::string_view section, std::string_view key, bool& setting) {
+  setting = profile.readInt(section, key, setting ? 1 : 0) != 0;
 }
 
-void ReadNumber(std::string_view section, std::string_view key, int& setting) {
-  const int value = platform::readProfileInt(section, key, kMissingNumber);
+void ReadNumber(const platform::LoadedProfile& profile, std::string_view section, std::string_view key, int& setting) {
+  const int value = profile.readInt(section, key, kMissingNumber);
   if (value != kMissingNumber) setting = value;
 }
 
-void ReadText(std::string_view section, std::string_view key, std::string& setting) {
-  std::string value = platform::readProfileString(section, key, kMissingText);
+void ReadText(const platform::LoadedProfile& profile, std::string_view section, std::string_view key,
+              std::string& setting) {
+  std::string value = profile.readString(section, key, kMissingText);
   if (value != kMissingText) setting = std::move(value);
+}
+
+void ReadFlag(std::string_view section, std::string_view key, bool& setting) {
+  ReadFlag(platform::LoadedProfile::read(), section, key, setting);
+}
+
+void ReadNumber(std::string_view section, std::string_view key, int& setting) {
+  ReadNumber(platform::LoadedProfile::read(), section, key, setting);
+}
+
+void ReadText(std::string_view section, std::string_view key, std::string& setting) {
+  ReadText(platform::LoadedProfile::read(), section, key, setting);
 }
 
 std::uint32_t ColourFromText(std::string_view text, std::uint32_t defaultValue) {
@@ -45,8 +58,13 @@ std::uint32_t ColourFromText(std::string_view text, std::uint32_t defaultValue) 
   }
 }
 
+std::uint32_t ReadColour(const platform::LoadedProfile& profile, std::string_view section, std::string_view key,
+                         std::uint32_t defaultValue) {
+  return ColourFromText(profile.readString(section, key, kMissingText), defaultValue);
+}
+
 std::uint32_t ReadColour(std::string_view section, std::string_view key, std::uint32_t defaultValue) {
-  return ColourFromText(platform::readProfileString(section, key, kMissingText), defaultValue);
+  return ReadColour(platform::LoadedProfile::read(), section, key, defaultValue);
 }
 
 std::string StyleLetters(std::uint8_t style) {

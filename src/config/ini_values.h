@@ -7,19 +7,29 @@
 #include <string_view>
 
 #include "config/settings.h"
+#include "platform/profile.h"
 
 namespace quorvane {
 
 inline constexpr int kMissingNumber = -777;
 inline constexpr std::string_view kMissingText = "$!$";
 
+// Each reader comes twice: from a file read once (for loading many keys), and from the
+// file as it is now (reading it for that one key).
+
 // Flag: any non-zero integer is true; a value that is not an integer leaves it.
+void ReadFlag(const platform::LoadedProfile& profile, std::string_view section, std::string_view key, bool& setting);
+void ReadNumber(const platform::LoadedProfile& profile, std::string_view section, std::string_view key, int& setting);
+void ReadText(const platform::LoadedProfile& profile, std::string_view section, std::string_view key,
+              std::string& setting);
 void ReadFlag(std::string_view section, std::string_view key, bool& setting);
 void ReadNumber(std::string_view section, std::string_view key, int& setting);
 void ReadText(std::string_view section, std::string_view key, std::string& setting);
 
 // A colour (8 hexadecimal digits) or a mask (4 digits; 2 digits read as "00" + them).
 // At most the first 8 characters count; anything else gives defaultValue.
+std::uint32_t ReadColour(const platform::LoadedProfile& profile, std::string_view section, std::string_view key,
+                         std::uint32_t defaultValue);
 std::uint32_t ReadColour(std::string_view section, std::string_view key, std::uint32_t defaultValue);
 // ReadColour's rule on a text already read (for tests and callers holding the text).
 std::uint32_t ColourFromText(std::string_view text, std::uint32_t defaultValue);

@@ -10,6 +10,13 @@
 
 namespace quorvane {
 
+namespace {
+
+// The longest snapshot line kept whole, as the snapshot reader keeps it.
+constexpr std::size_t kLongestSnapshotLine = 1 << 16;
+
+}  // namespace
+
 void SetSelection::ResetResults() {
   CommandState& cmd = c_.State.Commands;
   cmd.SaveDiff = cmd.Synchronize = cmd.SaveNewListing = cmd.SaveOldListing = cmd.CheckMoved = cmd.EditMenu = false;
@@ -76,16 +83,24 @@ void SetSelection::OpenSetFileOfKind(const std::string& name, std::uint8_t kind,
   ResetResults();
   std::string note;
   if (kind == skSnapshot) {
-    std::vector<std::string> lines;
-    if (!platform::readLines(name, lines)) throw eSnpOpen("Error opening " + name);
-    if (lines.empty() || (lines[0] != "[Pelto LIST]" && lines[0] != "[Quorvane Snapshot]"))
-      throw eSnpHeader("Can't find Snapshot header ([Pelto LIST]/[Quorvane Snapshot]) in first line");
-    for (const std::string& line : lines) {
-      if (line.rfind(".Source (", 0) != 0) continue;
-      const std::size_t at = line.find(" : ");
-      if (at != std::string::npos) note = "  [" + line.substr(at + 3) + "]";
-      break;
-    }
+    // Only the header is read, a line at a time: a huge or sparse file costs no memory.
+    bool header = false;
+    bool first = true;
+    const bool readable = platform::visitLines(name, kLongestSnapshotLine, [&](const std::string& line, bool cut) {
+      if (first) {
+        first = false;
+        header = !cut && (line == "[Pelto LIST]" || line == "[Quorvane Snapshot]");
+        return header;
+      }
+      if (line.rfind(".Source (", 0) == 0) {
+        const std::size_t at = line.find(" : ");
+        if (at != std::string::npos) note = "  [" + line.substr(at + 3) + "]";
+        return false;
+      }
+      return !cut && line.find("--- ") == std::string::npos;  // the header ends at the dash line
+    });
+    if (!readable) throw eSnpOpen("Error opening " + name);
+    if (!header) throw eSnpHeader("Can't find Snapshot header ([Pelto LIST]/[Quorvane Snapshot]) in first line");
   }
   c_.ClearFiles();
   emptyBothAfterResults(resetBoth);

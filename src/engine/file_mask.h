@@ -4,6 +4,9 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "engine/run_problems.h"
 
 namespace quorvane {
 
@@ -41,6 +44,11 @@ class FileMasks {
   TWild Include;
   std::array<TWild, kMaxExclusions> Exclusions;
   std::size_t ExclusionCount = 0;
+
+  // The mask texts refused when these masks were made (an include mask reset to "*.*",
+  // an exclude mask that had every exclusion discarded): the next run was not asked to
+  // compare as given, and reports them among its problems. The run takes them away.
+  std::vector<RunProblem> Refused;
 
   // The file-name part of the relative path must match no exclusion and the include mask.
   bool Passes(std::string_view relativePath) const;

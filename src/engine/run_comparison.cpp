@@ -1,7 +1,10 @@
 #include "engine/run_comparison.h"
 
+#include <utility>
+
 #include "engine/errors.h"
 #include "engine/filter_pass.h"
+#include "engine/include_dirs_found.h"
 #include "engine/moved_files.h"
 #include "engine/sort_menu_state.h"
 #include "platform/path_checks.h"
@@ -60,6 +63,7 @@ RunOutcome RunComparison(Comparison& c, SetReaders& readers) {
 
   ui.clearAbort();
   c.Problems.Clear();
+  for (RunProblem& p : std::exchange(c.Masks.Refused, {})) c.Problems.Add(std::move(p.path), std::move(p.reason));
   showMaskIndicators(c);
 
   stats.FilesFound = 0;
@@ -110,6 +114,7 @@ RunOutcome RunComparison(Comparison& c, SetReaders& readers) {
     ui.progressHide();
     return RunOutcome::Failed;
   }
+  NoteIncludeDirsNotFound(c);
 
   if (c.settings.CheckMovedFiles && !s.SnapshotMode) {
     ui.progressStatus("Checking moved files");

@@ -27,7 +27,8 @@ class RunProblems {
   std::size_t Count() const { return count_; }
   const std::vector<RunProblem>& Kept() const { return kept_; }
 
-  // One line per kept problem ("path: reason"), then "... and N more" when some were not kept.
+  // One line per kept problem ("path: reason", control characters written as "?"), then
+  // "... and N more" when some were not kept.
   std::vector<std::string> Lines() const;
 
  private:

@@ -30,6 +30,20 @@ bool loadText(const std::string& path, std::string& text) {
 
 bool holdsLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
+// A decimal integer (optional sign, blanks around it already dropped), or defaultValue.
+int integerOr(std::string_view value, int defaultValue) {
+  const char* first = value.data();
+  const char* last = value.data() + value.size();
+  if (first != last && *first == '+') {
+    ++first;
+    if (first != last && *first == '-') return defaultValue;
+  }
+  int result = 0;
+  const auto [end, ec] = std::from_chars(first, last, result);
+  if (ec != std::errc() || end != last || first == last) return defaultValue;
+  return result;
+}
+
 }  // namespace
 
 std::string profileFilePath() {
@@ -55,17 +69,30 @@ std::string readProfileString(std::string_view section, std::string_view key, st
 }
 
 int readProfileInt(std::string_view section, std::string_view key, int defaultValue) {
-  const std::string value = readProfileString(section, key, "");
-  const char* first = value.data();
-  const char* last = value.data() + value.size();
-  if (first != last && *first == '+') {
-    ++first;
-    if (first != last && *first == '-') return defaultValue;
-  }
-  int result = 0;
-  const auto [end, ec] = std::from_chars(first, last, result);
-  if (ec != std::errc() || end != last || first == last) return defaultValue;
-  return result;
+  return integerOr(readProfileString(section, key, ""), defaultValue);
+}
+
+LoadedProfile LoadedProfile::read() {
+  const std::string path = profileFilePath();
+  std::string text;
+  if (readWholeFile(path, text)) return LoadedProfile(ProfileState::Readable, text);
+  struct stat st {};
+  const bool missing = stat(path.c_str(), &st) != 0 && errno == ENOENT;
+  return LoadedProfile(missing ? ProfileState::Missing : ProfileState::Unreadable, {});
+}
+
+LoadedProfile::LoadedProfile(ProfileState state, std::string_view text) : state_(state) {
+  if (state == ProfileState::Readable) index_ = ProfileIndex(text);
+}
+
+std::string LoadedProfile::readString(std::string_view section, std::string_view key,
+                                      std::string_view defaultValue) const {
+  const auto value = index_.find(section, key);
+  return value ? *value : std::string(defaultValue);
+}
+
+int LoadedProfile::readInt(std::string_view section, std::string_view key, int defaultValue) const {
+  return integerOr(readString(section, key, ""), defaultValue);
 }
 
 bool writeProfileString(std::string_view section, std::string_view key, std::string_view value) {

@@ -1,7 +1,7 @@
 #pragma once
 // The profile (INI) functions of the program's settings file, Quorvane.ini, with the
 // Windows profile rules (see profile_text.h). Every call reads or writes the file afresh;
-// nothing is cached. The file is $QUORVANE_INI when that is set, else
+// nothing is cached beyond one LoadedProfile. The file is $QUORVANE_INI when that is set, else
 // $XDG_CONFIG_HOME/Quorvane.ini, else ~/.config/Quorvane.ini.
 #include <string>
 #include <string_view>
@@ -24,6 +24,26 @@ std::string readProfileString(std::string_view section, std::string_view key, st
 // The value as a decimal integer (optional sign, blanks around it allowed); defaultValue
 // when the key is missing or its value is not such an integer or does not fit an int.
 int readProfileInt(std::string_view section, std::string_view key, int defaultValue);
+
+// The file read once, for a caller that reads many keys in a row (loading the settings):
+// each look-up then costs no file read and no walk over the text. The read functions
+// above give the same answers for the same file.
+class LoadedProfile {
+ public:
+  // Reads the file now.
+  static LoadedProfile read();
+  LoadedProfile() = default;  // a missing file
+  // A file in that state holding that text (Missing and Unreadable hold no key).
+  LoadedProfile(ProfileState state, std::string_view text);
+
+  ProfileState state() const { return state_; }
+  std::string readString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+  int readInt(std::string_view section, std::string_view key, int defaultValue) const;
+
+ private:
+  ProfileState state_ = ProfileState::Missing;
+  ProfileIndex index_;
+};
 
 // Writes the key (see ProfileText::set) and replaces the file safely (file_replace.h).
 // False, with the file unchanged, when it cannot be read or written, or when section, key

@@ -11,13 +11,34 @@ std::string_view trimmed(std::string_view s) {
   return s;
 }
 
+char foldedChar(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+
 bool sameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto fold = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
-    if (fold(a[i]) != fold(b[i])) return false;
-  }
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (foldedChar(a[i]) != foldedChar(b[i])) return false;
   return true;
+}
+
+std::string foldedName(std::string_view name) {
+  std::string folded(name);
+  for (char& c : folded) c = foldedChar(c);
+  return folded;
+}
+
+// Calls visit with each line of the text, without its line end (LF or CR LF).
+template <typename Visit>
+void forEachLine(std::string_view fileText, Visit visit) {
+  std::size_t start = 0;
+  while (start < fileText.size()) {
+    std::size_t end = fileText.find('\n', start);
+    if (end == std::string_view::npos) end = fileText.size();
+    std::string_view line = fileText.substr(start, end - start);
+    const bool crlf = !line.empty() && line.back() == '\r';
+    if (crlf) line.remove_suffix(1);
+    visit(line, crlf);
+    start = end + 1;
+  }
 }
 
 // The section name of a "[Name]" line, or nothing.
@@ -43,18 +64,10 @@ bool splitKey(std::string_view line, std::string_view& key, std::string_view& va
 }  // namespace
 
 ProfileText::ProfileText(std::string_view fileText) {
-  std::size_t start = 0;
-  while (start < fileText.size()) {
-    std::size_t end = fileText.find('\n', start);
-    if (end == std::string_view::npos) end = fileText.size();
-    std::string_view line = fileText.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') {
-      line.remove_suffix(1);
-      if (lines_.empty()) crlf_ = true;
-    }
+  forEachLine(fileText, [this](std::string_view line, bool crlf) {
+    if (crlf && lines_.empty()) crlf_ = true;
     lines_.emplace_back(line);
-    start = end + 1;
-  }
+  });
 }
 
 std::size_t ProfileText::sectionLine(std::string_view section) const {
@@ -105,6 +118,29 @@ void ProfileText::set(std::string_view section, std::string_view key, std::strin
     return;
   }
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(sectionEnd(header)), std::move(line));
+}
+
+ProfileIndex::ProfileIndex(std::string_view fileText) {
+  // The keys of the section being read; none before the first section and in a repeated
+  // section (only the first section of a name counts).
+  std::unordered_map<std::string, std::string>* keys = nullptr;
+  forEachLine(fileText, [&](std::string_view line, bool) {
+    if (const auto name = sectionName(line)) {
+      const auto [at, first] = sections_.try_emplace(foldedName(*name));
+      keys = first ? &at->second : nullptr;
+      return;
+    }
+    std::string_view key, value;
+    if (keys && splitKey(line, key, value)) keys->try_emplace(foldedName(key), value);
+  });
+}
+
+std::optional<std::string> ProfileIndex::find(std::string_view section, std::string_view key) const {
+  const auto keys = sections_.find(foldedName(section));
+  if (keys == sections_.end()) return std::nullopt;
+  const auto value = keys->second.find(foldedName(key));
+  if (value == keys->second.end()) return std::nullopt;
+  return value->second;
 }
 
 std::string ProfileText::text() const {

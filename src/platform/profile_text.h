@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace quorvane::platform {
@@ -35,6 +36,21 @@ class ProfileText {
 
   std::vector<std::string> lines_;
   bool crlf_ = false;
+};
+
+// Every value of an INI text, found by section and key in constant time, by the same
+// rules as ProfileText::find. For readers of many keys: building it costs one pass over
+// the text, where each ProfileText::find walks the lines again.
+class ProfileIndex {
+ public:
+  ProfileIndex() = default;
+  explicit ProfileIndex(std::string_view fileText);
+
+  std::optional<std::string> find(std::string_view section, std::string_view key) const;
+
+ private:
+  // Folded section name -> folded key name -> value, first ones only.
+  std::unordered_map<std::string, std::unordered_map<std::string, std::string>> sections_;
 };
 
 }  // namespace quorvane::platform

@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstring>
+
 namespace quorvane::platform {
 
 namespace {
@@ -40,6 +43,65 @@ bool readFirstLine(const std::string& nativePath, std::string& line, std::size_t
     }
   }
   close(fd);
+  return true;
+}
+
+bool visitLines(const std::string& nativePath, std::size_t maxLineBytes,
+                const std::function<bool(const std::string& line, bool cut)>& visit) {
+  const int fd = openRegularFile(nativePath);
+  if (fd < 0) return false;
+  std::string line;
+  bool pending = false;   // bytes of a line not yet handed over
+  bool skipping = false;  // the rest of a line already handed over cut
+  // One byte more than the maximum is held, for a CR before the LF.
+  const std::size_t held = maxLineBytes + 1;
+  const auto handOver = [&](bool cut) {
+    if (!cut && !line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() > maxLineBytes) {
+      line.resize(maxLineBytes);
+      cut = true;
+    }
+    const bool more = visit(line, cut);
+    line.clear();
+    pending = false;
+    return more;
+  };
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0) {
+      close(fd);
+      return false;
+    }
+    if (n == 0) break;
+    for (std::size_t i = 0, end = static_cast<std::size_t>(n); i < end;) {
+      const char* start = buffer + i;
+      const auto* lf = static_cast<const char*>(std::memchr(start, '\n', end - i));
+      const std::size_t take = lf ? static_cast<std::size_t>(lf - start) : end - i;
+      i += take + (lf ? 1 : 0);
+      if (skipping) {
+        skipping = lf == nullptr;
+        continue;
+      }
+      const std::size_t room = held - line.size();
+      line.append(start, std::min(take, room));
+      pending = true;
+      bool more = true;
+      if (take > room) {
+        // Handed over at once, so that a huge line is never read through unless asked.
+        more = handOver(true);
+        skipping = lf == nullptr;
+      } else if (lf) {
+        more = handOver(false);
+      }
+      if (!more) {
+        close(fd);
+        return true;
+      }
+    }
+  }
+  close(fd);
+  if (pending) handOver(false);
   return true;
 }
 

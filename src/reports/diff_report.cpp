@@ -1,5 +1,6 @@
 #include "reports/diff_report.h"
 
+#include "engine/line_safe_text.h"
 #include "engine/value_text.h"
 #include "platform/local_clock.h"
 #include "reports/diff_report_lines.h"
@@ -85,7 +86,7 @@ bool WriteDiffReport(Comparison& c, const std::string& target, const DiffReportO
     const FileEntry& e = c.Files.ItemAt(i);
     if (!masks.Reports(e.Status)) continue;
     if (s.Batch) {
-      written = out.WriteLine(e.Path());
+      written = out.WriteLine(LineSafeText(e.Path()));
       continue;
     }
     const FileEntry* partner =

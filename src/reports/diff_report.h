@@ -2,6 +2,8 @@
 // write diff report: the result of a comparison as a text listing, to a file or to
 // "[Printer]". Filtered like the screen when FilterSave (file) or FilterPrint (printer)
 // is on; on the printer each part gets the style of its status from PrinterStyleSet.
+// Entry lines (Batch form included) write a name's control characters as "?"; the
+// header lines keep their bytes.
 #include <functional>
 #include <string>
 

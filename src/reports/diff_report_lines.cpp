@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "engine/line_safe_text.h"
 #include "engine/run_state.h"
 #include "engine/value_text.h"
 
@@ -184,6 +185,8 @@ void DiffEntryLine(const FileEntry& e, std::uint16_t shown, const FileEntry* par
   };
   const std::uint8_t crcStyle = when(stCrcDiffers, kCrc, tsPlain);
 
+  // One entry, one line: control characters of the names are written as "?".
+  const std::string path = LineSafeText(e.Path());
   LineParts line(out);
   line.Add(DiffStatusText(shown, s));
   line.Add(e.MovedPartner != -1 ? "* " : "  ");
@@ -203,7 +206,7 @@ void DiffEntryLine(const FileEntry& e, std::uint16_t shown, const FileEntry* par
   };
   for (const SideFacts& side : sides) {
     if (s.DiffDblColumn) {
-      if (side.present) line.Field(DiffNameField(e.Path()), side.nameStyle);
+      if (side.present) line.Field(DiffNameField(path), side.nameStyle);
       else line.Add(std::string(14, ' '));
     }
     if (s.DiffSize) {
@@ -220,12 +223,13 @@ void DiffEntryLine(const FileEntry& e, std::uint16_t shown, const FileEntry* par
     }
   }
   if (s.DiffDblColumn) {
-    line.Add(directoryOf(e.Path()));
+    line.Add(directoryOf(path));
   } else {
-    line.Add(e.Path(), when(stCrcDiffers, kCrc, when(stInserted, kInserted, when(stDeleted, kDeleted, tsPlain))));
+    line.Add(path, when(stCrcDiffers, kCrc, when(stInserted, kInserted, when(stDeleted, kDeleted, tsPlain))));
   }
   if (s.DiffMovedTo && partner) {
-    const std::string_view directory = directoryOf(partner->Path());
+    const std::string partnerPath = LineSafeText(partner->Path());
+    const std::string_view directory = directoryOf(partnerPath);
     line.Add("  (-> ");
     line.Add(directory.empty() ? std::string_view("<root>") : directory);
     line.Add(")");

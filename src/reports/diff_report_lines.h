@@ -44,7 +44,8 @@ std::string DiffStatusText(std::uint16_t shown, const Settings& settings);
 // characters, right-aligned in 12 (longer names overflow).
 std::string DiffNameField(std::string_view path);
 
-// The line of one entry (not in Batch form). partner is the moved partner or nullptr.
+// The line of one entry (not in Batch form), names written as LineSafeText shows them.
+// partner is the moved partner or nullptr.
 // parts is cleared and refilled; neighbouring parts of one style are merged.
 void DiffEntryLine(const FileEntry& entry, std::uint16_t shown, const FileEntry* partner, const DiffLineFormat& format,
                    std::vector<TextPart>& parts);

@@ -91,6 +91,8 @@ LoopEnd writeListing(Comparison& c, ListingKind kind, TextOutput& out, WriterPro
     const FileEntry& e = c.Files.ItemAt(i);
     if (mask.Lists(e.Status) && !fitsOnALine(e.Path())) {
       ++unlisted;
+      c.Problems.Add(std::string(e.Path()), snapshot ? "left out of the snapshot: the name holds a line break"
+                                                     : "left out of the batch file: the name holds a line break");
     } else if (mask.Lists(e.Status)) {
       if (!body.Write(e)) return LoopEnd::WriteFailed;
       ++listed;

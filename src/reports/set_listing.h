@@ -39,7 +39,9 @@ struct ListingOptions {
 // Writes the listing to target, a file path or "[Printer]". Asks before overwriting an
 // existing file (unless in automatic mode or with ConfirmOverwrite off), reports an
 // output that cannot be opened or written, drives the progress window, and sets
-// RunState::ResultsSaved when the listing was written completely.
+// RunState::ResultsSaved when the listing was written completely. An entry whose name
+// holds a line break cannot be one line: it is left out, counted in a warning and added
+// to c.Problems.
 ListingOutcome WriteSetListing(Comparison& c, const std::string& target, ListingKind kind,
                                const ListingOptions& options = {});
 

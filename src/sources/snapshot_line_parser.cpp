@@ -67,13 +67,14 @@ bool IsSnapshotNonFileLine(std::string_view line) {
   return first == '.' || first == '-' || first == '[' || first == 'S';
 }
 
-bool ParseSnapshotLine(std::string_view line, const SnapshotLayout& layout, SnapshotLineFacts& facts) {
+SnapshotLineVerdict ReadSnapshotLine(std::string_view line, const SnapshotLayout& layout, SnapshotNames names,
+                                     SnapshotLineFacts& facts) {
   // The size: ten columns, or more when a longer number runs on to the right.
   std::size_t sizeEnd = kSizeWidth;
   while (sizeEnd < line.size() && line[sizeEnd] >= '0' && line[sizeEnd] <= '9') ++sizeEnd;
   const std::size_t shift = sizeEnd - kSizeWidth;
   std::uint64_t size = 0;
-  if (!parseNumber(line.substr(0, sizeEnd), size)) return false;
+  if (!parseNumber(line.substr(0, sizeEnd), size)) return SnapshotLineVerdict::NotANumber;
   line = line.substr(shift);  // the later columns as if the size had ten digits
   const auto at = [&](int column, int width) {
     return field(line, static_cast<std::size_t>(column), static_cast<std::size_t>(width));
@@ -83,21 +84,44 @@ bool ParseSnapshotLine(std::string_view line, const SnapshotLayout& layout, Snap
   if (!parseSmall(at(layout.year, layout.yearWidth), t.year) || !parseSmall(at(layout.month, 2), t.month) ||
       !parseSmall(at(layout.day, 2), t.day) || !parseSmall(at(layout.hour, 2), t.hour) ||
       !parseSmall(at(layout.minute, 2), t.minute) || !parseSmall(at(layout.second, 2), t.second))
-    return false;
+    return SnapshotLineVerdict::NotANumber;
   if (layout.yearWidth == 2) t.year += 1900;
 
   std::string_view path = at(layout.path, static_cast<int>(line.size()));
-  while (!path.empty() && (path.back() == ' ' || path.back() == '.')) path.remove_suffix(1);
-  if (path.empty()) return false;
+  if (names == SnapshotNames::Oem)
+    while (!path.empty() && (path.back() == ' ' || path.back() == '.')) path.remove_suffix(1);
+  if (path.empty()) return SnapshotLineVerdict::NoName;
 
-  facts.path = platform::oemToUtf8(path);
+  if (names == SnapshotNames::Oem)
+    facts.path = platform::oemToUtf8(path);
+  else
+    facts.path.assign(path);
   for (char& c : facts.path)
     if (c == '/') c = '\\';
   facts.size = size;
   facts.time = PackTime(t);
   facts.cr16 = ParseHexWord(at(layout.cr16, 4));
   facts.crc32 = ParseHexLong(at(layout.crc32, 8));
-  return true;
+  return SnapshotLineVerdict::Accepted;
+}
+
+bool ParseSnapshotLine(std::string_view line, const SnapshotLayout& layout, SnapshotLineFacts& facts) {
+  return ReadSnapshotLine(line, layout, SnapshotNames::Oem, facts) == SnapshotLineVerdict::Accepted;
+}
+
+bool SnapshotSourceIsLinuxPath(std::string_view sourceLine) {
+  const std::size_t at = sourceLine.find(" : ");
+  return at != std::string_view::npos && sourceLine.substr(at + 3, 1) == "/";
+}
+
+std::optional<std::uint64_t> SnapshotListedCount(std::string_view line) {
+  constexpr std::string_view suffix = " files listed.";
+  if (line.size() <= suffix.size() + 1 || line[0] != '.' || line.substr(line.size() - suffix.size()) != suffix)
+    return std::nullopt;
+  const std::string_view digits = line.substr(1, line.size() - suffix.size() - 1);
+  std::uint64_t count = 0;
+  if (digits[0] == ' ' || !parseNumber(digits, count)) return std::nullopt;
+  return count;
 }
 
 }  // namespace quorvane

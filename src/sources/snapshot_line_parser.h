@@ -39,9 +39,27 @@ struct SnapshotLineFacts {
 // beginning with ".", "-", "[" or "S" (header, titles, dash lines, footer).
 bool IsSnapshotNonFileLine(std::string_view line);
 
-// Parses a file line by the layout. False when the size or a date field is not a
-// number, or no path is left. Hexadecimal fields never reject a line. A size of more
-// than ten digits pushes every later column to the right by its extra digits.
+enum class SnapshotLineVerdict { Accepted, NotANumber, NoName };
+
+// How the names of a listing are read: as written by a system of OEM names (trailing
+// blanks and dots removed, OEM text decoded), or byte for byte, as a listing of a Linux
+// tree holds them (names there may end with blanks and dots, and hold any bytes).
+enum class SnapshotNames { Oem, AsStored };
+
+// Parses a file line by the layout. NotANumber when the size or a date field is not a
+// number, NoName when no path is left. Hexadecimal fields never reject a line. A size of
+// more than ten digits pushes every later column to the right by its extra digits. In
+// either name form every "/" becomes "\".
+SnapshotLineVerdict ReadSnapshotLine(std::string_view line, const SnapshotLayout& layout, SnapshotNames names,
+                                     SnapshotLineFacts& facts);
+
+// The same for OEM names; true when the line is accepted.
 bool ParseSnapshotLine(std::string_view line, const SnapshotLayout& layout, SnapshotLineFacts& facts);
+
+// Whether the text after the first " : " of a ".Source (" header line is a Linux path.
+bool SnapshotSourceIsLinuxPath(std::string_view sourceLine);
+
+// The count of a ".N files listed." line, or nullopt for any other line.
+std::optional<std::uint64_t> SnapshotListedCount(std::string_view line);
 
 }  // namespace quorvane

@@ -23,14 +23,22 @@ std::string snapshotErrorText(Side side, std::string_view what) {
   return std::string("Error in ") + sideWordUpper(side) + " Snapshot" + std::string(what);
 }
 
+std::string lineText(std::uint64_t number) { return "line " + std::to_string(number); }
+
+// A line that cannot be kept whole is not read; the run says so.
+void addCutLineProblem(Comparison& c, const std::string& path, std::uint64_t number) {
+  c.Problems.Add(path, lineText(number) + " is longer than " + std::to_string(TextLineReader::kMaxKeptLine) +
+                           " bytes: not read");
+}
+
 // Reads forward to the next file line, leaving its facts in the scan record.
 class SnapshotEntryReader {
  public:
   enum class Result { Entry, Dashes, EndOfFile };
 
   SnapshotEntryReader(Comparison& c, Side side, TextLineReader& lines, std::uint64_t size, const SnapshotLayout& layout,
-                      const std::string& path)
-      : c_(c), side_(side), lines_(lines), size_(size), layout_(layout), path_(path) {
+                      SnapshotNames names, const std::string& path)
+      : c_(c), side_(side), lines_(lines), size_(size), layout_(layout), names_(names), path_(path) {
     const std::uint8_t other = c.Set(side == Side::New ? Side::Old : Side::New).Kind;
     const std::uint8_t own = c.Set(side).Kind;
     sixteenBitKinds_ = isSixteenBitKind(own) || isSixteenBitKind(other);
@@ -41,20 +49,59 @@ class SnapshotEntryReader {
     if (!c_.State.SnapshotMode) c_.Scan.Status = stInserted;
     line_.clear();
     for (;;) {
-      if (beginsWithTenDashes(line_)) return Result::Dashes;
+      if (beginsWithTenDashes(line_)) {
+        closedAfterLastEntry_ = true;
+        return Result::Dashes;
+      }
       if (!lines_.ReadLine(line_)) {
         if (lines_.Failed()) throwReadError(path_);
         return Result::EndOfFile;
       }
-      if (lines_.LastLineCut() || IsSnapshotNonFileLine(line_)) continue;
-      if (!ParseSnapshotLine(line_, layout_, facts_)) continue;
+      if (lines_.LastLineCut()) {
+        addCutLineProblem(c_, path_, lines_.LinesRead());
+        line_.clear();
+        continue;
+      }
+      if (IsSnapshotNonFileLine(line_)) {
+        checkCount();
+        continue;
+      }
+      const SnapshotLineVerdict verdict = ReadSnapshotLine(line_, layout_, names_, facts_);
+      if (verdict != SnapshotLineVerdict::Accepted) {
+        c_.Problems.Add(path_, lineText(lines_.LinesRead()) +
+                                   (verdict == SnapshotLineVerdict::NoName
+                                        ? " holds no file name: not read"
+                                        : " is no file line (a size or date field is not a number): not read"));
+        continue;
+      }
+      ++acceptedSinceCount_;
+      ++accepted_;
+      closedAfterLastEntry_ = false;
       store();
       return Result::Entry;
     }
   }
 
+  // At the end of the file: a listing whose last entry is not followed by the closing dash
+  // line was cut short (or had lines appended that were not written by the writer).
+  void Finish() {
+    if (accepted_ > 0 && !closedAfterLastEntry_)
+      c_.Problems.Add(path_, "no closing dash line after the last entry: the listing may be incomplete");
+  }
+
  private:
   static bool isSixteenBitKind(std::uint8_t kind) { return kind == skLha || kind == skZoo || kind == skArc; }
+
+  // ".N files listed." closes one listing: N counts the entries since the previous such
+  // line (listings appended to one file count one by one).
+  void checkCount() {
+    const std::optional<std::uint64_t> listed = SnapshotListedCount(line_);
+    if (!listed) return;
+    if (*listed != acceptedSinceCount_)
+      c_.Problems.Add(path_, lineText(lines_.LinesRead()) + " says " + std::to_string(*listed) + " files listed, " +
+                                 std::to_string(acceptedSinceCount_) + " were read");
+    acceptedSinceCount_ = 0;
+  }
 
   // The meter throttles by time itself; asking it only every 16 KiB of the listing
   // saves a clock read per line and changes nothing the user can see.
@@ -94,7 +141,11 @@ class SnapshotEntryReader {
   TextLineReader& lines_;
   std::uint64_t size_;
   const SnapshotLayout& layout_;
+  SnapshotNames names_;
   const std::string& path_;
+  std::uint64_t accepted_ = 0;
+  std::uint64_t acceptedSinceCount_ = 0;
+  bool closedAfterLastEntry_ = false;
   bool sixteenBitKinds_ = false;
   static constexpr std::uint64_t kProgressStepBytes = 16 * 1024;
   bool started_ = false;
@@ -109,12 +160,22 @@ void ReadSnapshotFrom(Comparison& c, Side side, platform::FileReader& reader, st
                       const std::string& path) {
   TextLineReader lines(reader);
   std::string line;
-  const auto readLine = [&](bool stopAtCut = false) {
-    const bool read = lines.ReadLine(line, stopAtCut);
+  SnapshotNames names = SnapshotNames::Oem;
+  bool sourceSeen = false;
+  // Reads a header line; the first ".Source (" line tells how names are read.
+  const auto readLine = [&] {
+    const bool read = lines.ReadLine(line);
     if (!read && lines.Failed()) throwReadError(path);
+    if (read && lines.LastLineCut()) addCutLineProblem(c, path, lines.LinesRead());
+    if (read && !sourceSeen && line.rfind(".Source (", 0) == 0) {
+      sourceSeen = true;
+      if (SnapshotSourceIsLinuxPath(line)) names = SnapshotNames::AsStored;
+    }
     return read;
   };
-  readLine(true);
+  // A first line that does not end within the kept maximum is no header: stop there.
+  const bool first = lines.ReadLine(line, true);
+  if (!first && lines.Failed()) throwReadError(path);
   if (lines.LastLineCut() || (line != kSnapshotHeader && line != kSnapshotHeaderAlternative))
     throw eSnpHeader("Can't find Snapshot header ([Pelto LIST]/[Quorvane Snapshot]) in first line");
 
@@ -129,7 +190,7 @@ void ReadSnapshotFrom(Comparison& c, Side side, platform::FileReader& reader, st
     if (line.find("--- ") != std::string::npos) break;
   }
 
-  SnapshotEntryReader entries(c, side, lines, size, layout, path);
+  SnapshotEntryReader entries(c, side, lines, size, layout, names, path);
   using Result = SnapshotEntryReader::Result;
   Result result = entries.Next();
   if (result == Result::EndOfFile) throw eSnpError(snapshotErrorText(side, " (no ending line)."));
@@ -152,6 +213,7 @@ void ReadSnapshotFrom(Comparison& c, Side side, platform::FileReader& reader, st
       result = entries.Next();
     } while (result == Result::Dashes && !c.Aborted());
   }
+  if (result == Result::EndOfFile) entries.Finish();
 }
 
 void ReadSnapshotSet(Comparison& c, Side side) {

@@ -23,15 +23,19 @@ bool TextLineReader::ReadLine(std::string& line, bool stopAtCut) {
   line.clear();
   cut_ = false;
   if (AtEnd()) return false;
+  ++lines_;
+  // One byte more than the kept maximum: a CR before the LF is no part of the line.
+  constexpr std::size_t kHeld = kMaxKeptLine + 1;
+  bool overflow = false;
   for (;;) {
     const char* start = block_.data() + position_;
     const std::size_t available = filled_ - position_;
     const void* lf = std::memchr(start, '\n', available);
     const std::size_t take = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - start) : available;
-    const std::size_t room = kMaxKeptLine - std::min(line.size(), kMaxKeptLine);
-    if (take > room) cut_ = true;
+    const std::size_t room = kHeld - std::min(line.size(), kHeld);
+    if (take > room) overflow = true;
     line.append(start, std::min(take, room));
-    if (cut_ && stopAtCut) {
+    if (overflow && stopAtCut) {
       position_ += room;
       consumed_ += room;
       break;
@@ -42,7 +46,11 @@ bool TextLineReader::ReadLine(std::string& line, bool stopAtCut) {
     if (lf) break;
     if (!fill()) break;  // the last line of a file without a final line end
   }
-  if (!line.empty() && line.back() == '\r' && !cut_) line.pop_back();
+  if (!overflow && !line.empty() && line.back() == '\r') line.pop_back();
+  if (overflow || line.size() > kMaxKeptLine) {
+    cut_ = true;
+    line.resize(std::min(line.size(), kMaxKeptLine));
+  }
   return true;
 }
 

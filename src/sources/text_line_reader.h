@@ -1,8 +1,9 @@
 #pragma once
 // Line-by-line reading of a text file through a FileReader, one block of the file in
 // memory at a time. A line ends at LF; a CR just before the LF is dropped. A line longer
-// than the kept maximum is cut there and marked, so a file without line ends (a binary
-// file, a corrupted listing) never grows memory beyond one block and one cut line.
+// than the kept maximum (without its line end) is cut there and marked, so a file without
+// line ends (a binary file, a sparse file, a corrupted listing) never grows memory beyond
+// one block and one cut line.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -28,6 +29,8 @@ class TextLineReader {
 
   // The last line read was longer than kMaxKeptLine: only its beginning was kept.
   bool LastLineCut() const { return cut_; }
+  // Lines handed out so far (the number of the last line read, from 1).
+  std::uint64_t LinesRead() const { return lines_; }
   // Bytes of the file consumed so far, line ends included.
   std::uint64_t BytesConsumed() const { return consumed_; }
   bool Failed() const { return failed_; }
@@ -42,6 +45,7 @@ class TextLineReader {
   std::size_t position_ = 0;
   std::size_t filled_ = 0;
   std::uint64_t consumed_ = 0;
+  std::uint64_t lines_ = 0;
   bool ended_ = false;
   bool failed_ = false;
   bool cut_ = false;

@@ -76,6 +76,34 @@ TEST(ApplyMasks, OneBadExcludeMaskDiscardsThemAll) {
   EXPECT_TRUE(r.masks.Passes("x.bak"));
 }
 
+TEST(ApplyMasks, RefusedMasksAreKeptForTheRunToReport) {
+  const std::string includeReason =
+      "include wildcard refused (it holds \"/\", \"\\\" or a control character), reset to \"*.*\"";
+  const std::string excludeReason =
+      "exclude wildcard refused (it holds \"/\", \"\\\" or a control character), every exclude wildcard discarded";
+  struct Case {
+    const char* include;
+    const char* exclude;
+    std::vector<std::pair<std::string, std::string>> refused;  // path, reason
+  } cases[] = {
+      {"*.txt", "*.bak;~*", {}},
+      {" sub/*.txt ", "*.bak", {{"sub/*.txt", includeReason}}},
+      {"*.c", "*.o;obj\\*.o;*.tmp", {{"obj\\*.o", excludeReason}}},
+      {"a\tb", "x\x7F", {{"a\tb", includeReason}, {"x\x7F", excludeReason}}},
+      {"*.*", "", {}},
+  };
+  for (const Case& c : cases) {
+    MaskRun r;
+    r.masks.Refused.push_back({"left from an earlier call", "-"});
+    r.apply(c.include, c.exclude);
+    std::vector<std::pair<std::string, std::string>> refused;
+    for (const RunProblem& p : r.masks.Refused) refused.emplace_back(p.path, p.reason);
+    SCOPED_TRACE("include " + testing::PrintToString(c.include) + ", exclude " + testing::PrintToString(c.exclude));
+    EXPECT_EQ(refused, c.refused);
+    EXPECT_EQ(r.ui.asked().size(), c.refused.size());
+  }
+}
+
 TEST(ApplyMasks, PiecesBeyondThe32PlacesAreIgnoredWithAWarning) {
   MaskRun r;
   std::string exclude;

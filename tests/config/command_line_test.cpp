@@ -68,8 +68,8 @@ TEST(CommandLine, FilterSwitches) {
   };
   for (const Case& k : cases) {
     Parsed p(k.args);
-    EXPECT_EQ(p.c.Files.IFilter, k.iFilter) << k.args[0];
-    EXPECT_EQ(p.c.Files.XFilter, k.xFilter) << k.args[0];
+    EXPECT_EQ(p.c.Files.IFilter, k.iFilter) << testing::PrintToString(k.args);
+    EXPECT_EQ(p.c.Files.XFilter, k.xFilter) << testing::PrintToString(k.args);
   }
   Parsed f({"/FHSVDA"});
   EXPECT_EQ(f.settings.SpecialAttr, 0x0E);
@@ -110,7 +110,7 @@ TEST(CommandLine, Errors) {
        "Automode (/A) : You didn't specify an output file for saving results,\rand no default output file is specified in "
        "Options|Batch dialog.\ruse /O[A]:<filename> to specify an output file, or /OP to print"},
   };
-  for (const Case& k : cases) EXPECT_EQ(Parsed(k.args).error, k.message) << k.args[0];
+  for (const Case& k : cases) EXPECT_EQ(Parsed(k.args).error, k.message) << testing::PrintToString(k.args);
 
   Parsed partial({"/FHX"});
   EXPECT_EQ(partial.settings.SpecialAttr, 0x02);  // letters before the bad one took effect

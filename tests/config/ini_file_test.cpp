@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "config/apply_masks.h"
 #include "config/ini_values.h"
 #include "support/recording_user_interface.h"
 #include "support/temp_ini.h"
@@ -110,6 +111,54 @@ TEST(IniFile, DefaultsSurviveARoundTripToo) {
   EXPECT_EQ(second.settings.IncludeMask, "*.*");  // the empty include field becomes "*.*"
   first.settings.IncludeMask = "*.*";
   EXPECT_TRUE(second.settings == first.settings) << ini.read();
+}
+
+TEST(IniFile, LoadCfgReadsTheFileOncePerLoad) {
+  // The text of a file holding every changed setting, then a decoy file of defaults in
+  // its place: a key read from the file on its own would take the decoy's value.
+  test::TempIni ini;
+  Program first;
+  first.settings = changedSettings();
+  first.settings.History.Dirs = {"/data", "/backup"};
+  first.settings.History.Files = {"/data/a.zip"};
+  first.c.Files.IFilter = 0x00F3;
+  first.c.Files.XFilter = 0xBEEF;
+  SaveCfg(first.c);
+  IniFileSave(first.settings, first.ui);
+  ASSERT_TRUE(WriteText("History", "Dir0", "/data") && WriteText("History", "Dir1", "/backup") &&
+              WriteText("History", "File0", "/data/a.zip") && WriteText("Directories", "Exclude", "tmp;obj"));
+  const std::string saved = ini.read();
+  Program decoy;
+  ini.write("");
+  SaveCfg(decoy.c);
+
+  int reads = 0;
+  Program second;
+  LoadCfg(second.c, [&] {
+    ++reads;
+    return platform::LoadedProfile(platform::ProfileState::Readable, saved);
+  });
+  EXPECT_EQ(reads, 1);
+  EXPECT_TRUE(second.messages().empty());
+  Settings expected = first.settings;
+  expected.Window = {};  // LoadWindowPos's part, not LoadCfg's
+  EXPECT_TRUE(second.settings == expected) << saved;
+  EXPECT_EQ(second.c.Files.IFilter, 0x00F3);
+  EXPECT_EQ(second.c.Files.XFilter, 0xBEEF);
+  EXPECT_EQ(second.c.Masks.Include.MaskText(), "*.TXT");
+  EXPECT_EQ(ExcludeMaskText(second.c.Masks), "*.BAK;~*.*");
+  EXPECT_EQ(second.c.ExcludeDirs.Items(), (std::vector<std::string>{"obj", "tmp"}));
+
+  // The file's state comes from the same one read.
+  reads = 0;
+  Program unreadable;
+  LoadCfg(unreadable.c, [&] {
+    ++reads;
+    return platform::LoadedProfile(platform::ProfileState::Unreadable, saved);
+  });
+  EXPECT_EQ(reads, 1);
+  EXPECT_EQ(unreadable.messages(), std::vector<std::string>{"(Debug): LoadCfg"});
+  EXPECT_TRUE(unreadable.settings == Settings{});
 }
 
 TEST(IniFile, SaveCfgLeavesTheKeysItDoesNotOwn) {
@@ -292,9 +341,10 @@ TEST(IniFile, WindowPosition) {
       {"[Quorvane]\nSaveWindowPos=0\n[WindowPos]\nPosition=T10L20H300W400\nState=2\n", {1, 2, 3, 4, 1}, false},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
     test::TempIni ini(c.file);
     Settings s;
-    EXPECT_EQ(LoadWindowPos(s, {1, 2, 3, 4, 1}), c.result) << c.file;
+    EXPECT_EQ(LoadWindowPos(s, {1, 2, 3, 4, 1}), c.result);
     EXPECT_EQ(s.Window, c.result);
     EXPECT_EQ(s.SaveWindowPos, c.saveWindowPos);
   }

@@ -116,7 +116,7 @@ TEST(IniValues, ReadersKeepTheSettingWhenTheKeyIsMissingOrMalformed) {
   for (const FlagCase& c : flags) {
     bool value = c.start;
     ReadFlag("S", c.key, value);
-    EXPECT_EQ(value, c.after) << c.key;
+    EXPECT_EQ(value, c.after) << c.key << " read over " << c.start;
   }
   struct NumberCase {
     const char* key;

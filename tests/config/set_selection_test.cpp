@@ -1,6 +1,9 @@
 #include "config/set_selection.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -96,6 +99,33 @@ TEST_F(SetSelectionTest, FilesByKindWithTheTypeQuestion) {
   EXPECT_EQ(c.State.OldSet.Kind, skZip);
   EXPECT_EQ(sel.Selection(Side::Old).Note, "");
   EXPECT_TRUE(c.State.Commands.Diff);
+}
+
+// Only the header of a snapshot is read to choose it, a line at a time: a sparse file of
+// 2 GiB costs no memory, whether its first line ends or not.
+TEST_F(SetSelectionTest, ASnapshotIsChosenFromItsHeaderInBoundedMemory) {
+  const auto sparse = [&](const std::string& name, const std::string& start) {
+    const std::string path = t.path(name);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    EXPECT_GE(fd, 0);
+    EXPECT_EQ(::write(fd, start.data(), start.size()), static_cast<ssize_t>(start.size()));
+    EXPECT_EQ(::ftruncate(fd, std::int64_t{2} << 30), 0);
+    ::close(fd);
+    return path;
+  };
+  const auto peakKiB = [] {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+  };
+  const std::string headed = sparse("headed.snp", "[Pelto LIST]\r\n\r\n.Version 1.6\r\n.Source (DIRECTORY) : /d/\r\n");
+  const std::string unended = sparse("unended.snp", "[Pelto LIST]");
+  const long before = peakKiB();
+  sel.OpenSetFileOfKind(headed, skSnapshot, Side::Old, true);
+  EXPECT_EQ(c.State.OldSet.Kind, skSnapshot);
+  EXPECT_EQ(sel.Selection(Side::Old).Note, "  [/d/]");
+  EXPECT_THROW(sel.OpenSetFileOfKind(unended, skSnapshot, Side::New, true), eSnpHeader);
+  EXPECT_LT(peakKiB() - before, 64 * 1024) << "peak memory grew by KiB";
 }
 
 TEST_F(SetSelectionTest, HistoryIsWrittenOnlyWhenKept) {

@@ -53,6 +53,10 @@ TEST_F(AddFileTest, MergeGivesStatusBits) {
       {"newer and smaller", {7, T + 2, 5}, {7, T, 10}, false, stIdentical | stNewer | stSmaller},
   };
   for (const Case& k : cases) {
+    SCOPED_TRACE(std::string(k.what) + ": new crc/time/size " + std::to_string(k.newer.crc) + "/" +
+                 std::to_string(k.newer.time) + "/" + std::to_string(k.newer.size) + ", old " +
+                 std::to_string(k.older.crc) + "/" + std::to_string(k.older.time) + "/" + std::to_string(k.older.size) +
+                 (k.quick ? ", quick" : ""));
     c.Files.Clear();
     settings.Quick = k.quick;
     add(Side::New, "a.txt", k.newer);

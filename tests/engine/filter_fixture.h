@@ -42,6 +42,17 @@ inline void addEntries(FileList& files, const std::vector<EntrySpec>& specs) {
   for (const EntrySpec& spec : specs) addEntry(files, spec);
 }
 
+// Every field of the specs, for the failure message of a table case.
+inline std::string specsText(const std::vector<EntrySpec>& specs) {
+  std::string out;
+  for (const EntrySpec& s : specs) {
+    out += "{" + s.path + " status " + std::to_string(s.status) + " size " + std::to_string(s.newSize) + "/" +
+           std::to_string(s.oldSize) + " time " + std::to_string(s.newTime) + "/" + std::to_string(s.oldTime) +
+           " crc " + std::to_string(s.newCrc) + "/" + std::to_string(s.oldCrc) + "} ";
+  }
+  return out;
+}
+
 // Paths of the entries in the given order, joined by blanks (readable failure messages).
 template <typename Entries>
 std::string pathsOf(const Entries& entries) {

@@ -96,7 +96,8 @@ TEST_F(FilterPassTest, IgnoredDifferencesMakeEntriesIdenticalAndExclusionsHideTh
                              {"bigger.txt", stIdentical | stBigger},
                              {"ins.txt", stInserted}});
     FilterPass(fresh);
-    SCOPED_TRACE(k.what);
+    SCOPED_TRACE(std::string(k.what) + ": IFilter " + std::to_string(k.iFilter) + ", XFilter " +
+                 std::to_string(k.xFilter));
     EXPECT_EQ(pathsOf(fresh.Display.Items()), k.shown);
     EXPECT_EQ(fresh.Files.Find("newer.txt")->Status, k.newer);
     EXPECT_EQ(fresh.Files.Find("crc.txt")->Status, k.crc);

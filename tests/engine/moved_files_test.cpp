@@ -109,7 +109,9 @@ TEST_F(MovedFilesTest, MatchingRulesAndTieBreaks) {
        "a\\p.txt>c\\r.txt b\\q.txt>d\\s.txt c\\r.txt>a\\p.txt d\\s.txt>b\\q.txt"},
   };
   for (const Case& k : cases) {
-    SCOPED_TRACE(k.what);
+    SCOPED_TRACE(std::string(k.what) + ": by CRC " + std::to_string(k.byCrc) + ", by name " +
+                 std::to_string(k.byName) + ", ignore archive extension " + std::to_string(k.ignoreArcExt) + ", " +
+                 test::specsText(k.entries));
     options(k.byCrc, k.byName, k.ignoreArcExt);
     Comparison fresh(settings, ui);
     addEntries(fresh.Files, k.entries);

@@ -17,8 +17,7 @@
 namespace quorvane::platform {
 namespace {
 
-TEST(ProfileText, FindFollowsTheWindowsRules) {
-  const ProfileText p(
+constexpr std::string_view kRulesText =
       "; comment=not a key\n"
       "orphan=before any section\n"
       "[Display]\n"
@@ -30,7 +29,16 @@ TEST(ProfileText, FindFollowsTheWindowsRules) {
       "[  quorvane ]\n"
       "Recurse=0\n"
       "[DISPLAY]\n"
-      "Later=only in the second Display section\n");
+      "Later=only in the second Display section\n"
+      "[Tail] junk after the bracket\n"
+      "[unclosed\n"
+      "Key=still in Tail\n";
+
+TEST(ProfileText, FindFollowsTheWindowsRules) {
+  // The same rules hold for the text, for its index, and for a file loaded once, with LF
+  // and with CR LF line ends.
+  std::string crlf;
+  for (char c : kRulesText) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
   struct Case {
     const char* section;
     const char* key;
@@ -46,8 +54,44 @@ TEST(ProfileText, FindFollowsTheWindowsRules) {
       {"Display", "orphan", std::nullopt},
       {"Missing", "Recurse", std::nullopt},
       {"Display", "; comment", std::nullopt},
+      {"tail", "key", "still in Tail"},   // "[unclosed" is no section header
+      {"unclosed", "Key", std::nullopt},
   };
-  for (const Case& c : cases) EXPECT_EQ(p.find(c.section, c.key), c.value) << c.section << "/" << c.key;
+  for (const std::string_view text : {kRulesText, std::string_view(crlf)}) {
+    const ProfileText p(text);
+    const ProfileIndex index(text);
+    const LoadedProfile loaded(ProfileState::Readable, text);
+    for (const Case& c : cases) {
+      const std::string where = std::string(c.section) + "/" + c.key + (text == kRulesText ? " (LF)" : " (CR LF)");
+      EXPECT_EQ(p.find(c.section, c.key), c.value) << where;
+      EXPECT_EQ(index.find(c.section, c.key), c.value) << where;
+      EXPECT_EQ(loaded.readString(c.section, c.key, "<default>"), c.value.value_or("<default>")) << where;
+    }
+  }
+}
+
+TEST(Profile, ALoadedFileAnswersAsSingleReadsDo) {
+  const std::string text = "[Quorvane]\nRecurse=0\nBad=12x\nBig=99999999999\nNeg= -5 \nPlus=+7\nBoth=+-3\nEmpty=\n";
+  test::TempIni ini(text);
+  const LoadedProfile loaded = LoadedProfile::read();
+  EXPECT_EQ(loaded.state(), ProfileState::Readable);
+  for (const char* key : {"recurse", "Bad", "Big", "Neg", "Plus", "Both", "Empty", "Missing"}) {
+    EXPECT_EQ(loaded.readInt("QUORVANE", key, 5), readProfileInt("QUORVANE", key, 5)) << key;
+    EXPECT_EQ(loaded.readString("QUORVANE", key, "$!$"), readProfileString("QUORVANE", key, "$!$")) << key;
+  }
+  ini.write("[Quorvane]\nRecurse=1\n");  // a loaded file keeps what it read
+  EXPECT_EQ(loaded.readInt("Quorvane", "Recurse", 5), 0);
+
+  // Missing and unreadable files hold no key, whatever text is handed in.
+  for (const ProfileState state : {ProfileState::Missing, ProfileState::Unreadable}) {
+    const LoadedProfile empty(state, text);
+    EXPECT_EQ(empty.state(), state);
+    EXPECT_EQ(empty.readInt("Quorvane", "Recurse", 5), 5) << static_cast<int>(state);
+  }
+  test::TempIni none;
+  EXPECT_EQ(LoadedProfile::read().state(), ProfileState::Missing);
+  none.tree().dir("config/Quorvane.ini");
+  EXPECT_EQ(LoadedProfile::read().state(), ProfileState::Unreadable);
 }
 
 TEST(ProfileText, SetReplacesAppendsOrAddsTheSection) {
@@ -69,7 +113,8 @@ TEST(ProfileText, SetReplacesAppendsOrAddsTheSection) {
   for (const Case& c : cases) {
     ProfileText p(c.before);
     p.set(c.section, c.key, c.value);
-    EXPECT_EQ(p.text(), c.after) << c.before;
+    EXPECT_EQ(p.text(), c.after) << testing::PrintToString(c.before) << " set [" << c.section << "] " << c.key << "="
+                                 << c.value;
   }
 }
 

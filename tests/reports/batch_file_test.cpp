@@ -11,6 +11,11 @@ struct Flags {
   bool drive, path, full, extension;
 };
 
+std::string flagsText(Flags f) {
+  return "drive " + std::to_string(f.drive) + " path " + std::to_string(f.path) + " full " + std::to_string(f.full) +
+         " ext " + std::to_string(f.extension);
+}
+
 std::string fileText(Flags f, std::string_view root, std::string_view entry) {
   BatchForm form;
   form.drive = f.drive;
@@ -37,8 +42,7 @@ TEST(BatchFileText, FlagTableForDataRootAndSubEntry) {
   };
   for (const Case& k : cases) {
     const Flags& f = k.flags;
-    EXPECT_EQ(fileText(f, "/data/", "sub\\a.txt"), k.text)
-        << "drive " << f.drive << " path " << f.path << " full " << f.full << " ext " << f.extension;
+    EXPECT_EQ(fileText(f, "/data/", "sub\\a.txt"), k.text) << flagsText(f);
   }
 }
 
@@ -55,7 +59,8 @@ TEST(BatchFileText, NamesWithoutAnExtensionStayWhole) {
       {"deep\\er\\x.tar.gz", {false, false, false, false}, "x.tar"},
       {"deep\\er\\x.tar.gz", {false, true, true, false}, "/very long root/deep/er/x.tar"},
   };
-  for (const Case& k : cases) EXPECT_EQ(fileText(k.flags, "/very long root/", k.entry), k.text) << k.entry;
+  for (const Case& k : cases)
+    EXPECT_EQ(fileText(k.flags, "/very long root/", k.entry), k.text) << k.entry << " " << flagsText(k.flags);
 }
 
 TEST(BatchLine, BeforeAndAfterTexts) {

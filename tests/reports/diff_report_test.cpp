@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+
+#include "engine/line_safe_text.h"
 #include "engine/run_comparison.h"
 #include "platform/file_replace.h"
 #include "support/recording_user_interface.h"
@@ -159,6 +162,63 @@ TEST_F(DiffReportTest, StandardStylesStrikeOutTheDeletedOldNameAndUnderlineTheIn
   DiffEntryLine(*c.Files.Find("changed.txt"), c.Files.Find("changed.txt")->Status, nullptr,
                 DiffLineFormat{settings, 32, nullptr}, fileParts);
   EXPECT_EQ(textOf(*changed), textOf(fileParts));
+}
+
+TEST_F(DiffReportTest, ControlCharactersOfNamesAreQuestionMarksInEntryLinesOnly) {
+  // A New root whose own name holds a control character: the header keeps its bytes.
+  test::TempTree odd;
+  const std::string newRoot = odd.path("ro\x01ot/");
+  odd.file("ro\x01ot/line\nbreak.txt", "new", T);
+  odd.file("ro\x01ot/esc\x1B[2J\x7F.txt", "same", T);
+  old.file("line\nbreak.txt", "old", T);
+  c.State.NewSet = {skDirectory, newRoot, 32};
+  run();
+
+  for (const bool bare : {false, true}) {
+    settings.Batch = bare;
+    SCOPED_TRACE(bare ? "bare report" : "diff report");
+    const std::string path = out.path(bare ? "bare.txt" : "report.txt");
+    ASSERT_TRUE(WriteDiffReport(c, path, options));
+    const std::string text = read(path);
+    EXPECT_EQ(text.find("\n" + std::string("break")), std::string::npos) << text;
+    EXPECT_NE(text.find("line?break.txt\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("esc?[2J?.txt\r\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find('\x1B'), std::string::npos) << text;
+    EXPECT_EQ(text.find('\x7F'), std::string::npos) << text;
+    if (bare) {
+      EXPECT_EQ(text.find('\x01'), std::string::npos) << text;
+    } else {
+      EXPECT_NE(text.find("New DIRECTORY    : " + newRoot + "\r\n"), std::string::npos) << text;
+    }
+  }
+}
+
+TEST(DiffReportLines, EveryNamePartOfAnEntryLineShowsControlCharactersAsQuestionMarks) {
+  FileList files;
+  ScanRecord scan;
+  scan.Path = "sub\t1\\new\nline.t\x7Fx";
+  FileEntry* e = files.CreateEntry(scan, Side::New);
+  scan.Path = "ol\x1B" "d\\new\nline.t\x7Fx";
+  FileEntry* partner = files.CreateEntry(scan, Side::Old);
+  ASSERT_TRUE(e && partner);
+  e->Status = stInserted;
+  e->MovedPartner = 1;
+  Settings s;
+  s.DiffMovedTo = true;
+  std::vector<TextPart> parts;
+  for (const bool doubleColumn : {false, true}) {
+    s.DiffDblColumn = doubleColumn;
+    DiffEntryLine(*e, stInserted, partner, DiffLineFormat{s, 32, nullptr}, parts);
+    const std::string line = textOf(parts);
+    SCOPED_TRACE(line);
+    EXPECT_EQ(std::count_if(line.begin(), line.end(), [](char c) { return IsControlCharacter(c); }), 0);
+    if (doubleColumn) {
+      EXPECT_NE(line.find("new?line.t?x  "), std::string::npos);
+      EXPECT_NE(line.find("sub?1\\  (-> ol?d\\)"), std::string::npos);
+    } else {
+      EXPECT_NE(line.find("sub?1\\new?line.t?x  (-> ol?d\\)"), std::string::npos);
+    }
+  }
 }
 
 TEST_F(DiffReportTest, CustomStylesFollowTheStatusTableSideBySide) {
@@ -506,9 +566,9 @@ TEST(DiffReportLines, StatusTextsOfBothForms) {
   for (const Case& k : cases) {
     Settings s;
     s.Quick = k.quick;
-    EXPECT_EQ(DiffStatusText(k.shown, s), k.longText) << k.shown;
+    EXPECT_EQ(DiffStatusText(k.shown, s), k.longText) << k.shown << (k.quick ? " quick" : "");
     s.DiffShortStatus = true;
-    EXPECT_EQ(DiffStatusText(k.shown, s), k.shortText) << k.shown;
+    EXPECT_EQ(DiffStatusText(k.shown, s), k.shortText) << k.shown << (k.quick ? " quick" : "");
   }
 }
 

@@ -131,6 +131,8 @@ TEST_F(SetListingTest, OverwriteConfirmation) {
       {true, true, Answer::Cancel, false, ListingOutcome::Complete},
   };
   for (const Case& k : cases) {
+    SCOPED_TRACE("AutoMode " + std::to_string(k.autoMode) + " ConfirmOverwrite " + std::to_string(k.confirm) +
+                 " answer " + std::to_string(static_cast<int>(k.answer)));
     test::RecordingUserInterface answers(nullptr);
     Comparison run(settings, answers);
     tree.file("exists.bat", "keep me\r\n");
@@ -251,6 +253,16 @@ TEST_F(SetListingTest, NamesWithLineBreaksAreLeftOutAndCounted) {
   EXPECT_EQ(texts(), (std::vector<std::string>{"2 file(s) not listed : their names hold a line break."}));
   ASSERT_EQ(WriteSetListing(c, tree.path("out.snp"), ListingKind::NewSnapshot, options), ListingOutcome::Complete);
   EXPECT_NE(contentsOf(tree.path("out.snp")).find(".2 files listed.\r\n"), std::string::npos);
+
+  // Each name left out is a problem of the run: its path as held, one line on the terminal.
+  ASSERT_EQ(c.Problems.Count(), 4u);
+  EXPECT_EQ(c.Problems.Kept()[1].path, "evil\nrm -rf ~");
+  EXPECT_EQ(c.Problems.Lines(), (std::vector<std::string>{
+                                    "cr?name: left out of the batch file: the name holds a line break",
+                                    "evil?rm -rf ~: left out of the batch file: the name holds a line break",
+                                    "cr?name: left out of the snapshot: the name holds a line break",
+                                    "evil?rm -rf ~: left out of the snapshot: the name holds a line break",
+                                }));
 }
 
 TEST_F(SetListingTest, ToThePrinter) {

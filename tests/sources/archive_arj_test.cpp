@@ -81,9 +81,12 @@ TEST(ArjReader, RefusesDamagedArchivesWithItsMessages) {
   std::string bigLocal = good;
   bigLocal[second + 2] = 0x29;
   bigLocal[second + 3] = 0x0A;
-  std::string shortLocal = good;
-  shortLocal[second + 2] = 10;  // fields cut short
-  shortLocal[second + 3] = 0;
+  // A local header of 10 bytes with a matching CRC: its fields are cut short.
+  const std::string shortLocal = good.substr(0, second) + test::ArjHeader(std::string(10, '\x1E')) + good.substr(good.size() - 4);
+  std::string badLocalCrc = good;
+  badLocalCrc[second + 12] ^= 1;  // the time of the second member
+  std::string dataCut = BuildArj({{.name = "A.TXT", .size = 1, .compressedSize = 400}});
+  dataCut.resize(dataCut.size() - 4 - 100);  // the end marker and part of the data
   const struct {
     const char* what;
     std::string bytes;
@@ -97,11 +100,48 @@ TEST(ArjReader, RefusesDamagedArchivesWithItsMessages) {
       {"local id", badId, "ARJ file header incorrect in: \rmem.arj"},
       {"local header too big", bigLocal, "ARJ basic header size should be < 2600 bytes in:\rmem.arj"},
       {"local header too small", shortLocal, "ARJ file header incorrect in: \rmem.arj"},
+      {"local header CRC", badLocalCrc, "ARJ header incorrect CRC in:\rmem.arj"},
+      {"compressed data cut", dataCut, "Error reading ARJ archive"},
       {"no end marker", good.substr(0, good.size() - 4), "Error reading ARJ archive"},
       {"name of 2048 bytes", BuildArj({{.name = std::string(2048, 'n')}}), "File name of 2048 bytes or more in : \rmem.arj"},
       {"complete", good, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(listArj(c.bytes).error, c.message) << c.what;
+}
+
+TEST(ArjReader, EveryCutAndEveryFlippedHeaderByteIsRefused) {
+  const std::string whole = BuildArj({{.name = "DIR/A.TXT", .size = 9, .compressedSize = 6, .crc = 0x1234},
+                                      {.name = "B.TXT", .size = 3, .compressedSize = 3, .host = 2, .mode = 0100644}});
+  ASSERT_EQ(listArj(whole).items.size(), 2u);
+  // Where each member's basic header (its CRC-covered bytes) and its data lie.
+  std::vector<std::pair<std::size_t, std::size_t>> basicHeaders;
+  std::vector<std::pair<std::size_t, std::size_t>> data;
+  for (std::size_t at = whole.find("DIR/A.TXT") - 34, i = 0; i < 2; ++i) {
+    const std::size_t size = static_cast<unsigned char>(whole[at + 2]) | static_cast<unsigned char>(whole[at + 3]) << 8;
+    basicHeaders.emplace_back(at + 4, at + 4 + size);
+    const std::size_t dataStart = at + 4 + size + 4 + 2;
+    const std::size_t compressed = i == 0 ? 6 : 3;
+    data.emplace_back(dataStart, dataStart + compressed);
+    at = dataStart + compressed;
+  }
+  const auto within = [](const std::vector<std::pair<std::size_t, std::size_t>>& ranges, std::size_t at) {
+    for (const auto& [from, to] : ranges)
+      if (at >= from && at < to) return true;
+    return false;
+  };
+  for (std::size_t cut = 8; cut < whole.size(); ++cut)
+    EXPECT_NE(listArj(whole.substr(0, cut)).error, "") << "cut at " << cut << " of " << whole.size();
+  for (std::size_t at = 0; at < whole.size(); ++at) {
+    std::string flipped = whole;
+    flipped[at] ^= 1;
+    const std::string error = listArj(flipped).error;
+    if (within(data, at))
+      EXPECT_EQ(error, "") << "data byte " << at;
+    else if (within(basicHeaders, at))
+      EXPECT_EQ(error, "ARJ header incorrect CRC in:\rmem.arj") << "header byte " << at;
+    else
+      EXPECT_NE(error, "") << "byte " << at << " of " << whole.size();
+  }
 }
 
 }  // namespace

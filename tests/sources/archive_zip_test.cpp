@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/dos_time.h"
 #include "support/archive_bytes.h"
 
 namespace quorvane {
@@ -50,6 +51,70 @@ TEST(ZipReader, ListsTheCentralDirectory) {
   EXPECT_EQ(items[1].Name, "dir\\b.txt");
   EXPECT_EQ(items[1].Attr, 0x21);
   EXPECT_EQ(items[1].Time, 0x3E7454B6u);
+}
+
+// One extra field: id, length, data.
+std::string field(std::uint16_t id, const std::string& data) {
+  std::string out;
+  test::putLE16(out, id);
+  test::putLE16(out, static_cast<std::uint32_t>(data.size()));
+  return out + data;
+}
+
+std::string extendedTimestamp(std::uint8_t flags, std::int32_t seconds) {
+  std::string data(1, static_cast<char>(flags));
+  test::putLE32(data, static_cast<std::uint32_t>(seconds));
+  return field(0x5455, data);
+}
+
+// An NTFS field whose tag 1 holds the modification time; other tags may come first.
+std::string ntfs(std::int64_t unixSeconds, std::uint32_t hundredNanoseconds = 0, const std::string& before = "") {
+  std::string data(4, '\0');
+  data += before;
+  test::putLE16(data, 1);
+  test::putLE16(data, 24);
+  test::putLE64(data, static_cast<std::uint64_t>((unixSeconds + 11644473600) * 10000000 + hundredNanoseconds));
+  test::putLE64(data, 0);
+  test::putLE64(data, 0);
+  return field(0x000a, data);
+}
+
+TEST(ZipReader, TakesTheTimeOfAnExtendedOrNtfsExtraField) {
+  constexpr std::int64_t odd = 1710498031;  // 2024-03-15 10:20:31 UTC
+  constexpr std::int64_t other = 1700000000;
+  constexpr std::uint32_t dosFields = 0x586F5290;  // :32, as Info-ZIP rounds odd seconds up
+  std::string unknownTag;
+  test::putLE16(unknownTag, 2);
+  test::putLE16(unknownTag, 3);
+  unknownTag += "xyz";
+  const struct {
+    const char* what;
+    std::string extra;
+    std::uint32_t time;
+  } cases[] = {
+      {"none", "", dosFields},
+      {"extended timestamp", extendedTimestamp(0x03, odd), platform::dosTimeFromUnix(odd)},
+      {"extended timestamp before 1970", extendedTimestamp(0x01, -86400), platform::dosTimeFromUnix(-86400)},
+      {"extended timestamp without a modification time", extendedTimestamp(0x06, odd), dosFields},
+      {"extended timestamp too short", field(0x5455, std::string(1, '\x01')), dosFields},
+      {"NTFS", ntfs(odd, 9999999), platform::dosTimeFromUnix(odd)},
+      {"NTFS after another tag", ntfs(odd, 0, unknownTag), platform::dosTimeFromUnix(odd)},
+      {"NTFS without tag 1", field(0x000a, std::string(4, '\0') + unknownTag), dosFields},
+      {"the first of both: extended", extendedTimestamp(0x01, odd) + ntfs(other), platform::dosTimeFromUnix(odd)},
+      {"the first of both: NTFS", ntfs(other) + extendedTimestamp(0x01, odd), platform::dosTimeFromUnix(other)},
+      {"after an unknown field", field(0x7875, "uidgid") + extendedTimestamp(0x01, odd), platform::dosTimeFromUnix(odd)},
+      {"a field running past the end", extendedTimestamp(0x01, odd).substr(0, 7), dosFields},
+  };
+  for (const auto& c : cases) {
+    const auto items = listZip(BuildZip({{.name = "odd.txt", .time = dosFields, .extra = c.extra}}));
+    ASSERT_EQ(items.size(), 1u) << c.what;
+    EXPECT_EQ(items[0].Time, c.time) << c.what;
+  }
+  // A ZIP64 size and a time in one extra field.
+  const auto items = listZip(BuildZip({{.name = "big", .size = 0x100000005ULL, .zip64 = true, .extra = ntfs(odd)}}));
+  ASSERT_EQ(items.size(), 1u);
+  EXPECT_EQ(items[0].Size, 0x100000005ULL);
+  EXPECT_EQ(items[0].Time, platform::dosTimeFromUnix(odd));
 }
 
 TEST(ZipReader, FindsTheDirectoryWhereverTheLayoutPutsIt) {
@@ -108,8 +173,10 @@ TEST(ZipReader, NormalisesNames) {
   };
   for (const auto& c : cases) {
     const auto items = listZip(BuildZip({{.name = c.stored, .madeBy = c.madeBy, .flags = c.flags}}));
-    ASSERT_EQ(items.size(), 1u) << c.stored;
-    EXPECT_EQ(items[0].Name, c.expected) << c.stored;
+    const std::string what =
+        testing::PrintToString(c.stored) + " made by " + std::to_string(c.madeBy) + " flags " + std::to_string(c.flags);
+    ASSERT_EQ(items.size(), 1u) << what;
+    EXPECT_EQ(items[0].Name, c.expected) << what;
   }
 }
 

@@ -234,6 +234,8 @@ TEST_F(ChecksumTest, OpenErrorAnswers) {
     for (FileAction a : k.answers) ui.scriptFileAction(a);
     reader->openFailures = k.failures;
     const std::size_t before = prompts();
+    SCOPED_TRACE(std::string(k.name) + ": " + std::to_string(k.answers.size()) + " answers, " +
+                 std::to_string(k.failures) + " failing opens");
 
     const std::optional<std::uint32_t> got = checksum("dir/locked.txt", "abc");
     EXPECT_EQ(got.has_value(), k.checksummed) << k.name;

@@ -89,7 +89,7 @@ TEST_F(ComparisonRunTest, ValidationMessagesOfEachKind) {
   fresh.file("bad.snp", "[Quorvane Snapshot] \r\n");  // trailing blank: not the header
   for (const Case& k : cases) {
     c.State.NewSet = {k.kind, k.root, 32};
-    EXPECT_EQ(SetValidationError(c, Side::New), k.message);
+    EXPECT_EQ(SetValidationError(c, Side::New), k.message) << "kind " << int(k.kind) << " root " << k.root;
   }
   fresh.file("good.snp", "[Pelto LIST]\r\nrest");
   c.State.NewSet = {skSnapshot, fresh.path("good.snp"), 32};

@@ -25,7 +25,8 @@ TEST(PathRewrite, AppliesTheRewritingsInOrder) {
     s.SFN = k.sfn;
     s.Strip83 = k.strip83;
     s.NoPath = k.noPath;
-    EXPECT_EQ(RewritePath(k.in, s), k.out) << k.in;
+    EXPECT_EQ(RewritePath(k.in, s), k.out) << k.in << " SFN " << k.sfn << " Strip83 " << k.strip83 << " NoPath "
+                                           << k.noPath;
   }
 }
 

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <fcntl.h>
 #include <fstream>
 #include <random>
 #include <string>
@@ -82,6 +86,7 @@ TEST(SnapshotLine, FieldsByLayout) {
     SnapshotLineFacts got;
     const bool accepted =
         ParseSnapshotLine(k.line, k.fourDigits ? kFourDigitYearLayout : kTwoDigitYearLayout, got);
+    SCOPED_TRACE(k.fourDigits ? "four-digit years" : "two-digit years");
     ASSERT_EQ(accepted, k.accepted) << k.line;
     if (!accepted) continue;
     EXPECT_EQ(got.path, k.want.path) << k.line;
@@ -157,7 +162,7 @@ TEST_F(SnapshotReaderTest, MalformedListingsEndInTheirMessages) {
   };
   for (const Case& k : cases) {
     c.ClearFiles();
-    EXPECT_EQ(read(k.bytes, k.side), k.error) << k.what;
+    EXPECT_EQ(read(k.bytes, k.side), k.error) << k.what << (k.side == Side::New ? " (New side)" : " (Old side)");
   }
 }
 
@@ -220,11 +225,12 @@ TEST_F(SnapshotReaderTest, ChecksumFieldsBySetKindAndMode) {
     c.ClearFiles();
     c.State.OldSet.Kind = k.otherKind;
     c.State.SnapshotMode = k.snapshotMode;
+    SCOPED_TRACE("other set kind " + std::to_string(k.otherKind) + (k.snapshotMode ? ", snapshot mode" : ""));
     ASSERT_EQ(read(bytes), "");
     const FileEntry* e = c.Files.Find("a");
     ASSERT_NE(e, nullptr);
-    EXPECT_EQ(e->NewCRC, k.crc) << int(k.otherKind);
-    EXPECT_EQ(e->Status, k.status) << int(k.otherKind);
+    EXPECT_EQ(e->NewCRC, k.crc);
+    EXPECT_EQ(e->Status, k.status);
   }
 }
 
@@ -255,6 +261,112 @@ TEST_F(SnapshotReaderTest, AbortStopsTheRead) {
   ui.onPump = [&] { ui.requestAbort(); };
   EXPECT_EQ(read(bytes + kFoot), "");
   EXPECT_LT(c.Files.Count(), 1000);
+}
+
+TEST_F(SnapshotReaderTest, WhatCouldNotBeReadIsARunProblem) {
+  const std::string a = "         1 2023/11/14 22:13:20 0000 00000000 a\r\n";
+  const std::string b = "         2 2023/11/14 22:13:20 0000 00000000 b\r\n";
+  const std::string dashes = "---------- ---------- -------- ---- -------- ------------\r\n";
+  const std::string badSize = "      12x4 2023/11/14 22:13:20 ABCD 0123ABCD bad-size.txt\r\n";
+  const std::string badDate = "         1 2023/1x/14 22:13:20 ABCD 0123ABCD bad-date.txt\r\n";
+  const std::string noName = "         1 2023/11/14 22:13:20 ABCD 0123ABCD \r\n";  // nothing from column 46
+  const std::string tooLong = std::string(70000, '7') + " 2023/11/14 22:13:20 0000 00000000 huge\r\n";
+  const std::string notANumber = " is no file line (a size or date field is not a number): not read";
+  const std::string unclosed = "mem.snp: no closing dash line after the last entry: the listing may be incomplete";
+  struct Case {
+    const char* what;
+    std::string bytes;
+    std::vector<std::string> problems;
+  } cases[] = {
+      {"complete", kHead + a + b + kFoot, {}},
+      {"no count line", kHead + a + b + dashes, {}},
+      {"empty listing", kHead + kFoot, {}},
+      {"short lines and header lines", kHead + "short\r\n" + a + "S" + a + "." + a + "[" + a + b + kFoot, {}},
+      {"a size that is no number", kHead + a + badSize + b + kFoot, {"mem.snp: line 9" + notANumber}},
+      {"a date that is no number", kHead + badDate + a + b + kFoot, {"mem.snp: line 8" + notANumber}},
+      {"no name", kHead + a + b + noName + kFoot, {"mem.snp: line 10 holds no file name: not read"}},
+      {"a line too long", kHead + a + tooLong + b + kFoot,
+       {"mem.snp: line 9 is longer than 65536 bytes: not read"}},
+      {"a header line too long", "[Pelto LIST]\r\n" + std::string(70000, ' ') + kHead.substr(14) + a + b + kFoot,
+       {"mem.snp: line 2 is longer than 65536 bytes: not read"}},
+      {"no closing dash line", kHead + a + b, {unclosed}},
+      {"cut inside the closing dash line", kHead + a + b + dashes.substr(0, 9), {unclosed}},
+      {"an entry after the footer", kHead + a + b + kFoot + a, {unclosed}},
+      {"count too high", kHead + a + kFoot, {"mem.snp: line 10 says 2 files listed, 1 were read"}},
+      {"count too low", kHead + a + b + a + kFoot, {"mem.snp: line 12 says 2 files listed, 3 were read"}},
+      {"a rejected line is not counted", kHead + a + badSize + kFoot,
+       {"mem.snp: line 9" + notANumber, "mem.snp: line 11 says 2 files listed, 1 were read"}},
+      {"two listings appended", kHead + a + b + kFoot + kHead + b + a + kFoot, {}},
+  };
+  for (const Case& k : cases) {
+    c.ClearFiles();
+    c.Problems.Clear();
+    EXPECT_EQ(read(k.bytes), "") << k.what;
+    EXPECT_EQ(c.Problems.Lines(), k.problems) << k.what;
+  }
+}
+
+// A listing of a Linux tree holds its names as they are: bytes that are no UTF-8, and
+// trailing blanks and dots, which Linux names may have. Other listings are read as
+// written by systems of OEM names.
+TEST_F(SnapshotReaderTest, NamesOfALinuxListingAreReadByteForByte) {
+  const std::string lines = "         1 2023/11/14 22:13:20 0000 00000000 caf\x82 ends with a dot.\r\n"
+                            "         2 2023/11/14 22:13:20 0000 00000000 dir. \\blank \r\n" + kFoot;
+  const std::string head = "[Pelto LIST]\r\n\r\n.Version 1.6\r\n";
+  const std::string titles = "\r\nSize       Date       Time     CR16 CRC32    Filename\r\n"
+                             "---------- ---------- -------- ---- -------- ------------\r\n";
+  struct Case {
+    const char* source;
+    std::vector<std::string> paths;
+  } cases[] = {
+      {".Source (DIRECTORY) : /home/me/tree/", {"caf\x82 ends with a dot.", "dir. \\blank "}},
+      {".Source (ARCHIVE)   : /home/me/tree.zip", {"caf\x82 ends with a dot.", "dir. \\blank "}},
+      {".Source (DIRECTORY) : C:\\DATA\\", {"caf\xC3\xA9 ends with a dot", "dir. \\blank"}},
+      {".Source (DIRECTORY) : \\\\server\\share\\", {"caf\xC3\xA9 ends with a dot", "dir. \\blank"}},
+      {".Comment : no source line", {"caf\xC3\xA9 ends with a dot", "dir. \\blank"}},
+  };
+  for (const Case& k : cases) {
+    c.ClearFiles();
+    ASSERT_EQ(read(head + k.source + "\r\n" + titles + lines), "") << k.source;
+    EXPECT_EQ(paths(), k.paths) << k.source;
+  }
+}
+
+// Memory stays bounded whatever a file holds: a sparse file of 2 GiB is no snapshot, and
+// a hole of 256 MiB without a line end inside a listing is one rejected line.
+TEST(SnapshotFiles, SparseFilesAreReadInBoundedMemory) {
+  test::TempTree tree;
+  const auto sparse = [&](const std::string& name, const std::string& before, std::int64_t hole,
+                          const std::string& after) {
+    const std::string path = tree.path(name);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    EXPECT_GE(fd, 0);
+    EXPECT_EQ(::write(fd, before.data(), before.size()), static_cast<ssize_t>(before.size()));
+    EXPECT_EQ(::lseek(fd, hole, SEEK_CUR) > 0, true);
+    EXPECT_EQ(::write(fd, after.data(), after.size()), static_cast<ssize_t>(after.size()));
+    ::close(fd);
+    return path;
+  };
+  const auto peakKiB = [] {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+  };
+  const std::string a = "         1 2023/11/14 22:13:20 0000 00000000 a\r\n";
+  const std::string noHeader = sparse("huge.snp", "[Pelto LIST]", std::int64_t{2} << 30, "\r\n");
+  const std::string holed = sparse("holed.snp", kHead + a, std::int64_t{256} << 20, "\r\n" + a + kFoot);
+  Settings settings;
+  test::RecordingUserInterface ui(nullptr);
+  Comparison c(settings, ui);
+  const long before = peakKiB();
+
+  c.State.NewSet = {skSnapshot, noHeader, 32};
+  EXPECT_THROW(ReadSnapshotSet(c, Side::New), eSnpHeader);
+  c.State.NewSet = {skSnapshot, holed, 32};
+  ASSERT_NO_THROW(ReadSnapshotSet(c, Side::New));
+  EXPECT_EQ(c.Files.Count(), 1);  // the same path twice: one entry
+  EXPECT_EQ(c.Problems.Lines(), (std::vector<std::string>{holed + ": line 9 is longer than 65536 bytes: not read"}));
+  EXPECT_LT(peakKiB() - before, 64 * 1024) << "peak memory grew by KiB";
 }
 
 TEST(SnapshotFiles, WhatCannotBeOpenedIsAnOpenError) {

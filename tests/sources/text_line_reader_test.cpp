@@ -42,6 +42,33 @@ TEST(TextLineReader, OverlongLinesAreCutAndPassedOver) {
   EXPECT_EQ(cut, (std::vector<bool>{false, true, false}));
 }
 
+TEST(TextLineReader, TheLongestKeptLineIsCountedWithoutItsLineEnd) {
+  const std::size_t max = TextLineReader::kMaxKeptLine;
+  const struct {
+    std::string line;
+    std::string end;
+    bool cut;
+  } cases[] = {
+      {std::string(max, 'k'), "\r\n", false}, {std::string(max, 'k'), "\n", false}, {std::string(max, 'k'), "", false},
+      {std::string(max + 1, 'k'), "\r\n", true}, {std::string(max + 1, 'k'), "\n", true},
+      {std::string(max + 1, 'k'), "", true},   {std::string(max, 'k') + "\r", "\r\n", true},
+  };
+  for (const auto& c : cases) {
+    std::vector<bool> cut;
+    const std::vector<std::string> lines = allLines(c.line + c.end + (c.end.empty() ? "" : "next\n"), &cut);
+    const std::string what = std::to_string(c.line.size()) + " bytes, end of " + std::to_string(c.end.size());
+    ASSERT_EQ(lines.size(), c.end.empty() ? 1u : 2u) << what;
+    EXPECT_EQ(cut[0], c.cut) << what;
+    EXPECT_EQ(lines[0], c.line.substr(0, max)) << what;
+  }
+  test::MemoryFileReader file("a\nb\r\n\nc");
+  TextLineReader reader(file);
+  std::string line;
+  while (reader.ReadLine(line)) {
+  }
+  EXPECT_EQ(reader.LinesRead(), 4u);
+}
+
 TEST(TextLineReader, StopAtCutReadsNoFurther) {
   // The file fails to read past 200 KiB: a first line of 1 MiB must not be read through.
   test::MemoryFileReader file(std::string(1 << 20, 'b'), 200 * 1024);

@@ -45,6 +45,7 @@ std::string BuildZip(const std::vector<ZipMember>& members, const ZipLayout& lay
       putLE64(extra, m.size);
       putLE64(extra, 0);
     }
+    extra += m.extra;
     putLE32(body, 0x02014B50);
     putLE16(body, m.madeBy);
     putLE16(body, m.zip64 ? 45 : 20);
@@ -97,13 +98,26 @@ std::string BuildZip(const std::vector<ZipMember>& members, const ZipLayout& lay
 
 std::string RarMarker() { return std::string("Rar!\x1A\x07\x00", 7); }
 
-std::string RarBlock(std::uint8_t type, std::uint16_t flags, const std::string& body) {
+std::string RarBlock(std::uint8_t type, std::uint16_t flags, const std::string& body, const std::string& data) {
   std::string out;
-  putLE16(out, 0);  // header CRC, not checked by the reader
+  putLE16(out, 0);  // header CRC, filled in below
   out.push_back(static_cast<char>(type));
   putLE16(out, flags);
   putLE16(out, static_cast<std::uint32_t>(7 + body.size()));
-  return out + body;
+  out += body;
+  // What the CRC covers: an archive header with a comment only its first 13 bytes, a file
+  // header with a comment up to the end of its name, an old sub-block also its data.
+  std::size_t covered = out.size();
+  if (type == 0x73 && (flags & 0x0002)) covered = 13;
+  if (type == 0x74 && (flags & 0x0008))
+    covered = 32 + (static_cast<unsigned char>(out[26]) | static_cast<unsigned char>(out[27]) << 8) +
+              ((flags & 0x0100) ? 8 : 0);
+  std::uint32_t crc = Crc32Update(0xFFFFFFFF, out.data() + 2, covered - 2);
+  if (type == 0x77) crc = Crc32Update(crc, data.data(), data.size());
+  crc ^= 0xFFFFFFFF;
+  out[0] = static_cast<char>(crc & 0xFF);
+  out[1] = static_cast<char>((crc >> 8) & 0xFF);
+  return out + data;
 }
 
 std::string BuildRar(const std::vector<RarMember>& members, std::uint16_t archiveFlags, bool endBlock) {

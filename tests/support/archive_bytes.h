@@ -21,6 +21,7 @@ struct ZipMember {
   std::uint16_t flags = 0;
   std::uint32_t externalAttributes = 0;
   bool zip64 = false;  // 32-bit sizes 0xFFFFFFFF, real values in extra 0x0001
+  std::string extra{};  // further extra fields of the central header, as given
 };
 
 struct ZipLayout {
@@ -63,8 +64,10 @@ struct RarMember {
 std::string RarMarker();
 // Marker, archive header (flags), the file blocks, and an end block when endBlock.
 std::string BuildRar(const std::vector<RarMember>& members, std::uint16_t archiveFlags = 0, bool endBlock = true);
-// One raw block: 7-byte header with the given type, flags and body (size counted).
-std::string RarBlock(std::uint8_t type, std::uint16_t flags, const std::string& body);
+// One raw block: 7-byte header with the given type, flags and body (size counted), its
+// header CRC as the format defines it, then data (added size, packed data; an old
+// sub-block's CRC covers it too).
+std::string RarBlock(std::uint8_t type, std::uint16_t flags, const std::string& body, const std::string& data = "");
 
 struct ArjMember {
   std::string name;

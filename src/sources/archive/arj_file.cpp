@@ -78,6 +78,8 @@ bool TARJFile::readLocalHeader(TArchiveItem& item) {
   if (size > kMaxBasicHeaderSize) throw eARJError("ARJ basic header size should be < 2600 bytes in:\r" + Path());
   if (size == 0) return false;
   s.ReadString(header_, size);
+  if ((Crc32Update(0xFFFFFFFF, header_.data(), header_.size()) ^ 0xFFFFFFFF) != s.U32())
+    throw eARJError("ARJ header incorrect CRC in:\r" + Path());
   const auto* h = reinterpret_cast<const unsigned char*>(header_.data());
   const std::size_t nameStart = h[0];
   if (size < kFixedFieldsSize || nameStart > size) throw eARJError("ARJ file header incorrect in: \r" + Path());
@@ -100,8 +102,9 @@ bool TARJFile::readLocalHeader(TArchiveItem& item) {
   item.Size = LE32(h + 16);
   item.CRC = LE32(h + 20);
 
-  s.Skip(4);  // the header's CRC, not checked for members
   skipExtendedHeaders();
+  // Compressed data running past the end of the file: the archive was cut short.
+  if (s.Position() > s.Size() || s.Size() - s.Position() < compressed) throw eARJError("Error reading ARJ archive");
   s.Skip(compressed);
   return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // TARJFile: lists an ARJ archive from its main header and the local header of each member,
-// skipping over the compressed data. Archives made on Unix store a Unix time and Unix mode
+// skipping over the compressed data. Every basic header's CRC is checked, and compressed
+// data running past the end of the file is refused as a cut archive. Archives made on Unix store a Unix time and Unix mode
 // bits, which are converted to the DOS forms. Raises eARJError.
 #include "sources/archive/archive_file.h"
 

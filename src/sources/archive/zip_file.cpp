@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/dos_time.h"
+#include "sources/archive/zip_extra_field.h"
+
 namespace quorvane {
 
 namespace {
@@ -30,25 +33,6 @@ std::uint32_t signatureAt(const ByteCursor& cursor, std::uint64_t offset) {
   unsigned char b[4];
   if (cursor.ReadSomeAt(offset, b, 4) != 4) return 0;
   return LE32(b);
-}
-
-// The uncompressed size from a ZIP64 extra field (0x0001), whose first value is that size
-// when the header's 32-bit field holds 0xFFFFFFFF.
-bool zip64Size(const std::string& extra, std::uint64_t& size) {
-  const auto* p = reinterpret_cast<const unsigned char*>(extra.data());
-  std::size_t at = 0;
-  while (extra.size() - at >= 4) {
-    const std::uint16_t id = LE16(p + at);
-    const std::uint16_t length = LE16(p + at + 2);
-    at += 4;
-    if (length > extra.size() - at) return false;
-    if (id == 0x0001 && length >= 8) {
-      size = LE64(p + at);
-      return true;
-    }
-    at += length;
-  }
-  return false;
 }
 
 }  // namespace
@@ -181,19 +165,18 @@ bool TZIPFile::readEntry(TArchiveItem& item) {
   if (nameLength >= kMaxNameLength) throw eZIPError("File name of 2048 bytes or more in : \r" + Path());
 
   s.ReadString(name_, nameLength);
-  std::uint64_t size = size32;
-  if (size32 == 0xFFFFFFFF) {
-    s.ReadString(extra_, extraLength);
-    zip64Size(extra_, size);
-  } else {
-    s.Skip(extraLength);
-  }
+  s.ReadString(extra_, extraLength);
   s.Skip(commentLength);
+  std::uint64_t size = size32;
+  if (size32 == 0xFFFFFFFF) size = Zip64UncompressedSize(extra_).value_or(size32);
 
   const bool oem = madeBy < 256 && (flags & kUtf8NameFlag) == 0;
   NormaliseName(name_, oem, item.Name);
   item.Attr = h[38];
-  item.Time = LE32(h + 12);
+  // The DOS fields hold odd seconds rounded up by some writers (Info-ZIP); an extended or
+  // NTFS time is packed the way a file on disk is, so a tree and its own archive agree.
+  const std::optional<std::int64_t> modified = ZipExtraFieldModificationTime(extra_);
+  item.Time = modified ? platform::dosTimeFromUnix(*modified) : LE32(h + 12);
   item.CRC = LE32(h + 16);
   item.Size = size;
   return true;

@@ -2,7 +2,8 @@
 // TZIPFile: lists a ZIP (or JAR, or self-extracting .EXE) from its central directory.
 // Handles an archive comment (backward search for the end record), a program put in front
 // of the archive without adjusting its offsets, ZIP64 end records and the ZIP64 extra
-// field, and the empty archive. Raises eZIPError.
+// field, and the empty archive. A member's time comes from its extended-timestamp or NTFS
+// extra field when it has one, else from the DOS fields. Raises eZIPError.
 #include "sources/archive/archive_file.h"
 
 namespace quorvane {
