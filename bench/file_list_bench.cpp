@@ -72,6 +72,7 @@ int main() {
     c.Scan.OldCRC = i, c.Scan.OldTime = 0x56000000, c.Scan.OldSize = i, c.Scan.OldAttr = 0x20, c.Scan.OldAlias = -1;
     AddFile(c, Side::Old);
   }
+  PairPendingOldFiles(c);
   (void)c.Files.ItemAt(0);  // the key order is part of building the list
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const long residentAfter = residentKiB();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "config/text_lists.h"
 #include "engine/path_key.h"
 #include "engine/set_kind.h"
 #include "platform/text_file.h"
@@ -212,7 +213,7 @@ class Parser {
       SortedTextList& list = include ? c_.IncludeDirs : c_.ExcludeDirs;
       list.Clear();
       for (const std::string& e : entries)
-        if (!e.empty()) list.Add(e);
+        if (const std::string held = HeldDirectoryName(e); !held.empty()) list.Add(held);
     } else if (named("Alias:")) {
       const std::string value = option.substr(6);
       std::vector<std::string> entries;

@@ -130,7 +130,7 @@ void loadExcludeDirectories(const Profile& p, Comparison& c) {
   if (text == kMissingText) return;
   c.ExcludeDirs.Clear();
   for (const std::string& name : SemicolonToLines(text))
-    if (!name.empty()) c.ExcludeDirs.Add(name);
+    if (const std::string held = HeldDirectoryName(name); !held.empty()) c.ExcludeDirs.Add(held);
 }
 
 }  // namespace

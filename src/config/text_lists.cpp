@@ -26,4 +26,12 @@ std::string LinesToSemicolon(const std::vector<std::string>& lines) {
   return text;
 }
 
+std::string HeldDirectoryName(std::string_view name) {
+  std::string held(name);
+  for (char& ch : held)
+    if (ch == '/') ch = '\\';
+  if (!held.empty() && held.back() == '\\') held.pop_back();
+  return held;
+}
+
 }  // namespace quorvane

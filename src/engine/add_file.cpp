@@ -1,5 +1,8 @@
 #include "engine/add_file.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "engine/errors.h"
 #include "engine/path_key.h"
 
@@ -53,6 +56,22 @@ void merge(Comparison& c, FileEntry& e) {
   if (e.NewSize < e.OldSize) e.Status |= stSmaller;
 }
 
+// A New entry equal to path when folded, but not exactly, that has no Old partner yet.
+bool hasFoldedPartnerFree(FileList& files, std::string_view path) {
+  for (const FileEntry* e : files.FindFolded(path))
+    if (e->Status == stInserted && e->Path() != path) return true;
+  return false;
+}
+
+void createEntry(Comparison& c, Side side) {
+  RunStats& stats = c.State.Stats;
+  if (!c.State.SnapshotMode) c.Scan.Status = side == Side::New ? stInserted : stDeleted;
+  if (stats.FilesFound > static_cast<std::uint32_t>(c.Files.MaximumFileCount))
+    throw FatalError{"Maximum file count reached, " + std::to_string(stats.FilesFound) + " files read.",
+                     ExitKind::Error};
+  c.Files.CreateEntry(c.Scan, side);
+}
+
 }  // namespace
 
 void AddFile(Comparison& c, Side side) {
@@ -66,26 +85,60 @@ void AddFile(Comparison& c, Side side) {
   if (!c.ExcludeDirs.Empty() && underListedDirectory(path, c.ExcludeDirs)) return;
   if (!c.Aliases.Empty()) applyAlias(c, side);
 
-  // Every file is looked up: besides the rewritings, two names that differ only in letter
-  // case (possible on Linux) meet here and are duplicates of their side.
+  // Every file is looked up by its exact path: besides the rewritings, an archive can
+  // hold one path twice. Paths differing only in letter case are other entries.
+  const bool rewritten = c.settings.Strip83 || c.settings.NoPath;
   FileEntry* found = c.Files.Find(path);
   if (found) {
     const bool sideHeld = side == Side::New || found->Status != stInserted;
     if (sideHeld) {
-      const bool rewritten = c.settings.Strip83 || c.settings.NoPath;
-      // The very same path twice (an archive holding a member twice) keeps the first quietly.
-      if (rewritten || found->Path() != std::string_view(path)) warnDuplicate(c, side, found->Path());
+      // The very same path twice without a rewriting (an archive holding a member twice)
+      // keeps the first quietly.
+      if (rewritten) warnDuplicate(c, side, found->Path());
       return;
     }
     merge(c, *found);
     return;
   }
+  if (side == Side::Old && !c.PendingOld.Empty() && c.PendingOld.Holds(path)) {
+    if (rewritten) warnDuplicate(c, side, path);
+    return;
+  }
+  if (side == Side::Old && hasFoldedPartnerFree(c.Files, path)) {
+    c.PendingOld.Add(c.Scan);
+    return;
+  }
+  createEntry(c, side);
+}
 
-  if (!c.State.SnapshotMode) c.Scan.Status = side == Side::New ? stInserted : stDeleted;
-  if (stats.FilesFound > static_cast<std::uint32_t>(c.Files.MaximumFileCount))
-    throw FatalError{"Maximum file count reached, " + std::to_string(stats.FilesFound) + " files read.",
-                     ExitKind::Error};
-  c.Files.CreateEntry(c.Scan, side);
+void PairPendingOldFiles(Comparison& c) {
+  const std::deque<ScanRecord>& pending = c.PendingOld.Records();
+  if (pending.empty()) return;
+  std::vector<const ScanRecord*> order;
+  order.reserve(pending.size());
+  for (const ScanRecord& r : pending) order.push_back(&r);
+  std::sort(order.begin(), order.end(),
+            [](const ScanRecord* a, const ScanRecord* b) { return compareListOrder(a->Path, b->Path) < 0; });
+
+  // Paths equal when folded are neighbours in that order: each run of them meets the New
+  // entries of its folded path without an Old partner, both taken in file-list order.
+  for (std::size_t first = 0; first < order.size();) {
+    std::size_t end = first + 1;
+    while (end < order.size() && sameFolded(order[end]->Path, order[first]->Path)) ++end;
+    std::vector<FileEntry*> partners;
+    for (FileEntry* e : c.Files.FindFolded(order[first]->Path))
+      if (e->Status == stInserted) partners.push_back(e);
+    std::sort(partners.begin(), partners.end(), [](const FileEntry* a, const FileEntry* b) { return a->Path() < b->Path(); });
+    for (std::size_t i = first; i < end; ++i) {
+      c.Scan = *order[i];
+      if (i - first < partners.size())
+        merge(c, *partners[i - first]);
+      else
+        createEntry(c, Side::Old);
+    }
+    first = end;
+  }
+  c.PendingOld.Clear();
 }
 
 }  // namespace quorvane

@@ -7,6 +7,7 @@ Comparison::Comparison(Settings& s, platform::UserInterface& u)
 
 void Comparison::ClearFiles() {
   Files.Clear();
+  PendingOld.Clear();
   Display.Clear();
   State.Stats.FilesFound = 0;
   State.Stats.BytesRead = 0;

@@ -13,6 +13,7 @@
 #include "engine/file_entry.h"
 #include "engine/file_list.h"
 #include "engine/file_mask.h"
+#include "engine/pending_old_files.h"
 #include "engine/progress_meter.h"
 #include "engine/run_problems.h"
 #include "engine/run_state.h"
@@ -29,6 +30,7 @@ struct Comparison {
 
   FileList Files;
   ScanRecord Scan;
+  PendingOldFiles PendingOld;  // Old files waiting for a partner of another letter case
   TDisplayIndex Display;
   RunState State;
   TAliasList Aliases;

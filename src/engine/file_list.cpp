@@ -79,6 +79,8 @@ std::uint32_t FileList::directoryOf(std::string_view path) {
   return lastDirectory_ = id;
 }
 
+// The hash index is on the folded path, so the entries of one path in any letter case
+// share a probe sequence; an exact look-up compares the bytes of those.
 FileEntry* FileList::Find(std::string_view path) {
   if (hash_.empty()) return nullptr;
   const std::uint64_t h = foldedHash(path) >> 32;
@@ -86,9 +88,22 @@ FileEntry* FileList::Find(std::string_view path) {
   for (std::size_t at = static_cast<std::size_t>(h) & mask; hash_[at]; at = (at + 1) & mask) {
     if ((hash_[at] >> 32) != h) continue;
     FileEntry* e = entryAt(static_cast<std::size_t>(hash_[at] & 0xFFFFFFFFu) - 1);
-    if (sameFolded(e->Path(), path)) return e;
+    if (e->Path() == path) return e;
   }
   return nullptr;
+}
+
+std::vector<FileEntry*> FileList::FindFolded(std::string_view path) {
+  std::vector<FileEntry*> found;
+  if (hash_.empty()) return found;
+  const std::uint64_t h = foldedHash(path) >> 32;
+  const std::size_t mask = hash_.size() - 1;
+  for (std::size_t at = static_cast<std::size_t>(h) & mask; hash_[at]; at = (at + 1) & mask) {
+    if ((hash_[at] >> 32) != h) continue;
+    FileEntry* e = entryAt(static_cast<std::size_t>(hash_[at] & 0xFFFFFFFFu) - 1);
+    if (sameFolded(e->Path(), path)) found.push_back(e);
+  }
+  return found;
 }
 
 FileEntry* FileList::CreateEntry(const ScanRecord& source, Side side) {
@@ -98,7 +113,7 @@ FileEntry* FileList::CreateEntry(const ScanRecord& source, Side side) {
   std::size_t at = static_cast<std::size_t>(h) & mask;
   for (; hash_[at]; at = (at + 1) & mask) {
     if ((hash_[at] >> 32) != h) continue;
-    if (sameFolded(entryAt(static_cast<std::size_t>(hash_[at] & 0xFFFFFFFFu) - 1)->Path(), source.Path)) return nullptr;
+    if (entryAt(static_cast<std::size_t>(hash_[at] & 0xFFFFFFFFu) - 1)->Path() == source.Path) return nullptr;
   }
   if ((count_ >> kBlockShift) == blocks_.size()) blocks_.emplace_back(new FileEntry[kBlockSize]);
   FileEntry* e = entryAt(count_);
@@ -172,7 +187,9 @@ void FileList::ensureOrdered() {
     if (a.high != b.high) return a.high < b.high;
     if (a.low != b.low) return a.low < b.low;
     const std::string_view pa = a.entry->Path(), pb = b.entry->Path();
-    return compareFolded(pa.substr(directoryLength(pa)), pb.substr(directoryLength(pb))) < 0;
+    const int folded = compareFolded(pa.substr(directoryLength(pa)), pb.substr(directoryLength(pb)));
+    if (folded != 0) return folded < 0;
+    return pa < pb;  // one directory rank, names equal when folded: the exact bytes decide
   };
   std::vector<SortItem> items;
   items.reserve(count_);
@@ -196,7 +213,7 @@ std::int32_t FileList::IndexOf(const FileEntry* entry) {
   if (!entry) return -1;
   ensureOrdered();
   const auto it = std::lower_bound(order_.begin(), order_.end(), entry, [](const FileEntry* a, const FileEntry* b) {
-    return comparePathKeys(a->Path(), b->Path()) < 0;
+    return compareListOrder(a->Path(), b->Path()) < 0;
   });
   if (it == order_.end() || *it != entry) return -1;
   return static_cast<std::int32_t>(it - order_.begin());

@@ -1,6 +1,7 @@
 #pragma once
 // The file list: one entry per relative path, in the order of the path key
-// (path_key.h), no two entries with equal keys.
+// (path_key.h), no two entries with the same path. Paths that differ only in letter case
+// (possible on Linux) are two entries: equal keys, ordered by their exact bytes.
 //
 // Entries live in fixed blocks (their addresses never change) and their paths in a
 // string arena. A hash index on the folded path answers look-ups while sets are read;
@@ -36,13 +37,16 @@ class FileList {
 
   // Position of the entry in the key order, -1 when it is not in this list.
   std::int32_t IndexOf(const FileEntry* entry);
-  // The entry whose path has the key of path, or nullptr.
+  // The entry of exactly this path, or nullptr.
   FileEntry* Find(std::string_view path);
-  // Position of the entry with that key, or -1.
+  // Position of the entry of exactly this path, or -1.
   std::int32_t FindIndex(std::string_view path);
+  // Every entry whose path equals path when ASCII letters are folded (exactly equal
+  // included), in no particular order.
+  std::vector<FileEntry*> FindFolded(std::string_view path);
 
   // A new entry for one side of the source record (the other side absent, MovedPartner
-  // -1, Status copied). Returns nullptr, storing nothing, when an equal key exists.
+  // -1, Status copied). Returns nullptr, storing nothing, when the path is held already.
   FileEntry* CreateEntry(const ScanRecord& source, Side side);
 
   // Empties the list and the memory counter.

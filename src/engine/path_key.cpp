@@ -62,6 +62,11 @@ int comparePathKeys(std::string_view a, std::string_view b) {
   return compareFolded(a.substr(dirA), b.substr(dirB));
 }
 
+int compareListOrder(std::string_view a, std::string_view b) {
+  const int key = comparePathKeys(a, b);
+  return key != 0 ? key : a.compare(b);
+}
+
 bool sameFolded(std::string_view a, std::string_view b) {
   return a.size() == b.size() && firstFoldedMismatch(a.data(), b.data(), a.size()) == a.size();
 }

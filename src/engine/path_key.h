@@ -12,6 +12,9 @@ inline unsigned char foldAscii(unsigned char c) { return (c >= 'a' && c <= 'z') 
 
 // < 0, 0, > 0 as a sorts before, with, after b.
 int comparePathKeys(std::string_view a, std::string_view b);
+// The order of the file list: the path key, then, between paths equal when folded, their
+// exact bytes. 0 only for equal paths.
+int compareListOrder(std::string_view a, std::string_view b);
 
 // Equal under ASCII letter folding.
 bool sameFolded(std::string_view a, std::string_view b);

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "engine/add_file.h"
 #include "engine/errors.h"
 #include "engine/filter_pass.h"
 #include "engine/include_dirs_found.h"
@@ -64,6 +65,7 @@ RunOutcome RunComparison(Comparison& c, SetReaders& readers) {
   ui.clearAbort();
   c.Problems.Clear();
   for (RunProblem& p : std::exchange(c.Masks.Refused, {})) c.Problems.Add(std::move(p.path), std::move(p.reason));
+  c.PendingOld.Clear();
   showMaskIndicators(c);
 
   stats.FilesFound = 0;
@@ -99,6 +101,8 @@ RunOutcome RunComparison(Comparison& c, SetReaders& readers) {
     if (!s.SnapshotMode) {
       ui.progressStatus("Scanning OLD set of files   ");
       failed = !readSide(c, readers, Side::Old);
+      // What was read of the Old set pairs across letter case, even after a reader error.
+      if (!c.Aborted()) PairPendingOldFiles(c);
       if (!failed && !c.Aborted()) s.Commands.SaveOldListing = s.Commands.SaveDiff = true;
     }
     c.Progress.Update(0, true);

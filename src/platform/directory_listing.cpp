@@ -5,19 +5,22 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <memory>
+#include <vector>
 
+#include "platform/directory_handle.h"
 #include "platform/dos_time.h"
 
 namespace quorvane::platform {
 
 namespace {
 
-struct DirCloser {
-  void operator()(DIR* d) const { closedir(d); }
-};
-
 bool isDotOrDotDot(const char* n) { return n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)); }
+
+FileIdentity identityOf(const struct stat& st) {
+  return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
 
 void describe(const struct stat& st, DirectoryEntry& e) {
   e.time = dosTimeFromUnix(static_cast<std::int64_t>(st.st_mtime));
@@ -28,47 +31,96 @@ void describe(const struct stat& st, DirectoryEntry& e) {
     e.regular = true;
   } else if (S_ISDIR(st.st_mode)) {
     e.attributes |= faDirectory;
-    e.identity = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    e.identity = identityOf(st);
   } else {
     e.attributes |= faSystem;
   }
 }
 
+// The facts of one entry, read relative to its directory.
+void describeEntry(int fd, const char* name, DirectoryEntry& e) {
+  struct stat st {};
+  if (fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+    e.statError = errno;
+    return;
+  }
+  if (!S_ISLNK(st.st_mode)) {
+    describe(st, e);
+    return;
+  }
+  struct stat target {};
+  if (fstatat(fd, name, &target, 0) != 0) {
+    e.time = dosTimeFromUnix(static_cast<std::int64_t>(st.st_mtime));
+    e.attributes |= faSystem;  // broken symlink or loop
+    return;
+  }
+  describe(target, e);
+  if (e.attributes & faDirectory) e.attributes |= faSystem;
+}
+
 }  // namespace
 
-bool listDirectory(const std::string& nativeDirectory, const std::function<bool(const DirectoryEntry&)>& visit) {
-  std::unique_ptr<DIR, DirCloser> dir(opendir(nativeDirectory.empty() ? "/" : nativeDirectory.c_str()));
-  if (!dir) return false;
-  const int fd = dirfd(dir.get());
-  while (const dirent* d = readdir(dir.get())) {
-    if (isDotOrDotDot(d->d_name)) continue;
-    DirectoryEntry e;
-    e.name = d->d_name;
-    if (d->d_name[0] == '.') e.attributes |= faHidden;
-    struct stat st {};
-    if (fstatat(fd, d->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
-      e.attributes |= faSystem;  // vanished or unreadable: never opened
-    } else if (S_ISLNK(st.st_mode)) {
-      struct stat target {};
-      if (fstatat(fd, d->d_name, &target, 0) != 0) {
-        e.time = dosTimeFromUnix(static_cast<std::int64_t>(st.st_mtime));
-        e.attributes |= faSystem;  // broken symlink or loop
-      } else {
-        describe(target, e);
-        if (e.attributes & faDirectory) e.attributes |= faSystem;
-      }
-    } else {
-      describe(st, e);
-    }
-    if (!visit(e)) break;
+DirectoryHandle::~DirectoryHandle() { ::close(fd_); }
+
+std::unique_ptr<DirectoryHandle> DirectoryHandle::adopt(int fd, std::string nativePath, int& error) {
+  if (fd < 0) {
+    error = errno;
+    return nullptr;
   }
-  return true;
+  struct stat st {};
+  error = fstat(fd, &st) != 0 ? errno : (S_ISDIR(st.st_mode) ? 0 : ENOTDIR);
+  if (error != 0) {
+    ::close(fd);
+    return nullptr;
+  }
+  if (nativePath.empty() || nativePath.back() != '/') nativePath += '/';
+  return std::unique_ptr<DirectoryHandle>(new DirectoryHandle(fd, std::move(nativePath), identityOf(st)));
+}
+
+std::unique_ptr<DirectoryHandle> DirectoryHandle::Open(const std::string& nativePath, int& error) {
+  const char* path = nativePath.empty() ? "/" : nativePath.c_str();
+  return adopt(::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC), nativePath, error);
+}
+
+std::unique_ptr<DirectoryHandle> DirectoryHandle::OpenChild(const std::string& name, int& error) const {
+  return adopt(::openat(fd_, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC), nativePath_ + name, error);
+}
+
+int listDirectory(const DirectoryHandle& directory, const std::function<bool(const DirectoryEntry&)>& visit) {
+  // The entries are read straight from the handle's descriptor, in blocks, without a
+  // directory stream: no second descriptor and no stream to set up for each directory.
+  const int fd = directory.Descriptor();
+  if (directory.listed_ && lseek(fd, 0, SEEK_SET) != 0) return errno;
+  directory.listed_ = true;
+  std::vector<char> block(32768);  // one per call: a visit may list another directory
+  for (;;) {
+    const ssize_t filled = getdents64(fd, block.data(), block.size());
+    if (filled < 0 && errno == EINTR) continue;
+    if (filled < 0) return errno;
+    if (filled == 0) return 0;
+    for (ssize_t at = 0; at < filled;) {
+      const auto* d = reinterpret_cast<const dirent64*>(block.data() + at);
+      at += d->d_reclen;
+      if (isDotOrDotDot(d->d_name)) continue;
+      DirectoryEntry e;
+      e.name = d->d_name;
+      if (d->d_name[0] == '.') e.attributes |= faHidden;
+      describeEntry(fd, d->d_name, e);
+      if (!visit(e)) return 0;
+    }
+  }
+}
+
+bool listDirectory(const std::string& nativeDirectory, const std::function<bool(const DirectoryEntry&)>& visit) {
+  int error = 0;
+  const std::unique_ptr<DirectoryHandle> directory = DirectoryHandle::Open(nativeDirectory, error);
+  return directory && listDirectory(*directory, visit) == 0;
 }
 
 bool directoryIdentity(const std::string& nativePath, FileIdentity& out) {
   struct stat st {};
   if (stat(nativePath.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
-  out = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+  out = identityOf(st);
   return true;
 }
 

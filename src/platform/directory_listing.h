@@ -28,11 +28,12 @@ struct DirectoryEntry {
   std::uint32_t time = 0;  // DOS packed local last-write time
   bool regular = false;    // a regular file (or a symlink to one): the only kind ever opened
   FileIdentity identity;   // of the directory itself, for loop guards
+  int statError = 0;       // errno when the entry's facts could not be read (then no other field counts)
 };
 
 // Calls visit for every entry of the directory except "." and "..", in the file
 // system's order, until visit returns false. Returns false when the directory
-// could not be opened (the caller treats that as an empty directory).
+// could not be opened or listed. (directory_handle.h lists an open directory.)
 bool listDirectory(const std::string& nativeDirectory, const std::function<bool(const DirectoryEntry&)>& visit);
 
 // Identity of a directory (following symlinks); nullopt-like: returns false when absent.

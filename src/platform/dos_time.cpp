@@ -46,7 +46,6 @@ long utcOffsetAt(std::int64_t seconds) {
 }  // namespace
 
 std::uint32_t dosTimeFromUnix(std::int64_t seconds) {
-  constexpr std::uint32_t kEarliest = (1u << 21) | (1u << 16);  // 1980-01-01 00:00:00
   constexpr std::uint32_t kLatest = 0xFF9FBF7Du;                // 2107-12-31 23:59:58
   const std::int64_t local = seconds + utcOffsetAt(seconds);
   std::int64_t days = local >= 0 ? local / 86400 : (local - 86399) / 86400;
@@ -61,7 +60,7 @@ std::uint32_t dosTimeFromUnix(std::int64_t seconds) {
   const int day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
   const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
   const std::int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-  if (year < 1980) return kEarliest;
+  if (year < 1980) return 0;  // no DOS time: shown as month 0, day 0 of 1980
   if (year > 2107) return kLatest;
   DosDateTime t{static_cast<int>(year), month, day, static_cast<int>(secondOfDay / 3600),
                 static_cast<int>(secondOfDay / 60 % 60), static_cast<int>(secondOfDay % 60)};

@@ -20,8 +20,9 @@ std::uint32_t packDosTime(const DosDateTime& t);
 DosDateTime unpackDosTime(std::uint32_t packed);
 
 // The DOS form of a moment given in seconds since 1970 (UTC), in the local time zone.
-// Odd seconds round down; moments before 1980-01-01 clamp to 1980-01-01 00:00:00 and
-// moments after 2107-12-31 23:59:58 clamp to that value, since DOS times cannot hold them.
+// Odd seconds round down; a moment before 1980 (local time) packs to 0, as every DOS
+// reader stores a time it cannot hold, and a moment after 2107-12-31 23:59:58 clamps to
+// that value.
 std::uint32_t dosTimeFromUnix(std::int64_t seconds);
 
 // Seconds since 1970 for a DOS packed local time (for setting a file's time).

@@ -6,17 +6,38 @@
 
 #include <cerrno>
 
+#include "platform/directory_handle.h"
+
 namespace quorvane::platform {
 
 FileReader::~FileReader() { FileReader::close(); }
 
+namespace {
+
+// O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused just after.
+constexpr int kOpenFlags = O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+
+}  // namespace
+
 bool FileReader::open(const std::string& nativePath) {
   close();
-  // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused just below.
-  const int fd = ::open(nativePath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (fd < 0) return false;
+  return adopt(::open(nativePath.c_str(), kOpenFlags));
+}
+
+bool FileReader::openAt(const DirectoryHandle& directory, const char* name) {
+  close();
+  return adopt(::openat(directory.Descriptor(), name, kOpenFlags));
+}
+
+bool FileReader::adopt(int fd) {
+  if (fd < 0) {
+    lastError_ = errno;
+    return false;
+  }
   struct stat st {};
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+  const int error = fstat(fd, &st) != 0 ? errno : (S_ISREG(st.st_mode) ? 0 : EINVAL);  // no regular file
+  if (error != 0) {
+    lastError_ = error;
     ::close(fd);
     return false;
   }
@@ -43,6 +64,7 @@ std::int64_t FileReader::read(void* buffer, std::size_t size) {
     } else if (n == 0) {
       break;
     } else if (errno != EINTR) {
+      lastError_ = errno;
       // Step back over what this call read, so that a retry reads the same bytes. When
       // even that fails the file can no longer be read in order: every later read fails.
       if (filled > 0 && lseek(fd_, -static_cast<off_t>(filled), SEEK_CUR) < 0) close();

@@ -10,6 +10,8 @@
 
 namespace quorvane::platform {
 
+class DirectoryHandle;
+
 class FileReader {
  public:
   FileReader() = default;
@@ -20,6 +22,9 @@ class FileReader {
   // Opens the file read-only (closing any file still open). False when the path is no
   // regular file or cannot be opened.
   virtual bool open(const std::string& nativePath);
+  // Opens the file name of an open directory, relative to it (so the length of the
+  // directory's path does not matter), with the rules of open.
+  virtual bool openAt(const DirectoryHandle& directory, const char* name);
 
   // Fills buffer with up to size bytes from the current position and returns the count:
   // fewer than size only at the end of the file, 0 there. -1 on an error, with nothing
@@ -32,7 +37,14 @@ class FileReader {
   // A new reader of the same kind, for reading on another thread.
   virtual std::unique_ptr<FileReader> another() const;
 
+  // The errno value of the last failed open or read; 0 when unknown (readers of tests).
+  int LastError() const { return lastError_; }
+
+ protected:
+  int lastError_ = 0;
+
  private:
+  bool adopt(int fd);
   int fd_ = -1;
   std::uint64_t sizeAtOpen_ = 0;
   std::uint64_t position_ = 0;

@@ -45,9 +45,11 @@ ChecksumPipeline::~ChecksumPipeline() {
   for (std::thread& t : workers_) t.join();
 }
 
-void ChecksumPipeline::Submit(std::string nativePath, std::string relativePath, std::uint64_t size, bool regular) {
+void ChecksumPipeline::Submit(std::shared_ptr<const platform::DirectoryHandle> directory, std::string nativePath,
+                              std::string relativePath, std::uint64_t size, bool regular) {
   const std::uint64_t sequence = tail_.load();
   Slot& s = slot(sequence);
+  s.directory = std::move(directory);
   s.nativePath = std::move(nativePath);
   s.relativePath = std::move(relativePath);
   s.size = size;
@@ -104,7 +106,10 @@ void ChecksumPipeline::read(Slot& s, platform::FileReader& reader, std::vector<s
   } else if (s.regular) {  // FIFOs, sockets and devices are never opened
     s.state.store(SlotState::Reading, std::memory_order_relaxed);
     const bool large = s.size > kFileProgressThreshold;
-    if (!reader.open(s.nativePath)) {
+    const platform::DirectoryHandle* directory = s.directory.get();
+    const bool opened = directory ? reader.openAt(*directory, s.nativePath.c_str() + directory->NativePath().size())
+                                  : reader.open(s.nativePath);
+    if (!opened) {
       outcome = SlotState::Failed;
     } else {
       for (;;) {
@@ -190,6 +195,7 @@ ChecksumPipeline::Taken ChecksumPipeline::TakeOldest() {
   Taken taken;
   taken.relativePath = std::move(s.relativePath);
   const SlotState state = s.state.load();
+  const std::shared_ptr<const platform::DirectoryHandle> directory = std::move(s.directory);
   ++head_;
 
   if (c_.Aborted()) return taken;
@@ -202,6 +208,7 @@ ChecksumPipeline::Taken ChecksumPipeline::TakeOldest() {
     case SlotState::Failed: {
       ChecksumRequest again;
       again.nativePath = std::move(s.nativePath);
+      again.directory = directory.get();
       again.relativePath = taken.relativePath;
       again.size = s.size;
       again.regular = s.regular;

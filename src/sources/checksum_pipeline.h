@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "engine/comparison.h"
+#include "platform/directory_handle.h"
 
 namespace quorvane {
 
@@ -40,9 +41,11 @@ class ChecksumPipeline {
   bool Empty() const { return tail_.load() == head_; }
   std::uint64_t Queued() const { return tail_.load() - head_; }
 
-  // Queues a file; the queue must not be Full. relativePath is what the progress window
-  // and the prompts show.
-  void Submit(std::string nativePath, std::string relativePath, std::uint64_t size, bool regular);
+  // Queues a file; the queue must not be Full. The file is opened relative to directory
+  // (kept open until the file is taken), nativePath being the directory's path + the
+  // file's name; relativePath is what the progress window and the prompts show.
+  void Submit(std::shared_ptr<const platform::DirectoryHandle> directory, std::string nativePath,
+              std::string relativePath, std::uint64_t size, bool regular);
 
   // True when the oldest queued file has been read (or has failed), without waiting.
   bool OldestReady();
@@ -69,6 +72,7 @@ class ChecksumPipeline {
   // slot through tail_; a worker writes the result fields before publishing them
   // through state.
   struct Slot {
+    std::shared_ptr<const platform::DirectoryHandle> directory;
     std::string nativePath;
     std::string relativePath;
     std::uint64_t size = 0;

@@ -1,12 +1,17 @@
 #include "sources/directory_scanner.h"
 
+#include <atomic>
+#include <cerrno>
 #include <deque>
 #include <memory>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/add_file.h"
-#include "platform/directory_listing.h"
+#include "platform/descriptor_limit.h"
+#include "platform/directory_handle.h"
+#include "platform/os_error_text.h"
 #include "platform/path_form.h"
 #include "sources/checksum_pipeline.h"
 #include "sources/file_checksum.h"
@@ -17,7 +22,22 @@ namespace quorvane {
 namespace {
 
 using platform::DirectoryEntry;
+using platform::DirectoryHandle;
 using platform::FileIdentity;
+
+std::atomic<int> budgetOverride{-1};
+
+// Descriptors kept free for everything but the directories being walked: the files and
+// directories the read-ahead holds, its workers' open files, and the rest of the program.
+constexpr std::size_t kReservedDescriptors = 640;
+
+struct IdentityHash {
+  std::size_t operator()(const FileIdentity& id) const { return std::hash<std::uint64_t>()(id.inode * 31 + id.device); }
+};
+
+std::string withoutSlash(const std::string& nativePath) {
+  return nativePath.size() > 1 && nativePath.back() == '/' ? nativePath.substr(0, nativePath.size() - 1) : nativePath;
+}
 
 class Walker {
  public:
@@ -28,6 +48,11 @@ class Walker {
     if (c.settings.HiddenDirs) directoryAllowed_ |= platform::faHidden | platform::faSystem;
     if (const unsigned workers = ChecksumPipeline::WorkersFor(c))
       pipeline_ = std::make_unique<ChecksumPipeline>(c, workers);
+    const int forced = budgetOverride.load();
+    if (forced > 0) {
+      budget_ = static_cast<std::size_t>(forced);
+      budgetFixed_ = true;
+    }
   }
 
   // Hands the files still being read ahead to AddFile.
@@ -37,66 +62,182 @@ class Walker {
     while (!pipeline_->Empty()) takeOldest();
   }
 
-  // relative: held form of the directory below the root, ending with "\" unless empty.
+  // relative: held form of the start directory below the root, ending with "\" unless empty.
+  // Walks depth first without recursion, so the depth of a tree is bounded by nothing but
+  // memory; each directory is opened relative to its parent.
   void Walk(const std::string& relative) {
-    const std::string native = platform::joinNative(root_, relative);
-    FileIdentity id;
-    if (platform::directoryIdentity(native, id)) {
-      for (const FileIdentity& seen : ancestors_)
-        if (seen == id) return;
-      ancestors_.push_back(id);
+    startPath_ = platform::joinNative(root_, relative);
+    int error = 0;
+    std::unique_ptr<DirectoryHandle> start = DirectoryHandle::Open(startPath_, error);
+    if (!start) {
+      // An included directory missing from this set is not this reader's to report.
+      if (!(error == ENOENT && !relative.empty()))
+        c_.Problems.Add(withoutSlash(startPath_), "could not be listed: " + platform::osErrorText(error));
+      return;
     }
-    std::string shown = native;
-    if (shown.size() > 1 && shown.back() == '/') shown.pop_back();
-    c_.ui.progressCurrentPath(side_, shown);
+    enter(std::move(start), relative, "");
 
-    std::vector<std::string> subdirectories;
-    platform::listDirectory(native, [&](const DirectoryEntry& e) {
-      if (e.attributes & platform::faDirectory) {
-        if (c_.settings.Recurse && (e.attributes & ~directoryAllowed_) == 0) {
-          if (e.name.find('\\') != std::string_view::npos)
-            ++c_.State.Stats.FilesSkipped;
-          else
-            subdirectories.emplace_back(e.name);
-        }
-      } else if ((e.attributes & ~fileAllowed_) == 0) {
-        fileStep(native, relative, e);
+    while (!frames_.empty() && !c_.Aborted()) {
+      Frame& top = frames_.back();
+      if (top.next == top.subdirectories.size()) {
+        leave();
+        continue;
       }
-      return !c_.Aborted();
-    });
-
-    for (const std::string& name : subdirectories) {
-      if (c_.Aborted()) break;
-      Walk(relative + name + '\\');
+      const std::string& name = top.subdirectories[top.next++];
+      if (!top.handle && !reopen(frames_.size() - 1)) {
+        top.next = top.subdirectories.size();
+        continue;
+      }
+      std::unique_ptr<DirectoryHandle> child = top.handle->OpenChild(name, error);
+      if (!child) {
+        if (error != ENOENT)  // gone since it was listed: nothing left to compare
+          c_.Problems.Add(top.handle->NativePath() + name, "could not be listed: " + platform::osErrorText(error));
+        continue;
+      }
+      if (ancestors_.count(child->Identity())) continue;  // a symlink back up the tree
+      enter(std::move(child), top.relative + name + '\\', name);
     }
-    if (!ancestors_.empty() && ancestors_.back() == id) ancestors_.pop_back();
+    while (!frames_.empty()) leave();
   }
 
  private:
-  void fileStep(const std::string& nativeDirectory, const std::string& relative, const DirectoryEntry& e) {
-    RunStats& stats = c_.State.Stats;
+  // A directory on the current descent.
+  struct Frame {
+    std::shared_ptr<const DirectoryHandle> handle;  // null while closed to spare descriptors
+    FileIdentity identity;
+    std::string name;                               // in its parent; "" for the start directory
+    std::string relative;                           // held form, ending with "\" unless empty
+    std::vector<std::string> subdirectories;        // to walk, in the order listed
+    std::size_t next = 0;
+  };
+
+  void enter(std::unique_ptr<DirectoryHandle> handle, std::string relative, std::string name) {
+    makeRoomForDirectory();
+    Frame frame;
+    frame.identity = handle->Identity();
+    frame.handle = std::move(handle);
+    frame.name = std::move(name);
+    frame.relative = std::move(relative);
+    ancestors_.insert(frame.identity);
+    ++openFrames_;
+    frames_.push_back(std::move(frame));
+    list(frames_.back());
+  }
+
+  void leave() {
+    if (frames_.back().handle) --openFrames_;
+    ancestors_.erase(frames_.back().identity);
+    frames_.pop_back();
+    if (firstOpenFrame_ > frames_.size()) firstOpenFrame_ = frames_.size();
+  }
+
+  // Keeps the directories held open within the descriptor budget: raises the limit when
+  // the depth needs it, and when it cannot, closes the directories nearest the start
+  // (reopened by their names when the walk comes back to them).
+  void makeRoomForDirectory() {
+    if (openFrames_ < budget_) return;
+    if (!budgetFixed_) {
+      const std::size_t limit = platform::raiseDescriptorLimit(2 * (openFrames_ + 1) + kReservedDescriptors);
+      budget_ = limit > 2 * kReservedDescriptors ? limit - kReservedDescriptors : kReservedDescriptors;
+      if (openFrames_ < budget_) return;
+    }
+    while (openFrames_ >= budget_ && firstOpenFrame_ < frames_.size()) {
+      Frame& f = frames_[firstOpenFrame_++];
+      if (f.handle) {
+        f.handle.reset();
+        --openFrames_;
+      }
+    }
+  }
+
+  // Opens frame i again, by the names of the frames from the start directory down to it;
+  // false, after naming the problem, when it is no longer the directory walked before.
+  bool reopen(std::size_t i) {
+    int error = 0;
+    std::unique_ptr<DirectoryHandle> handle = DirectoryHandle::Open(startPath_, error);
+    for (std::size_t k = 1; handle && k <= i; ++k) handle = handle->OpenChild(frames_[k].name, error);
+    const std::string shown = startPath_ + platform::toNativePath(frames_[i].relative);
+    if (!handle) {
+      c_.Problems.Add(withoutSlash(shown), "could not be opened again: " + platform::osErrorText(error));
+      return false;
+    }
+    if (!(handle->Identity() == frames_[i].identity)) {
+      c_.Problems.Add(withoutSlash(shown), "was replaced while being read");
+      return false;
+    }
+    makeRoomForDirectory();
+    frames_[i].handle = std::move(handle);
+    ++openFrames_;
+    firstOpenFrame_ = std::min(firstOpenFrame_, i);
+    return true;
+  }
+
+  void list(Frame& frame) {
+    const std::shared_ptr<const DirectoryHandle> handle = frame.handle;
+    c_.ui.progressCurrentPath(side_, withoutSlash(handle->NativePath()));
+    const int error = platform::listDirectory(*handle, [&](const DirectoryEntry& e) {
+      if (e.statError != 0) {
+        entryWithoutFacts(*handle, e);
+      } else if (e.attributes & platform::faDirectory) {
+        if (c_.settings.Recurse && (e.attributes & ~directoryAllowed_) == 0) {
+          if (e.name.find('\\') != std::string_view::npos)
+            heldNameImpossible(*handle, e.name, "directory");
+          else
+            frame.subdirectories.emplace_back(e.name);
+        }
+      } else if ((e.attributes & ~fileAllowed_) == 0) {
+        fileStep(handle, frame.relative, e);
+      }
+      return !c_.Aborted();
+    });
+    if (error != 0)
+      c_.Problems.Add(withoutSlash(handle->NativePath()), "could not be listed: " + platform::osErrorText(error));
+  }
+
+  // An entry whose facts could not be read: it cannot be compared, unless it is gone.
+  void entryWithoutFacts(const DirectoryHandle& directory, const DirectoryEntry& e) {
+    if (e.statError == ENOENT) return;
+    // A hidden name would have been passed over whatever it is.
+    if ((e.attributes & platform::faHidden) && !(fileAllowed_ & platform::faHidden) && !c_.settings.HiddenDirs) return;
+    c_.Problems.Add(directory.NativePath() + std::string(e.name),
+                    "attributes could not be read: " + platform::osErrorText(e.statError));
+  }
+
+  // "\" separates components in held paths, so such a name cannot be held.
+  void heldNameImpossible(const DirectoryHandle& directory, std::string_view name, const char* kind) {
+    ++c_.State.Stats.FilesSkipped;
+    c_.Problems.Add(directory.NativePath() + std::string(name),
+                    std::string("skipped, a ") + kind + " name holding \"\\\" cannot be compared");
+  }
+
+  void fileStep(const std::shared_ptr<const DirectoryHandle>& directory, const std::string& relative,
+                const DirectoryEntry& e) {
     if (e.name.find('\\') != std::string_view::npos) {
-      ++stats.FilesSkipped;  // "\" separates components in held paths
+      heldNameImpossible(*directory, e.name, "file");
       return;
     }
     relativePath_.assign(relative).append(e.name);
     if (!c_.Masks.Passes(relativePath_)) return;
 
+    std::string nativePath;
+    nativePath.reserve(directory->NativePath().size() + e.name.size());
+    nativePath.append(directory->NativePath()).append(e.name);
+    const std::uint64_t size = e.regular ? e.size : 0;
     if (pipeline_) {
       // Read ahead on the workers; files reach AddFile in this same order.
-      const std::uint64_t size = e.regular ? e.size : 0;
       listed_.push_back({e.time, e.attributes, size});
-      pipeline_->Submit(nativeDirectory + std::string(e.name), relativePath_, size, e.regular);
+      pipeline_->Submit(directory, std::move(nativePath), relativePath_, size, e.regular);
       if (pipeline_->Full()) pipeline_->MakeRoom();
       while (!pipeline_->Empty() && pipeline_->OldestReady()) takeOldest();
       return;
     }
     ChecksumRequest request;
-    request.nativePath.assign(nativeDirectory).append(e.name);
+    request.nativePath = std::move(nativePath);
+    request.directory = directory.get();
     request.relativePath = relativePath_;
-    request.size = e.regular ? e.size : 0;
+    request.size = size;
     request.regular = e.regular;
-    addFile(relativePath_, {e.time, e.attributes, request.size}, ChecksumFile(c_, request));
+    addFile(relativePath_, {e.time, e.attributes, size}, ChecksumFile(c_, request));
   }
 
   // The facts of a file that passed the masks, as listed.
@@ -139,15 +280,23 @@ class Walker {
   Comparison& c_;
   Side side_;
   std::string root_;
+  std::string startPath_;  // native path of the start directory
   std::uint8_t fileAllowed_ = 0;
   std::uint8_t directoryAllowed_ = 0;
-  std::vector<FileIdentity> ancestors_;
+  std::vector<Frame> frames_;                                 // the current descent, start first
+  std::unordered_set<FileIdentity, IdentityHash> ancestors_;  // identities of frames_
+  std::size_t openFrames_ = 0;                                // frames holding their handle
+  std::size_t firstOpenFrame_ = 0;                            // frames before it are closed
+  std::size_t budget_ = 0;                                    // frames that may be open: raised on need
+  bool budgetFixed_ = false;
   std::string relativePath_;
   std::unique_ptr<ChecksumPipeline> pipeline_;  // null: each file is read on the spot
   std::deque<ListedFile> listed_;               // the files the pipeline holds, oldest first
 };
 
 }  // namespace
+
+void SetScannerDirectoryBudget(int directories) { budgetOverride = directories > 0 ? directories : -1; }
 
 void ScanDirectoryTree(Comparison& c, Side side, const std::string& root, const std::string& relativeStart) {
   Walker walker(c, side, root);

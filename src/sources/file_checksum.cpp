@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/file_retry.h"
+#include "platform/os_error_text.h"
 #include "sources/block_checksum.h"
 
 namespace quorvane {
@@ -53,6 +54,17 @@ struct CloseOnExit {
 
 }  // namespace
 
+bool OpenRequestedFile(platform::FileReader& reader, const ChecksumRequest& request) {
+  if (!request.directory) return reader.open(request.nativePath);
+  return reader.openAt(*request.directory, request.nativePath.c_str() + request.directory->NativePath().size());
+}
+
+std::string FileProblemReason(const char* failed, int error) {
+  std::string reason = failed;
+  if (error != 0) reason.append(": ").append(platform::osErrorText(error));
+  return reason;
+}
+
 std::optional<std::uint32_t> ChecksumFile(Comparison& c, const ChecksumRequest& request) {
   const bool snapshot = c.State.SnapshotMode;
   if (snapshot) c.Scan.Status = 0;
@@ -70,9 +82,13 @@ std::optional<std::uint32_t> ChecksumFile(Comparison& c, const ChecksumRequest& 
   const std::string_view name = fileName(request.nativePath);
 
   const RetryPrompt openPrompt{"Error opening : ", name, request.nativePath};
-  if (RetryFileStep(c.ui, skipAll, openPrompt, [&] { return reader.open(request.nativePath); }) !=
-      RetryResult::Done)
-    return std::nullopt;
+  switch (RetryFileStep(c.ui, skipAll, openPrompt, [&] { return OpenRequestedFile(reader, request); })) {
+    case RetryResult::Done: break;
+    case RetryResult::Skipped:
+      c.Problems.Add(request.nativePath, FileProblemReason("skipped, could not be opened", reader.LastError()));
+      return std::nullopt;
+    case RetryResult::Aborted: return std::nullopt;
+  }
   CloseOnExit closer{reader};
 
   const RetryPrompt readPrompt{"Error reading : ", name, request.nativePath};
@@ -82,9 +98,13 @@ std::optional<std::uint32_t> ChecksumFile(Comparison& c, const ChecksumRequest& 
   std::uint64_t total = 0;
   for (;;) {
     std::int64_t n = 0;
-    if (RetryFileStep(c.ui, skipAll, readPrompt, [&] { return (n = reader.read(buffer, block)) >= 0; }) !=
-        RetryResult::Done)
-      return std::nullopt;
+    switch (RetryFileStep(c.ui, skipAll, readPrompt, [&] { return (n = reader.read(buffer, block)) >= 0; })) {
+      case RetryResult::Done: break;
+      case RetryResult::Skipped:
+        c.Problems.Add(request.nativePath, FileProblemReason("skipped, could not be read", reader.LastError()));
+        return std::nullopt;
+      case RetryResult::Aborted: return std::nullopt;
+    }
     const auto count = static_cast<std::size_t>(n);
     stats.BytesRead += static_cast<double>(count);
     total += count;

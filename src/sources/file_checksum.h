@@ -6,11 +6,15 @@
 #include <string_view>
 
 #include "engine/comparison.h"
+#include "platform/directory_handle.h"
 
 namespace quorvane {
 
 struct ChecksumRequest {
-  std::string nativePath;        // full path on disk
+  std::string nativePath;        // full path on disk, for messages
+  // The open directory holding the file, whose path nativePath begins with: the file is
+  // opened relative to it. Null: opened by nativePath.
+  const platform::DirectoryHandle* directory = nullptr;
   std::string_view relativePath;  // as shown in the progress window
   std::uint64_t size = 0;
   bool regular = true;            // special files are never opened
@@ -25,7 +29,14 @@ inline constexpr std::uint64_t kFileProgressThreshold = 196'605;
 // for a file that is not regular, nothing is opened and the checksum is 0. Adds the
 // bytes read (with Quick: the size) to BytesRead. An open or read error asks Retry /
 // Skip / Skip all / Abort (skipped silently when SkipAllFiles is on); nullopt when the
-// file was skipped or the run aborted.
+// file was skipped or the run aborted. A skipped file is one of c.Problems.
 std::optional<std::uint32_t> ChecksumFile(Comparison& c, const ChecksumRequest& request);
+
+// Opens the file of the request through reader, relative to its directory when it has one.
+bool OpenRequestedFile(platform::FileReader& reader, const ChecksumRequest& request);
+
+// The reason a file could not be opened or read, for c.Problems: what failed, then the
+// operating system's reason when the reader knows it.
+std::string FileProblemReason(const char* failed, int error);
 
 }  // namespace quorvane

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
+#include "engine/case_merge_reference.h"
 #include "engine/errors.h"
 #include "support/recording_user_interface.h"
 
@@ -61,6 +65,7 @@ TEST_F(AddFileTest, MergeGivesStatusBits) {
     settings.Quick = k.quick;
     add(Side::New, "a.txt", k.newer);
     add(Side::Old, "A.TXT", k.older);
+    PairPendingOldFiles(c);  // no exact partner: A.TXT meets a.txt once the Old set is read
     ASSERT_EQ(c.Files.Count(), 1) << k.what;
     EXPECT_EQ(status("a.txt"), k.status) << k.what;
     EXPECT_EQ(c.Files.ItemAt(0).Path(), "a.txt") << k.what;
@@ -97,6 +102,7 @@ TEST_F(AddFileTest, ExtensionAliasesMeetAcrossSides) {
   add(Side::New, "pack.zip");
   add(Side::Old, "pack.rar");
   add(Side::Old, "dir.rar\\plain");  // a dot in a directory is no extension
+  PairPendingOldFiles(c);
   ASSERT_EQ(c.Files.Count(), 2);
   const FileEntry* e = c.Files.Find("pack.zip");
   EXPECT_EQ(e->Status, stIdentical);
@@ -125,16 +131,87 @@ TEST_F(AddFileTest, DuplicatesOfOneSide) {
             "The following file is duplicated in New set:\r\r'a.txt'\r\rDo you want to be notified again for duplicates ?");
 }
 
-TEST_F(AddFileTest, CaseCollisionsAreDuplicatesNeverDroppedSilently) {
+TEST_F(AddFileTest, PathsDifferingInCaseAreTwoFilesAndPairExactlyFirst) {
   settings.WarnDup = true;
-  add(Side::New, "Readme");
-  add(Side::New, "README");
-  add(Side::Old, "readme");
-  add(Side::Old, "ReadMe");
-  EXPECT_EQ(c.State.Stats.NewDuplicates, 1u);
-  EXPECT_EQ(c.State.Stats.OldDuplicates, 1u);
-  EXPECT_EQ(ui.asked().size(), 1u);  // the headless default answer, No, suppresses further warnings
-  EXPECT_EQ(c.Files.Count(), 1);
+  add(Side::New, "A.txt", {1});
+  add(Side::New, "a.txt", {2});
+  add(Side::New, "README", {3});
+  add(Side::New, "Makefile", {4});
+  // A.TXT comes first but has no exact partner: it must not take a.txt from a.txt.
+  add(Side::Old, "A.TXT", {5});
+  add(Side::Old, "a.txt", {6});
+  add(Side::Old, "readme", {3});
+  add(Side::Old, "makefile", {7});
+  add(Side::Old, "MAKEFILE", {8});
+  EXPECT_EQ(c.Files.Find("a.txt")->OldCRC, 6u);  // exact pairs are made at once
+  PairPendingOldFiles(c);
+
+  EXPECT_EQ(c.State.Stats.NewDuplicates + c.State.Stats.OldDuplicates, 0u);
+  EXPECT_TRUE(ui.asked().empty());
+  struct Expect {
+    const char* path;
+    std::uint16_t status;
+    std::uint32_t newCrc, oldCrc;
+  } expected[] = {
+      // "MAKEFILE" < "makefile" in bytes: it takes Makefile, the other one is Deleted.
+      {"A.txt", stCrcDiffers, 1, 5}, {"a.txt", stCrcDiffers, 2, 6},    {"makefile", stDeleted, 0, 7},
+      {"Makefile", stCrcDiffers, 4, 8}, {"README", stIdentical, 3, 3},
+  };
+  ASSERT_EQ(c.Files.Count(), 5);
+  for (const Expect& x : expected) {
+    const FileEntry* e = c.Files.Find(x.path);
+    ASSERT_NE(e, nullptr) << x.path;
+    EXPECT_EQ(e->Status, x.status) << x.path;
+    EXPECT_EQ(e->NewCRC, x.newCrc) << x.path;
+    EXPECT_EQ(e->OldCRC, x.oldCrc) << x.path;
+  }
+}
+
+TEST_F(AddFileTest, CaseMergeMatchesTheReferenceWhateverTheReadingOrder) {
+  // Generated sets in which nearly every path has relatives in other letter cases, some
+  // paths twice in one set; each Old set read in several orders.
+  std::mt19937 rng(7);
+  const char* dirs[] = {"", "d\\", "D\\", "d\\e\\", "D\\E\\", "d\\E\\"};
+  const char* names[] = {"a", "A", "ab", "aB", "Ab", "AB", "b_", "B_"};
+  const auto generate = [&](int count) {
+    std::vector<reference::SideFile> files;
+    for (int i = 0; i < count; ++i)
+      files.push_back({std::string(dirs[rng() % 6]) + names[rng() % 8], static_cast<std::uint32_t>(rng() % 3)});
+    return files;
+  };
+  for (int round = 0; round < 200; ++round) {
+    const std::vector<reference::SideFile> newFiles = generate(static_cast<int>(rng() % 30));
+    std::vector<reference::SideFile> oldFiles = generate(static_cast<int>(rng() % 30));
+    // Duplicates keep the first of their path; drop the later ones so that any order of
+    // the rest must give one result.
+    std::vector<reference::SideFile> distinctOld;
+    for (const reference::SideFile& f : oldFiles)
+      if (std::none_of(distinctOld.begin(), distinctOld.end(), [&](const auto& d) { return d.path == f.path; }))
+        distinctOld.push_back(f);
+    const std::vector<reference::MergedEntry> expected = reference::mergeSets(newFiles, oldFiles);
+    ASSERT_EQ(reference::mergeSets(newFiles, distinctOld), expected);
+
+    for (int order = 0; order < 3; ++order) {
+      const std::vector<reference::SideFile>& reading = order == 0 ? oldFiles : distinctOld;
+      c.ClearFiles();
+      c.State.Stats = {};
+      for (const auto& f : newFiles) add(Side::New, f.path, {f.crc});
+      for (const auto& f : reading) add(Side::Old, f.path, {f.crc});
+      PairPendingOldFiles(c);
+      std::vector<reference::MergedEntry> got;
+      for (std::int32_t i = 0; i < c.Files.Count(); ++i) {
+        const FileEntry& e = c.Files.ItemAt(i);
+        const bool hasNew = e.Status != stDeleted, hasOld = e.Status != stInserted;
+        got.push_back({std::string(e.Path()), hasNew, hasOld, hasNew ? e.NewCRC : 0, hasOld ? e.OldCRC : 0});
+      }
+      std::string shown = "new:";
+      for (const auto& f : newFiles) shown += " " + f.path + "=" + std::to_string(f.crc);
+      shown += "\nold:";
+      for (const auto& f : reading) shown += " " + f.path + "=" + std::to_string(f.crc);
+      ASSERT_EQ(got, expected) << "round " << round << " order " << order << "\n" << shown;
+      std::shuffle(distinctOld.begin(), distinctOld.end(), rng);
+    }
+  }
 }
 
 TEST_F(AddFileTest, SamePathTwiceInOneSetKeepsTheFirstQuietly) {

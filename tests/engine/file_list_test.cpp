@@ -32,16 +32,32 @@ TEST(FileList, KeepsKeyOrderWithoutDuplicates) {
   for (const char* p : {"a\\c.txt", "dir\\sub\\a.txt", "A\\b.txt", "dir\\z.txt", "a.txt"}) ASSERT_NE(add(list, p), nullptr);
   EXPECT_EQ(paths(list), (std::vector<std::string>{"a.txt", "A\\b.txt", "a\\c.txt", "dir\\z.txt", "dir\\sub\\a.txt"}));
 
-  EXPECT_EQ(add(list, "DIR\\Z.TXT"), nullptr);  // same key: nothing stored
+  EXPECT_EQ(add(list, "dir\\z.txt"), nullptr);  // the same path: nothing stored
   EXPECT_EQ(list.Count(), 5);
-  EXPECT_EQ(list.Find("dir\\Z.txt")->Path(), "dir\\z.txt");
-  EXPECT_EQ(list.FindIndex("A.TXT"), 0);
+  EXPECT_EQ(list.FindIndex("a.txt"), 0);
+  EXPECT_EQ(list.FindIndex("A.TXT"), -1);  // look-ups are exact
   EXPECT_EQ(list.FindIndex("missing"), -1);
 
   FileList other;
   FileEntry* foreign = add(other, "x");
   EXPECT_EQ(list.IndexOf(foreign), -1);
   EXPECT_EQ(list.IndexOf(nullptr), -1);
+}
+
+TEST(FileList, PathsDifferingInCaseAreEntriesInByteOrder) {
+  FileList list;
+  for (const char* p : {"dir\\z.txt", "DIR\\Z.TXT", "Dir\\z.txt", "dir\\y.txt", "DIR\\a\\b", "dir\\A\\b"})
+    ASSERT_NE(add(list, p), nullptr) << p;
+  // Equal keys sort by their exact bytes ("D" < "d", "Z" < "z"); key order first.
+  EXPECT_EQ(paths(list), (std::vector<std::string>{"dir\\y.txt", "DIR\\Z.TXT", "Dir\\z.txt", "dir\\z.txt",
+                                                   "DIR\\a\\b", "dir\\A\\b"}));
+  EXPECT_EQ(list.Find("Dir\\z.txt")->Path(), "Dir\\z.txt");
+  EXPECT_EQ(list.Find("dIR\\Z.txt"), nullptr);
+  std::vector<std::string> folded;
+  for (const FileEntry* e : list.FindFolded("dir\\Z.TXT")) folded.emplace_back(e->Path());
+  std::sort(folded.begin(), folded.end());
+  EXPECT_EQ(folded, (std::vector<std::string>{"DIR\\Z.TXT", "Dir\\z.txt", "dir\\z.txt"}));
+  for (std::int32_t i = 0; i < list.Count(); ++i) EXPECT_EQ(list.IndexOf(&list.ItemAt(i)), i);
 }
 
 TEST(FileList, CreateEntryFillsOneSide) {
@@ -69,7 +85,7 @@ TEST(FileList, CreateEntryFillsOneSide) {
 
 TEST(FileList, MatchesSortedReferenceOnManyEntries) {
   // Interleaves insertions with ordered reads, so that later insertions merge into an
-  // already sorted list; compares with a plain sort of the distinct keys.
+  // already sorted list; compares with a plain sort of the distinct paths.
   std::mt19937 rng(3);
   const char* parts[] = {"a", "B", "c", "dir", "Dir", "x_y", "z"};
   FileList list;
@@ -80,12 +96,15 @@ TEST(FileList, MatchesSortedReferenceOnManyEntries) {
     for (int d = 0; d < depth; ++d) p += std::string(parts[rng() % 7]) + "\\";
     p += std::string(parts[rng() % 7]) + std::to_string(rng() % 50) + ".txt";
     const bool stored = add(list, p) != nullptr;
-    const bool known = std::any_of(reference.begin(), reference.end(), [&](const std::string& r) { return sameFolded(r, p); });
+    const bool known = std::find(reference.begin(), reference.end(), p) != reference.end();
     ASSERT_EQ(stored, !known) << p;
     if (stored) reference.push_back(p);
     if (i % 5000 == 0) (void)list.ItemAt(0);
   }
-  std::sort(reference.begin(), reference.end(), [](const std::string& a, const std::string& b) { return comparePathKeys(a, b) < 0; });
+  std::sort(reference.begin(), reference.end(), [](const std::string& a, const std::string& b) {
+    const int key = comparePathKeys(a, b);  // then the exact bytes
+    return key != 0 ? key < 0 : a < b;
+  });
   EXPECT_EQ(paths(list), reference);
   for (std::int32_t i = 0; i < list.Count(); i += 97) EXPECT_EQ(list.IndexOf(&list.ItemAt(i)), i);
 }

@@ -4,6 +4,15 @@
 
 #include <map>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <set>
+
+#include "platform/descriptor_limit.h"
+#include "platform/directory_handle.h"
 #include "platform/path_form.h"
 #include "support/temp_tree.h"
 
@@ -71,6 +80,53 @@ TEST(DirectoryListing, MissingDirectoryListsNothing) {
   EXPECT_FALSE(listDirectory("/nonexistent/quorvane", [&](const DirectoryEntry&) { return ++calls, true; }));
   EXPECT_EQ(calls, 0);
   EXPECT_FALSE(directoryExists("/nonexistent/quorvane"));
+}
+
+TEST(DirectoryHandle, OpensRelativeToItsParentAndListsAgain) {
+  test::TempTree t;
+  t.file("sub/a.txt", "x");
+  t.file("sub/b.txt", "x");
+  t.file("file.txt", "x");
+  int error = -1;
+  const auto root = DirectoryHandle::Open(t.root(), error);
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(root->NativePath(), t.root());
+  EXPECT_EQ(root->OpenChild("file.txt", error), nullptr);
+  EXPECT_EQ(error, ENOTDIR);
+  EXPECT_EQ(root->OpenChild("missing", error), nullptr);
+  EXPECT_EQ(error, ENOENT);
+  const auto sub = root->OpenChild("sub", error);
+  ASSERT_NE(sub, nullptr);
+  EXPECT_EQ(sub->NativePath(), t.path("sub/"));
+  for (int pass = 0; pass < 2; ++pass) {  // a second listing starts from the beginning again
+    std::set<std::string> names;
+    EXPECT_EQ(listDirectory(*sub, [&](const DirectoryEntry& e) { return names.emplace(e.name), true; }), 0);
+    EXPECT_EQ(names, (std::set<std::string>{"a.txt", "b.txt"})) << "pass " << pass;
+  }
+}
+
+TEST(DescriptorLimit, RaisesTheSoftLimitUpToTheHardOne) {
+  // In a child process, so the test's own limit stays as it was.
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    rlimit limit{};
+    getrlimit(RLIMIT_NOFILE, &limit);
+    if (limit.rlim_max != RLIM_INFINITY && limit.rlim_max < 512) _exit(7);  // no room to show it
+    limit.rlim_cur = 64;
+    if (setrlimit(RLIMIT_NOFILE, &limit) != 0) _exit(2);
+    if (raiseDescriptorLimit(32) != 64) _exit(3);  // never lowered
+    if (raiseDescriptorLimit(500) != 500) _exit(4);
+    getrlimit(RLIMIT_NOFILE, &limit);
+    if (limit.rlim_cur != 500) _exit(5);
+    if (limit.rlim_max != RLIM_INFINITY && raiseDescriptorLimit(limit.rlim_max + 1) != limit.rlim_max) _exit(6);
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status)) << status;
+  if (WEXITSTATUS(status) == 7) GTEST_SKIP() << "the hard limit of open files is below 512";
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "the check that failed, by its exit code";
 }
 
 TEST(PathForm, ConvertsSeparators) {

@@ -26,8 +26,9 @@ TEST(DosTime, FromUnixInUtc) {
     const char* what;
   } cases[] = {
       {315532800, 0x00210000, "1980-01-01 00:00:00"},
-      {0, 0x00210000, "1970 clamps to the earliest DOS time"},
-      {-1000000, 0x00210000, "before 1970 clamps too"},
+      {315532799, 0, "1979-12-31 23:59:59 packs to 0"},
+      {0, 0, "1970 packs to 0"},
+      {-1000000, 0, "before 1970 packs to 0 too"},
       {1700000001, packDosTime({2023, 11, 14, 22, 13, 20}), "odd second rounds down"},
       {951782400, packDosTime({2000, 2, 29, 0, 0, 0}), "leap day"},
       {4354819199, 0xFF9FBF7D, "2107-12-31 23:59:59 -> :58"},

@@ -18,54 +18,14 @@
 #include "sources/checksum_pipeline.h"
 #include "sources/crc32.h"
 #include "sources/set_readers.h"
+#include "support/scripted_file_reader.h"
 #include "support/temp_tree.h"
 
 namespace quorvane {
 namespace {
 
 using platform::FileAction;
-
-// A reader that counts what it is asked and fails on cue: the first openFailures opens,
-// every open of a path ending as one of alwaysFailing, and the read calls numbered in
-// failingReads (counted from 1 over the reader's life; a failed read consumes nothing).
-// Readers made by another() for the read-ahead workers share the open count and
-// alwaysFailing.
-class ScriptedReader : public platform::FileReader {
- public:
-  struct Shared {
-    std::atomic<int> opens{0};
-    std::vector<std::string> alwaysFailing;  // set before the workers start
-  };
-
-  bool open(const std::string& path) override {
-    ++shared->opens;
-    if (openFailures > 0) {
-      --openFailures;
-      return false;
-    }
-    for (const std::string& end : shared->alwaysFailing)
-      if (path.size() >= end.size() && path.compare(path.size() - end.size(), end.size(), end) == 0) return false;
-    return FileReader::open(path);
-  }
-  std::int64_t read(void* buffer, std::size_t size) override {
-    ++reads;
-    if (failingReads.count(reads)) return -1;
-    const std::int64_t n = FileReader::read(buffer, size);
-    readSizes.push_back(n);
-    return n;
-  }
-  std::unique_ptr<FileReader> another() const override {
-    auto r = std::make_unique<ScriptedReader>();
-    r->shared = shared;
-    return r;
-  }
-
-  std::shared_ptr<Shared> shared = std::make_shared<Shared>();
-  int openFailures = 0;
-  std::set<int> failingReads;
-  int reads = 0;
-  std::vector<std::int64_t> readSizes;  // of the reads that went to the file
-};
+using test::ScriptedReader;
 
 // Records the per-file progress the headless interface leaves out.
 class ProgressRecordingUi : public test::RecordingUserInterface {
@@ -387,6 +347,25 @@ TEST_P(ChecksumComparisonTest, UnreadableFilesAreSkippedAndCounted) {
   EXPECT_EQ(entry("locked.txt"), nullptr);
   EXPECT_EQ(entry("sub\\locked2.txt"), nullptr);
   EXPECT_EQ(entry("a.txt")->Status, stIdentical);
+  // The run completed, but not everything was compared: each skipped file is named.
+  EXPECT_EQ(c.Problems.Lines(), (std::vector<std::string>{fresh.path("locked.txt") + ": skipped, could not be opened",
+                                                          fresh.path("sub/locked2.txt") + ": skipped, could not be opened",
+                                                          old.path("locked.txt") + ": skipped, could not be opened"}));
+}
+
+TEST_P(ChecksumComparisonTest, AFileUnreadableOnBothSidesIsAProblemNotAMatch) {
+  fresh.file("a.txt", "abc");
+  old.file("a.txt", "abc");
+  fresh.file("bad.txt", "abc");
+  old.file("bad.txt", "abc");
+  reader->shared->unreadable = {"bad.txt"};  // opens, then every read fails with EIO
+
+  ASSERT_EQ(RunComparison(c, readers), RunOutcome::Completed);
+  EXPECT_EQ(c.State.Stats.FilesSkipped, 2u);
+  EXPECT_EQ(entry("bad.txt"), nullptr);
+  EXPECT_EQ(c.Problems.Lines(),
+            (std::vector<std::string>{fresh.path("bad.txt") + ": skipped, could not be read: Input/output error",
+                                      old.path("bad.txt") + ": skipped, could not be read: Input/output error"}));
 }
 
 TEST_P(ChecksumComparisonTest, AbortAtAnOpenErrorEndsTheRun) {
