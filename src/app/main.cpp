@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/automatic_writers.h"
 #include "config/command_line.h"
-#include "config/startup.h"
 #include "platform/headless_user_interface.h"
+#include "program/program.h"
+#include "program/report_writers.h"
+#include "program/run_guarded.h"
+#include "program/startup.h"
 #include "sources/set_readers.h"
 
 #ifdef QUORVANE_WITH_PRINTING
@@ -21,22 +23,15 @@ int main(int argc, char** argv) {
   using namespace quorvane;
   const std::vector<std::string> args(argv + 1, argv + argc);
 
-  platform::HeadlessUserInterface ui;  // messages to standard error, safe answers
-  ProgramWindows windows;              // no window in this program
-  SetSourceReaders readers;
-  std::unique_ptr<PrinterPort> printer;
+  platform::HeadlessUserInterface ui;  // no window: messages to standard error, safe answers
 #ifdef QUORVANE_WITH_PRINTING
-  printer = MakePrinterPort(ui);
+  ui.setPrinter(MakePrinterPort(ui));
 #endif
-  AutomaticWriters writers(printer.get());
-  Program program(ui, windows, readers, writers);
-  writers.Attach(program.selection);
+  SetSourceReaders readers;
+  ReportWriters writers;
+  Program program(ui, readers, writers);
 
-  try {
-    DoInits(program, args);
-  } catch (const FatalStop& stop) {
-    Termine(program, stop.message, stop.kind);
-  }
+  RunGuarded(program, [&] { DoInits(program, args); });
 
   if (program.commandLine.HelpRequested) {
     std::fputs(UsageText(), stdout);

@@ -67,7 +67,8 @@ void createEntry(Comparison& c, Side side) {
   RunStats& stats = c.State.Stats;
   if (!c.State.SnapshotMode) c.Scan.Status = side == Side::New ? stInserted : stDeleted;
   if (stats.FilesFound > static_cast<std::uint32_t>(c.Files.MaximumFileCount))
-    Termine("Maximum file count reached, " + std::to_string(stats.FilesFound) + " files read.", ExitKind::Error);
+    throw FatalError{"Maximum file count reached, " + std::to_string(stats.FilesFound) + " files read.",
+                     ExitKind::Error};
   c.Files.CreateEntry(c.Scan, side);
 }
 

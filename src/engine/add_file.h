@@ -10,14 +10,14 @@ namespace quorvane {
 // stays, the second is counted (and, when the path was rewritten, warned of with
 // WarnDup); paths differing only in letter case are two entries. An Old file with no
 // exact partner but a New entry equal to it when folded waits in c.PendingOld for
-// PairPendingOldFiles. Throws FatalStop past the maximum file count.
+// PairPendingOldFiles. Throws FatalError past the maximum file count.
 void AddFile(Comparison& c, Side side);
 
 // Once the whole Old set has been read: each waiting Old file, taken in file-list order
 // of its own path, merges with the first New entry in file-list order that is equal to it
 // when ASCII letters are folded and has no Old partner; the others become Deleted entries.
 // The result depends neither on the order the files were read in nor on the order of
-// the calls. Throws FatalStop past the maximum file count.
+// the calls. Throws FatalError past the maximum file count.
 void PairPendingOldFiles(Comparison& c);
 
 }  // namespace quorvane

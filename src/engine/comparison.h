@@ -3,7 +3,6 @@
 // for the whole program; the window, the automatic mode and the tests each drive it.
 #include <cstdint>
 #include <memory>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,10 +46,6 @@ struct Comparison {
   static constexpr std::size_t kReadBufferSize = 65535;
   std::vector<std::uint8_t> ReadBuffer = std::vector<std::uint8_t>(kReadBufferSize);
   std::unique_ptr<platform::FileReader> Reader = std::make_unique<platform::FileReader>();
-
-  // The grid's measure of a file name in pixels, set by the window; empty where no grid is
-  // drawn (automatic mode, tests), and the filter pass then measures nothing.
-  std::function<int(std::string_view)> MeasureNameWidth;
 
   SetDescription& Set(Side side) { return side == Side::New ? State.NewSet : State.OldSet; }
   bool Aborted() const { return ui.abortRequested(); }

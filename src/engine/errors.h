@@ -1,9 +1,10 @@
 #pragma once
-// The two exception families of the set readers, and the fatal stop.
+// The two exception families of the set readers, and the fatal error.
 //  - EQuorvane: directories (eDirError) and snapshots (eSnpError);
 //  - eArchiveError (sources/archive): archives.
-// Each carries only its message; the catcher shows it. FatalStop is not an Exception:
-// it unwinds to the program's top, which ends the process through Termine.
+// Each carries only its message; the catcher shows it. FatalError is not an Exception:
+// no reader's catch takes it, and it travels to the program layer, whose guard ends
+// the program (message, exit code) in one place. Nothing in the core ends the process.
 #include <stdexcept>
 #include <string>
 
@@ -46,13 +47,11 @@ class eSnpHeader : public eSnpError {
 // Exit kinds of Termine: 1 error, 2 normal end, 4 quiet end.
 enum class ExitKind { Error = 1, Normal = 2, Quiet = 4 };
 
-struct FatalStop {
+// A condition after which the program cannot go on (the maximum file count): thrown by
+// the core, turned into the program's end by the program layer's guard (RunGuarded).
+struct FatalError {
   std::string message;
   ExitKind kind = ExitKind::Error;
 };
-
-// Ends the program: the core raises FatalStop; the program's top catches it and runs
-// the real Termine (message box, storage release, exit code). Never returns.
-[[noreturn]] inline void Termine(std::string message, ExitKind kind) { throw FatalStop{std::move(message), kind}; }
 
 }  // namespace quorvane

@@ -58,7 +58,7 @@ class FileList {
   std::uint64_t FootprintBytes() const;
 
   std::int32_t MaximumFileCount = kMaximumFileCount;
-  std::int32_t WidestName = 0;      // widest file-name part in pixels, set by the grid's measure
+  std::int32_t WidestName = 0;      // widest file-name part in pixels, from the grid's name metrics
   std::uint16_t IFilter = 0xFFFF;   // status bits that count as differences
   std::uint16_t XFilter = 0xFFFF;   // second status mask of the filter
 

@@ -8,7 +8,7 @@ RetryChoice AskAfterFailure(platform::UserInterface& ui, bool& skipAll, const Re
   if (skipAll) return RetryChoice::Skip;
   std::string text(prompt.text);
   text += prompt.name;
-  switch (ui.askFileAction(text, prompt.path, prompt.primaryCaption, {})) {
+  switch (ui.askFileAction(text, prompt.path, prompt.primaryCaption, {}, prompt.reason)) {
     case platform::FileAction::Primary:
     case platform::FileAction::All:  // not offered here; read as the primary button
       return RetryChoice::Retry;

@@ -21,6 +21,7 @@ struct RetryPrompt {
   std::string_view name;  // appended to text; may be empty
   std::string_view path;  // the full path
   std::string_view primaryCaption = "&Retry";
+  std::string_view reason = {};  // the system's reason for the failure, when the caller has it
 };
 
 enum class RetryChoice { Retry, Skip, Abort };

@@ -43,18 +43,18 @@ void FilterPass(Comparison& c) {
   const bool busy = count > kFilterBusyThreshold;
   if (busy) ui.busyShow(kBusyText);
 
-  const auto& measure = c.MeasureNameWidth;
-  files.WidestName = measure ? 13 * static_cast<std::int32_t>(std::lround(measure("ABCmio") / 6.0)) : 0;
+  const platform::NameMetrics* measure = ui.nameMetrics();
+  files.WidestName = measure ? 13 * static_cast<std::int32_t>(std::lround(measure->width("ABCmio") / 6.0)) : 0;
   stats.StatusCounts.fill(0);
   stats.ShownCounts.fill(0);
   c.Display.Items().clear();
   DisplaySorter sorter(SortRule{d.SortType, d.Descending, snapshotMode}, static_cast<std::size_t>(count));
 
   const auto show = [&](FileEntry& e) {
-    if (measure) files.WidestName = std::max(files.WidestName, measure(fileNamePart(e.Path())));
+    if (measure) files.WidestName = std::max(files.WidestName, measure->width(fileNamePart(e.Path())));
     sorter.Add(&e);
   };
-  const bool readsPaths = measure || sorter.ReadsPaths();
+  const bool readsPaths = measure != nullptr || sorter.ReadsPaths();
   std::uint64_t lastRedraw = c.Progress.clock();
   for (std::int32_t i = 0; i < count; ++i) {
     // The clock is read once per 64 entries: often enough for the 100 ms and 250 ms rules.

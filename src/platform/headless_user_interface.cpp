@@ -1,6 +1,5 @@
 #include "platform/headless_user_interface.h"
 
-#include <algorithm>
 #include <iostream>
 
 namespace quorvane::platform {
@@ -63,12 +62,7 @@ Answer HeadlessUserInterface::safeDefault(MessageButtons buttons) {
 }
 
 Answer HeadlessUserInterface::message(std::string_view text, MessageKind kind, MessageButtons buttons) {
-  asked_.push_back({std::string(text), {}, kind, buttons, false, {}});
-  Answer a = safeDefault(buttons);
-  if (!answers_.empty()) {
-    a = answers_.front();
-    answers_.pop_front();
-  }
+  const Answer a = answerFor(buttons);
   if (diagnostics_) {
     *diagnostics_ << "quorvane: " << kindWord(kind) << ": " << forTerminal(text);
     if (buttons != MessageButtons::Ok) *diagnostics_ << " [" << answerWord(a) << "]";
@@ -80,7 +74,6 @@ Answer HeadlessUserInterface::message(std::string_view text, MessageKind kind, M
 Answer HeadlessUserInterface::messageAbout(std::string_view text, MessageKind kind, MessageButtons buttons,
                                           const MessageSubject& subject) {
   const Answer a = message(text, kind, buttons);
-  asked_.back().subject = subject;
   if (diagnostics_ && !subject.path.empty()) {
     *diagnostics_ << "quorvane:   " << subject.path;
     if (!subject.reason.empty()) *diagnostics_ << ": " << subject.reason;
@@ -90,56 +83,14 @@ Answer HeadlessUserInterface::messageAbout(std::string_view text, MessageKind ki
 }
 
 FileAction HeadlessUserInterface::askFileAction(std::string_view text, std::string_view path, std::string_view,
-                                                std::string_view) {
-  asked_.push_back({std::string(text), std::string(path), MessageKind::Confirmation, MessageButtons::Ok, true, {}});
-  FileAction a = FileAction::Skip;
-  if (!fileActions_.empty()) {
-    a = fileActions_.front();
-    fileActions_.pop_front();
+                                                std::string_view, std::string_view reason) {
+  const FileAction a = fileActionAnswer();
+  if (diagnostics_) {
+    *diagnostics_ << "quorvane: " << forTerminal(text) << ' ' << path;
+    if (!reason.empty()) *diagnostics_ << ": " << reason;
+    *diagnostics_ << '\n';
   }
-  if (diagnostics_) *diagnostics_ << "quorvane: " << forTerminal(text) << ' ' << path << '\n';
   return a;
-}
-
-void HeadlessUserInterface::showStatusWindow(const StatusSummary& summary) {
-  statusShown_ = true;
-  summary_ = summary;
-}
-
-void HeadlessUserInterface::busyShow(std::string_view text) {
-  ++busyShows_;
-  busyVisible_ = true;
-  busyTexts_.emplace_back(text);
-  busyBars_.push_back(0);
-}
-
-std::uint8_t HeadlessUserInterface::chooseFileType() {
-  asked_.push_back({"Choose file type", {}, MessageKind::Confirmation, MessageButtons::OkCancel, false, {}});
-  if (fileTypes_.empty()) return 0;
-  const std::uint8_t kind = fileTypes_.front();
-  fileTypes_.pop_front();
-  return kind;
-}
-
-void HeadlessUserInterface::printProgressOpen(std::string_view caption, std::string_view status,
-                                              std::string_view status2) {
-  ++printProgress_.opens;
-  printProgress_.visible = true;
-  printProgress_.closedModally = false;
-  printProgress_.caption = caption;
-  printProgress_.status = status;
-  printProgress_.status2.assign(1, std::string(status2));
-  printProgress_.bars.assign(1, 0);
-}
-
-void HeadlessUserInterface::printProgressClose(bool showModal) {
-  printProgress_.visible = false;
-  printProgress_.closedModally = showModal;
-}
-
-void HeadlessUserInterface::pumpMessages() {
-  ++pumps_;
-  if (onPump) onPump();
 }
 
 }  // namespace quorvane::platform

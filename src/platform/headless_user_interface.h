@@ -1,14 +1,13 @@
 #pragma once
-// The user interface of the automatic mode and of the tests: no window. Every message
-// goes to the diagnostic stream (standard error by default). Questions are answered
-// from a script when one is queued, else with the safe default: OK for a lone OK,
-// Abort for Abort/Retry, No or Cancel for every other question, Skip in "Choose an action".
-// Everything asked is recorded, so tests can check texts and order.
-#include <deque>
-#include <functional>
+// The user interface of the headless program: no window. Every message goes to the
+// diagnostic stream (standard error by default), with the answer given when the message
+// asked something. Questions get the safe default: OK for a lone OK, Abort for
+// Abort/Retry, No or Cancel for every other question, Skip in "Choose an action", Cancel
+// in the file type chooser. The window steps of start-up and the notices do nothing.
+#include <cstdint>
 #include <iosfwd>
-#include <string>
-#include <vector>
+#include <memory>
+#include <string_view>
 
 #include "platform/user_interface.h"
 
@@ -16,96 +15,52 @@ namespace quorvane::platform {
 
 class HeadlessUserInterface : public UserInterface {
  public:
-  struct Asked {
-    std::string text;
-    std::string path;  // "Choose an action" only
-    MessageKind kind = MessageKind::Information;
-    MessageButtons buttons = MessageButtons::Ok;
-    bool fileAction = false;
-    MessageSubject subject;  // messageAbout only
-  };
-
   explicit HeadlessUserInterface(std::ostream* diagnostics);
   HeadlessUserInterface();
 
-  void scriptAnswer(Answer a) { answers_.push_back(a); }
-  void scriptFileAction(FileAction a) { fileActions_.push_back(a); }
-  // Runs at every pump (tests use it to press Abort part-way).
-  std::function<void()> onPump;
-
-  const std::vector<Asked>& asked() const { return asked_; }
-  const std::vector<std::string>& statuses() const { return statuses_; }
-  int pumpCount() const { return pumps_; }
-  int progressFiguresCount() const { return figures_; }
-  bool statusWindowShown() const { return statusShown_; }
-  bool modalProgressShown() const { return modalShown_; }
-  const StatusSummary& lastSummary() const { return summary_; }
-  // The busy window: how often it was shown, whether it is up, every text and bar drawn.
-  int busyShowCount() const { return busyShows_; }
-  bool busyVisible() const { return busyVisible_; }
-  const std::vector<std::string>& busyTexts() const { return busyTexts_; }
-  const std::vector<int>& busyBars() const { return busyBars_; }
-
-  // The print/save progress window: what it was opened with and every change after.
-  struct PrintProgressLog {
-    int opens = 0;
-    bool visible = false;
-    bool closedModally = false;  // shown again modally at the last close
-    std::string caption;
-    std::string status;
-    std::vector<std::string> status2;  // the text at opening, then every change
-    std::vector<int> bars;             // 0 at opening, then every position drawn
-  };
-  const PrintProgressLog& printProgress() const { return printProgress_; }
+  // The printer "[Printer]" reaches; none by default.
+  void setPrinter(std::unique_ptr<PrinterPort> printer) { printer_ = std::move(printer); }
+  PrinterPort* printer() override { return printer_.get(); }
 
   Answer message(std::string_view text, MessageKind kind, MessageButtons buttons) override;
   // The message, then "quorvane:   <path>: <reason>" when the path is known.
   Answer messageAbout(std::string_view text, MessageKind kind, MessageButtons buttons,
                       const MessageSubject& subject) override;
+  // "quorvane: <text> <path>", then ": <reason>" when the reason is known.
   FileAction askFileAction(std::string_view text, std::string_view path, std::string_view primaryCaption,
-                           std::string_view allCaption) override;
+                           std::string_view allCaption, std::string_view reason) override;
   void progressOpen(const ProgressHeader&) override {}
-  void progressStatus(std::string_view status) override { statuses_.emplace_back(status); }
+  void progressStatus(std::string_view) override {}
   void progressCurrentPath(Side, std::string_view) override {}
   void progressCurrentFile(std::string_view) override {}
-  void progressFigures(const ProgressFigures&) override { ++figures_; }
+  void progressFigures(const ProgressFigures&) override {}
   void progressBar(int) override {}
   void progressButton(ProgressButton) override {}
   void progressHide() override {}
-  void progressShowModal() override { modalShown_ = true; }
-  void showStatusWindow(const StatusSummary& summary) override;
-  void pumpMessages() override;
-  // Answers from scriptFileType, else Cancel (0).
-  std::uint8_t chooseFileType() override;
-  void scriptFileType(std::uint8_t kind) { fileTypes_.push_back(kind); }
-  void busyShow(std::string_view text) override;
-  void busyText(std::string_view text) override { busyTexts_.emplace_back(text); }
-  void busyBar(int percent) override { busyBars_.push_back(percent); }
-  void busyHide() override { busyVisible_ = false; }
-  void printProgressOpen(std::string_view caption, std::string_view status, std::string_view status2) override;
-  void printProgressBar(int percent) override { printProgress_.bars.push_back(percent); }
-  void printProgressStatus2(std::string_view text) override { printProgress_.status2.emplace_back(text); }
-  void printProgressClose(bool showModal) override;
+  void progressShowModal() override {}
+  void showStatusWindow(const StatusSummary&) override {}
+  void pumpMessages() override {}
+  std::uint8_t chooseFileType() override { return fileTypeAnswer(); }
+  void busyShow(std::string_view) override {}
+  void busyText(std::string_view) override {}
+  void busyBar(int) override {}
+  void busyHide() override {}
+  void printProgressOpen(std::string_view, std::string_view, std::string_view) override {}
+  void printProgressBar(int) override {}
+  void printProgressStatus2(std::string_view) override {}
+  void printProgressClose(bool) override {}
 
   static Answer safeDefault(MessageButtons buttons);
 
+ protected:
+  // The answers given; a scripting double replaces them.
+  virtual Answer answerFor(MessageButtons buttons) { return safeDefault(buttons); }
+  virtual FileAction fileActionAnswer() { return FileAction::Skip; }
+  virtual std::uint8_t fileTypeAnswer() { return 0; }
+
  private:
   std::ostream* diagnostics_;
-  std::deque<Answer> answers_;
-  std::deque<FileAction> fileActions_;
-  std::deque<std::uint8_t> fileTypes_;
-  std::vector<Asked> asked_;
-  std::vector<std::string> statuses_;
-  StatusSummary summary_;
-  int pumps_ = 0;
-  int figures_ = 0;
-  bool statusShown_ = false;
-  bool modalShown_ = false;
-  std::vector<std::string> busyTexts_;
-  std::vector<int> busyBars_;
-  int busyShows_ = 0;
-  bool busyVisible_ = false;
-  PrintProgressLog printProgress_;
+  std::unique_ptr<PrinterPort> printer_;
 };
 
 }  // namespace quorvane::platform

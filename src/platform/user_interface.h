@@ -1,12 +1,17 @@
 #pragma once
-// The only way the core reaches the user. Implemented by the Qt windows, by the
-// headless automatic mode and by the scripted test double (HeadlessUserInterface).
-// Texts passed in are the program's fixed texts; "\r" and "\r\n" are line breaks.
+// The one contract between the core and a front end: everything the core asks of the
+// user, the windows of start-up, the grid's name measure, the printer and the notices the
+// commands raise. Implemented by the Qt windows, by the headless program
+// (HeadlessUserInterface) and by the tests' recording double. Texts passed in are the
+// program's fixed texts; "\r" and "\r\n" are line breaks.
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "platform/name_metrics.h"
 #include "platform/side.h"
+#include "platform/text_device.h"
 
 namespace quorvane::platform {
 
@@ -67,9 +72,10 @@ class UserInterface {
   }
 
   // The "Choose an action" window: message line, full path, primary and optional "all" caption
-  // (empty: no "all" button).
+  // (empty: no "all" button), and the system's reason for the failed step (empty when
+  // unknown), shown where the window has room for it.
   virtual FileAction askFileAction(std::string_view text, std::string_view path, std::string_view primaryCaption,
-                                   std::string_view allCaption) = 0;
+                                   std::string_view allCaption, std::string_view reason) = 0;
 
   // Comparison progress window (modeless while a run reads).
   virtual void progressOpen(const ProgressHeader& header) = 0;
@@ -111,13 +117,46 @@ class UserInterface {
   // then shown again modally until the user closes it.
   virtual void printProgressClose(bool showModal) = 0;
 
-  // The one abort flag of the program: set by Abort buttons, polled by every long loop.
-  bool abortRequested() const { return aborted_; }
-  void requestAbort() { aborted_ = true; }
-  void clearAbort() { aborted_ = false; }
+  // The windows of start-up, in the order DoInits calls them. A front end without
+  // windows keeps these defaults.
+  virtual void splashStatus(std::string_view /*text*/) {}
+  // Colours the screen shows; negative when it cannot tell.
+  virtual int screenColours() { return -1; }
+  virtual void showMainWindow(bool /*diagnosticMode*/) {}
+  virtual void initPrinter() {}
+  virtual void setCaption(std::string_view /*caption*/) {}
+  virtual void openHelpTopic(std::string_view /*topic*/) {}
+  virtual void refreshIndicators() {}
+  // The exit save (window position, column widths) and the what's-new prompt concern the
+  // main window; without one they are skipped.
+  virtual bool mainWindowExists() { return false; }
+
+  // The grid font's measure of file names, asked once per filter pass; none where no grid
+  // is drawn, and the pass then measures nothing.
+  virtual const NameMetrics* nameMetrics() { return nullptr; }
+
+  // The printer behind the output target "[Printer]"; none when no printer can be opened.
+  virtual PrinterPort* printer() { return nullptr; }
+
+  // Notices raised by the program's commands, so that a window redraws and re-enables
+  // without polling. resultsChanged: the file list, the display index or its order
+  // changed (the grid is to be rebuilt from the display index). commandsChanged: the
+  // command state (RunState::Commands, the sort menu, the set labels) changed.
+  // runStarted / runEnded bracket a comparison run, during which events are pumped and
+  // only Abort may act.
+  virtual void resultsChanged() {}
+  virtual void commandsChanged() {}
+  virtual void runStarted() {}
+  virtual void runEnded() {}
+
+  // The one abort flag of the program: set by Abort buttons (possibly from another
+  // thread), polled by every long loop.
+  bool abortRequested() const { return aborted_.load(std::memory_order_relaxed); }
+  void requestAbort() { aborted_.store(true, std::memory_order_relaxed); }
+  void clearAbort() { aborted_.store(false, std::memory_order_relaxed); }
 
  private:
-  bool aborted_ = false;
+  std::atomic<bool> aborted_{false};
 };
 
 }  // namespace quorvane::platform

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "platform/user_interface.h"
-#include "reports/text_output.h"
+#include "platform/text_device.h"
 
 namespace quorvane {
 

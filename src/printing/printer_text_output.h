@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <memory>
 
-#include "reports/text_output.h"
+#include "platform/text_device.h"
 
 class QPrinter;
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "engine/comparison.h"
-#include "reports/text_output.h"
+#include "platform/text_device.h"
 #include "reports/writer_progress.h"
 #include "sources/snapshot_format.h"
 

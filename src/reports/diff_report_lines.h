@@ -9,7 +9,7 @@
 
 #include "config/settings.h"
 #include "engine/file_entry.h"
-#include "reports/text_output.h"
+#include "platform/text_device.h"
 #include "sources/snapshot_format.h"
 
 namespace quorvane {

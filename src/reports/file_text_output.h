@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/file_writer.h"
-#include "reports/text_output.h"
+#include "platform/text_device.h"
 
 namespace quorvane {
 

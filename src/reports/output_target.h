@@ -9,7 +9,7 @@
 
 #include "config/settings.h"
 #include "platform/user_interface.h"
-#include "reports/text_output.h"
+#include "platform/text_device.h"
 
 namespace quorvane {
 

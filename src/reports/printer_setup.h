@@ -4,7 +4,7 @@
 // never stops the print: the text is printed in whatever font the printer has.
 #include "config/settings.h"
 #include "platform/user_interface.h"
-#include "reports/text_output.h"
+#include "platform/text_device.h"
 
 namespace quorvane {
 

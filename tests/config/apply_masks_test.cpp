@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 
 namespace quorvane {
 namespace {
@@ -13,7 +13,7 @@ struct MaskRun {
   Settings settings;
   FileMasks masks;
   std::ostringstream log;
-  platform::HeadlessUserInterface ui{&log};
+  test::RecordingUserInterface ui{&log};
 
   void apply(const std::string& include, const std::string& exclude) {
     settings.IncludeMask = include;

@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "support/temp_tree.h"
 
 namespace quorvane {
@@ -12,7 +12,7 @@ namespace {
 
 struct Parsed {
   Settings settings;
-  platform::HeadlessUserInterface ui{nullptr};
+  test::RecordingUserInterface ui{nullptr};
   Comparison c{settings, ui};
   CommandLine line;
   std::string error;

@@ -6,7 +6,7 @@
 #include "config/ini_file.h"
 #include "config/text_lists.h"
 #include "engine/add_file.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "support/temp_ini.h"
 
 namespace quorvane {
@@ -25,7 +25,7 @@ TEST(DirectoryLists, HeldDirectoryName) {
 
 struct Parsed {
   Settings settings;
-  platform::HeadlessUserInterface ui{nullptr};
+  test::RecordingUserInterface ui{nullptr};
   Comparison c{settings, ui};
 };
 

@@ -6,7 +6,7 @@
 
 #include "config/apply_masks.h"
 #include "config/ini_values.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "support/temp_ini.h"
 
 namespace quorvane {
@@ -16,7 +16,7 @@ namespace {
 struct Program {
   Settings settings;
   std::ostringstream log;
-  platform::HeadlessUserInterface ui{&log};
+  test::RecordingUserInterface ui{&log};
   Comparison c{settings, ui};
 
   std::vector<std::string> messages() const {
@@ -356,7 +356,7 @@ TEST(IniFile, ExitSaveKeepsTheLastNormalPosition) {
   s.Window = {50, 60, 70, 80, WindowPlacement::Maximized};
   s.SaveColWidth = false;
   std::ostringstream log;
-  platform::HeadlessUserInterface ui(&log);
+  test::RecordingUserInterface ui(&log);
   IniFileSave(s, ui);
   EXPECT_EQ(ini.read(), "[WindowPos]\nPosition=T1L2H3W4\nState=2\n");
 

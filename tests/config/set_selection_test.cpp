@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "engine/errors.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "support/temp_tree.h"
 
 namespace quorvane {
@@ -36,7 +36,7 @@ class SetSelectionTest : public ::testing::Test {
   SetSelectionTest() : ui(nullptr), c(settings, ui), sel(c) {}
   test::TempTree t;
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
   SetSelection sel;
 };

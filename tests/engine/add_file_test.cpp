@@ -7,7 +7,7 @@
 
 #include "engine/case_merge_reference.h"
 #include "engine/errors.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 
 namespace quorvane {
 namespace {
@@ -34,7 +34,7 @@ class AddFileTest : public ::testing::Test {
   std::uint16_t status(const std::string& path) { return c.Files.Find(path)->Status; }
 
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
 };
 
@@ -223,14 +223,14 @@ TEST_F(AddFileTest, SamePathTwiceInOneSetKeepsTheFirstQuietly) {
   EXPECT_EQ(c.State.Stats.OldDuplicates, 0u);
 }
 
-TEST_F(AddFileTest, MaximumFileCountIsAFatalStop) {
+TEST_F(AddFileTest, MaximumFileCountIsAFatalError) {
   c.Files.MaximumFileCount = 2;
   add(Side::New, "1");
   add(Side::New, "2");
   try {
     add(Side::New, "3");
-    FAIL() << "no fatal stop";
-  } catch (const FatalStop& stop) {
+    FAIL() << "no fatal error";
+  } catch (const FatalError& stop) {
     EXPECT_EQ(stop.message, "Maximum file count reached, 3 files read.");
     EXPECT_EQ(stop.kind, ExitKind::Error);
   }

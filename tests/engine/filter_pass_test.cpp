@@ -8,7 +8,7 @@
 #include "engine/filter_fixture.h"
 #include "engine/filter_reference.h"
 #include "engine/results_view.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 
 namespace quorvane {
 namespace {
@@ -30,7 +30,7 @@ class FilterPassTest : public ::testing::Test {
   }
 
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
 };
 
@@ -139,7 +139,7 @@ TEST_F(FilterPassTest, NothingToShowTellsWhyUnlessInAutomaticMode) {
 }
 
 TEST_F(FilterPassTest, WidestNameIsMeasuredOnShownEntriesOnly) {
-  c.MeasureNameWidth = [](std::string_view name) { return static_cast<int>(name.size()) * 10; };
+  ui.metrics = platform::NameMetrics::fixedPitch(10);  // every character 10 pixels wide
   addEntries(c.Files, {{"dir\\short.txt", stIdentical}, {"long_name_hidden.txt", stIdentical | stNewer}});
   c.Files.XFilter = 0xFFFF & ~stNewer;
   FilterPass(c);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "support/temp_tree.h"
 
 namespace quorvane {
@@ -50,7 +50,7 @@ class IncludeDirsFoundTest : public ::testing::Test {
 
   test::TempTree tree;
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
 };
 

@@ -10,7 +10,7 @@
 #include "engine/filter_reference.h"
 #include "engine/moved_pairing.h"
 #include "engine/run_comparison.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 
 namespace quorvane {
 namespace {
@@ -48,7 +48,7 @@ class MovedFilesTest : public ::testing::Test {
   std::string lastMessage() { return ui.asked().empty() ? "" : ui.asked().back().text; }
 
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
 };
 

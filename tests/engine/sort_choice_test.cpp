@@ -4,7 +4,7 @@
 
 #include "engine/filter_fixture.h"
 #include "engine/sort_menu_state.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 
 namespace quorvane {
 namespace {
@@ -54,7 +54,7 @@ class SortChoiceTest : public ::testing::Test {
   std::string shown() { return pathsOf(c.Display.Items()); }
 
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
 };
 

@@ -8,7 +8,7 @@
 
 #include "engine/run_comparison.h"
 #include "platform/file_replace.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "printing/printer.h"
 #include "reports/diff_report.h"
 #include "sources/set_readers.h"
@@ -82,7 +82,7 @@ class PdfPrintTest : public ::testing::Test {
 
   test::TempTree fresh, old, out;
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
   std::unique_ptr<PrinterPort> printer;
   std::string pdf;

@@ -8,7 +8,7 @@
 #include "engine/line_safe_text.h"
 #include "engine/run_comparison.h"
 #include "platform/file_replace.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "reports/diff_report_lines.h"
 #include "reports/printer_setup.h"
 #include "sources/set_readers.h"
@@ -120,7 +120,7 @@ class DiffReportTest : public ::testing::Test {
 
   test::TempTree fresh, old, out;
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
   FakePrinter printer;
   DiffReportOptions options;
@@ -457,7 +457,7 @@ TEST(PrinterSetup, EachFailingStepWarnsAndSkipsTheRestOfTheFont) {
       printer.orientable = k.orientable;
       Settings settings;
       settings.AutoMode = automatic;
-      platform::HeadlessUserInterface ui(nullptr);
+      test::RecordingUserInterface ui(nullptr);
       SetPrinterFontAndOrientation(printer, settings, ui);
       EXPECT_EQ(printer.steps, k.steps) << k.name;
       std::vector<std::string> warnings;

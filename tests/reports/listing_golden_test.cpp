@@ -18,7 +18,7 @@
 
 #include "engine/run_comparison.h"
 #include "platform/file_replace.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "reports/set_listing.h"
 #include "sources/set_readers.h"
 #include "support/golden_files.h"
@@ -39,7 +39,7 @@ struct ListingCase {
   ListingCase() : ui(nullptr), c(settings, ui) {}
   test::TempTree fresh, old, output;
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
   ListingOptions options;
   ListingKind kind = ListingKind::NewSnapshot;
@@ -123,7 +123,7 @@ void chooseSet(ListingCase& r, Side side, const std::string& dir) {
 void checkReadBack(ListingCase& r, const std::string& written) {
   const bool newSide = r.kind == ListingKind::NewSnapshot;
   Settings settings;
-  platform::HeadlessUserInterface ui(nullptr);
+  test::RecordingUserInterface ui(nullptr);
   Comparison back(settings, ui);
   back.State.SnapshotMode = true;
   back.State.NewSet = {skSnapshot, written, 32};

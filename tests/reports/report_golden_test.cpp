@@ -16,7 +16,7 @@
 
 #include "engine/run_comparison.h"
 #include "platform/file_replace.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "reports/diff_report.h"
 #include "sources/set_readers.h"
 #include "support/golden_files.h"
@@ -37,7 +37,7 @@ struct GoldenRun {
   GoldenRun() : ui(nullptr), c(settings, ui) {}
   test::TempTree fresh, old, output;
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
   DiffReportOptions options;
 };

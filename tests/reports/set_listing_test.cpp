@@ -5,7 +5,7 @@
 #include "engine/add_file.h"
 #include "engine/value_text.h"
 #include "platform/file_replace.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "platform/text_file.h"
 #include "support/temp_tree.h"
 
@@ -87,7 +87,7 @@ class SetListingTest : public ::testing::Test {
 
   test::TempTree tree;
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
   ListingOptions options;
 };
@@ -133,7 +133,7 @@ TEST_F(SetListingTest, OverwriteConfirmation) {
   for (const Case& k : cases) {
     SCOPED_TRACE("AutoMode " + std::to_string(k.autoMode) + " ConfirmOverwrite " + std::to_string(k.confirm) +
                  " answer " + std::to_string(static_cast<int>(k.answer)));
-    platform::HeadlessUserInterface answers(nullptr);
+    test::RecordingUserInterface answers(nullptr);
     Comparison run(settings, answers);
     tree.file("exists.bat", "keep me\r\n");
     settings.AutoMode = k.autoMode;
@@ -183,7 +183,7 @@ TEST_F(SetListingTest, AWriteFailureIsNeverReportedAsSaved) {
   if (!platform::pathExists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   settings.ConfirmOverwrite = false;
   for (int extra : {0, 5000}) {
-    platform::HeadlessUserInterface failing(nullptr);
+    test::RecordingUserInterface failing(nullptr);
     Comparison run(settings, failing);
     populate(run);
     for (int i = 0; i < extra; ++i) add(run, Side::New, "many\\file" + std::to_string(i) + ".txt", 1, 0);
@@ -285,7 +285,7 @@ TEST_F(SetListingTest, ToThePrinter) {
   EXPECT_TRUE(c.State.ResultsSaved);
 
   // In automatic mode a refused font says nothing; without a printer the open fails.
-  platform::HeadlessUserInterface quiet(nullptr);
+  test::RecordingUserInterface quiet(nullptr);
   Comparison automatic(settings, quiet);
   settings.AutoMode = true;
   EXPECT_EQ(WriteSetListing(automatic, "[Printer]", ListingKind::NewSnapshot, options), ListingOutcome::Complete);

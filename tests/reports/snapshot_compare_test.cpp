@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/run_comparison.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "reports/set_listing.h"
 #include "sources/set_readers.h"
 #include "support/temp_tree.h"
@@ -21,7 +21,7 @@ TEST(SnapshotCompare, ATreeAgainstItsEarlierSnapshot) {
   Settings settings;
   settings.CloseProgressDlg = true;
   settings.AutoMode = true;
-  platform::HeadlessUserInterface ui(nullptr);
+  test::RecordingUserInterface ui(nullptr);
   SetSourceReaders readers;
   const std::string snapshot = out.path("tree.snp");
   {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 
 namespace quorvane {
 namespace {
@@ -17,7 +17,7 @@ TEST(WriterProgress, PercentRoundsToTheNearestInteger) {
 }
 
 TEST(WriterProgress, RefreshesAndPumpsOnlyAfterMoreThan200Ms) {
-  platform::HeadlessUserInterface ui(nullptr);
+  test::RecordingUserInterface ui(nullptr);
   std::uint64_t now = 1000;
   WriterProgress progress(ui, [&] { return now; });
   progress.Open("Saving", "Saving a.snp", "...");

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "engine/run_comparison.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "sources/set_readers.h"
 #include "support/archive_bytes.h"
 #include "support/temp_tree.h"
@@ -47,7 +47,7 @@ class ArchiveSetTest : public ::testing::Test {
 
   test::TempTree tree;
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
 };
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "engine/run_comparison.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "sources/crc16.h"
 #include "sources/checksum_pipeline.h"
 #include "sources/crc32.h"
@@ -28,9 +28,9 @@ using platform::FileAction;
 using test::ScriptedReader;
 
 // Records the per-file progress the headless interface leaves out.
-class ProgressRecordingUi : public platform::HeadlessUserInterface {
+class ProgressRecordingUi : public test::RecordingUserInterface {
  public:
-  ProgressRecordingUi() : HeadlessUserInterface(nullptr) {}
+  ProgressRecordingUi() : RecordingUserInterface(nullptr) {}
   void progressCurrentFile(std::string_view path) override { currentFiles.emplace_back(path); }
   void progressBar(int percent) override { bars.push_back(percent); }
   std::vector<std::string> currentFiles;
@@ -279,7 +279,7 @@ class ChecksumComparisonTest : public ::testing::TestWithParam<int> {
 
   test::TempTree fresh, old;
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
   SetSourceReaders readers;
   ScriptedReader* reader = nullptr;

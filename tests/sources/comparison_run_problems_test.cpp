@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/run_comparison.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "sources/set_readers.h"
 #include "support/temp_tree.h"
 
@@ -24,7 +24,7 @@ class ComparisonRunProblemsTest : public ::testing::Test {
 
   test::TempTree fresh, old;
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
   SetSourceReaders readers;
 };

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "sources/set_readers.h"
 #include "support/temp_tree.h"
 
@@ -25,7 +25,7 @@ class ComparisonRunTest : public ::testing::Test {
 
   test::TempTree fresh, old;
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
   SetSourceReaders readers;
 };

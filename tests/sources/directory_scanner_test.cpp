@@ -15,7 +15,7 @@
 
 #include "engine/case_merge_reference.h"
 #include "engine/run_comparison.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "sources/checksum_pipeline.h"
 #include "sources/set_readers.h"
 #include "sources/crc32.h"
@@ -45,7 +45,7 @@ class ScannerTest : public ::testing::Test {
 
   test::TempTree tree;
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
 };
 
@@ -237,7 +237,7 @@ TEST_P(DeepTreeTest, PathsLongerThanTheSystemAllowsAreReadToTheLeaf) {
   for (int budget : {0, 64}) {  // the descriptor limit raised as needed, or directories reopened
     SetScannerDirectoryBudget(budget);
     Settings settings;
-    platform::HeadlessUserInterface ui(nullptr);
+    test::RecordingUserInterface ui(nullptr);
     Comparison c(settings, ui);
     c.State.SnapshotMode = false;
     ScanDirectoryTree(c, Side::New, fresh.root(), "");
@@ -334,7 +334,7 @@ TEST(CaseCollisionTrees, EachPathMeetsItsOwnAndTheRestPairAsTheReferenceSays) {
 
     Settings settings;
     settings.CloseProgressDlg = true;
-    platform::HeadlessUserInterface ui(nullptr);
+    test::RecordingUserInterface ui(nullptr);
     Comparison c(settings, ui);
     c.State.NewSet = {skDirectory, fresh.root(), 32};
     c.State.OldSet = {skDirectory, old.root(), 32};
@@ -366,7 +366,7 @@ TEST(CaseCollisionTrees, AChangeToOneOfTwoCaseTwinsIsSeen) {
   old.file("a.txt", "old");
   Settings settings;
   settings.CloseProgressDlg = true;
-  platform::HeadlessUserInterface ui(nullptr);
+  test::RecordingUserInterface ui(nullptr);
   Comparison c(settings, ui);
   c.State.NewSet = {skDirectory, fresh.root(), 32};
   c.State.OldSet = {skDirectory, old.root(), 32};

@@ -13,7 +13,7 @@
 
 #include "engine/errors.h"
 #include "engine/value_text.h"
-#include "platform/headless_user_interface.h"
+#include "support/recording_user_interface.h"
 #include "sources/snapshot_line_parser.h"
 #include "support/memory_file_reader.h"
 #include "support/temp_tree.h"
@@ -128,7 +128,7 @@ class SnapshotReaderTest : public ::testing::Test {
   }
 
   Settings settings;
-  platform::HeadlessUserInterface ui;
+  test::RecordingUserInterface ui;
   Comparison c;
 };
 
@@ -356,7 +356,7 @@ TEST(SnapshotFiles, SparseFilesAreReadInBoundedMemory) {
   const std::string noHeader = sparse("huge.snp", "[Pelto LIST]", std::int64_t{2} << 30, "\r\n");
   const std::string holed = sparse("holed.snp", kHead + a, std::int64_t{256} << 20, "\r\n" + a + kFoot);
   Settings settings;
-  platform::HeadlessUserInterface ui(nullptr);
+  test::RecordingUserInterface ui(nullptr);
   Comparison c(settings, ui);
   const long before = peakKiB();
 
@@ -374,7 +374,7 @@ TEST(SnapshotFiles, WhatCannotBeOpenedIsAnOpenError) {
   tree.dir("a-directory");
   tree.fifo("a-fifo");
   Settings settings;
-  platform::HeadlessUserInterface ui(nullptr);
+  test::RecordingUserInterface ui(nullptr);
   Comparison c(settings, ui);
   for (const std::string name : {"a-directory", "a-fifo", "missing.snp"}) {
     c.State.NewSet = {skSnapshot, tree.path(name), 32};

@@ -1,6 +1,6 @@
 #pragma once
-// Where reports, snapshots and batch files go: lines made of parts, each part with a style
-// byte (0x01 bold, 0x02 italic, 0x04 underline, 0x08 strikeout). A file ignores the styles
+// The text device: where reports, snapshots and batch files go. Lines made of parts, each
+// part with a style byte (0x01 bold, 0x02 italic, 0x04 underline, 0x08 strikeout). A file ignores the styles
 // and ends every line with CR LF; the printer draws each part in its style.
 #include <cstdint>
 #include <memory>
@@ -30,9 +30,9 @@ class TextOutput {
   virtual std::string FailureReason() const { return {}; }
 };
 
-// Opens the printer as a text output; provided by the printing library (Qt), injected
-// into the writers so that the core never links Qt. Returns nullptr when no printer
-// can be opened.
+// Opens the printer as a text output. The front end supplies it (UserInterface::printer;
+// the Qt printing library implements it), so the core never links Qt. OpenPrinter
+// returns nullptr when no printer can be opened.
 class PrinterPort {
  public:
   virtual ~PrinterPort() = default;

@@ -4,26 +4,19 @@
 
 #include <cstdlib>
 
-#include "config/startup.h"
-#include "platform/headless_user_interface.h"
+#include "program/startup.h"
 #include "sources/set_readers.h"
+#include "support/recording_user_interface.h"
 #include "support/scripted_file_reader.h"
 #include "support/temp_tree.h"
 
 namespace quorvane {
 namespace {
 
-struct NoWindows : ProgramWindows {
-  void SplashStatus(const std::string&) override {}
-  void ShowMainWindow(bool) override {}
-  void OpenHelpTopic(const std::string&) override {}
-  bool MainWindowExists() override { return false; }
-};
-
 struct CountingWriters : ResultWriters {
   int reports = 0;
-  bool WriteDiffReport(Comparison&, const std::string&, bool) override { return ++reports, true; }
-  bool WriteSnapshot(Comparison&, const std::string&, bool) override { return true; }
+  bool WriteDiffReport(Program&, const std::string&, bool) override { return ++reports, true; }
+  bool WriteSnapshot(Program&, const std::string&, bool) override { return true; }
 };
 
 TEST(AutomaticProblems, AFileUnreadableOnBothSidesEndsWithOneNotIdentical) {
@@ -45,11 +38,10 @@ TEST(AutomaticProblems, AFileUnreadableOnBothSidesEndsWithOneNotIdentical) {
       {"bad.txt unreadable on both sides", {"bad.txt"}, 1, 2},
   };
   for (const Case& k : cases) {
-    platform::HeadlessUserInterface ui(nullptr);
-    NoWindows windows;
+    test::RecordingUserInterface ui(nullptr);
     SetSourceReaders readers;
     CountingWriters writers;
-    Program program(ui, windows, readers, writers);
+    Program program(ui, readers, writers);
     auto reader = std::make_unique<test::ScriptedReader>();
     reader->shared->unreadable = k.unreadable;
     program.comparison.Reader = std::move(reader);

@@ -1,4 +1,4 @@
-#include "config/startup.h"
+#include "program/startup.h"
 
 #include <gtest/gtest.h>
 
@@ -7,38 +7,30 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/headless_user_interface.h"
+#include "program/termine.h"
 #include "sources/set_readers.h"
+#include "support/recording_user_interface.h"
 #include "support/temp_tree.h"
 
 namespace quorvane {
 namespace {
 
-struct RecordingWindows : ProgramWindows {
-  std::vector<std::string> steps;
-  bool mainWindow = false;
-  void SplashStatus(const std::string& text) override { steps.push_back(text); }
-  void ShowMainWindow(bool) override { steps.push_back("<show main window>"); }
-  void OpenHelpTopic(const std::string& topic) override { steps.push_back("<help " + topic + ">"); }
-  bool MainWindowExists() override { return mainWindow; }
-};
-
 struct RecordingWriters : ResultWriters {
   std::vector<std::string> written;
   bool succeed = true;
-  bool WriteDiffReport(Comparison& c, const std::string& target, bool append) override {
-    written.push_back("report " + target + (append ? " +" : "") + " " + std::to_string(c.Files.Count()));
+  bool WriteDiffReport(Program& p, const std::string& target, bool append) override {
+    written.push_back("report " + target + (append ? " +" : "") + " " + std::to_string(p.comparison.Files.Count()));
     return succeed;
   }
-  bool WriteSnapshot(Comparison& c, const std::string& target, bool append) override {
-    written.push_back("snapshot " + target + (append ? " +" : "") + " " + std::to_string(c.Files.Count()));
+  bool WriteSnapshot(Program& p, const std::string& target, bool append) override {
+    written.push_back("snapshot " + target + (append ? " +" : "") + " " + std::to_string(p.comparison.Files.Count()));
     return succeed;
   }
 };
 
 class StartupTest : public ::testing::Test {
  protected:
-  StartupTest() : ui(nullptr), program(ui, windows, readers, writers) {
+  StartupTest() : ui(nullptr), program(ui, readers, writers) {
     ini = t.path("Quorvane.ini");
     setenv("QUORVANE_INI", ini.c_str(), 1);
     t.file("new/a.txt", "abc");
@@ -50,8 +42,7 @@ class StartupTest : public ::testing::Test {
 
   test::TempTree t;
   std::string ini;
-  platform::HeadlessUserInterface ui;
-  RecordingWindows windows;
+  test::RecordingUserInterface ui;
   SetSourceReaders readers;
   RecordingWriters writers;
   Program program;
@@ -59,7 +50,7 @@ class StartupTest : public ::testing::Test {
 
 TEST_F(StartupTest, StepsRunInOrder) {
   start({});
-  EXPECT_EQ(windows.steps,
+  EXPECT_EQ(ui.windowSteps(),
             (std::vector<std::string>{"Init help file", "Init Colors", "Init Memory", "Init FileMasks", "Init Lists",
                                       "Init LoadCfg", "Init Command line", "<show main window>", "Init Printer",
                                       "Init Parameters", "Init Hints", ""}));
@@ -69,15 +60,16 @@ TEST_F(StartupTest, StepsRunInOrder) {
 }
 
 TEST_F(StartupTest, WhatsNewOnTheFirstRunOnly) {
-  windows.mainWindow = true;
+  ui.mainWindow = true;
   ui.scriptAnswer(platform::Answer::Ok);
   start({});
   ASSERT_EQ(ui.asked().size(), 1u);
   EXPECT_EQ(ui.asked()[0].text.rfind("You have just installed a new build of Quorvane.", 0), 0u);
-  EXPECT_NE(std::find(windows.steps.begin(), windows.steps.end(), "<help WhatsNew>"), windows.steps.end());
+  EXPECT_NE(std::find(ui.windowSteps().begin(), ui.windowSteps().end(), "<help WhatsNew>"), ui.windowSteps().end());
 
-  platform::HeadlessUserInterface ui2(nullptr);
-  Program second(ui2, windows, readers, writers);
+  test::RecordingUserInterface ui2(nullptr);
+  ui2.mainWindow = true;
+  Program second(ui2, readers, writers);
   DoInits(second, {});
   EXPECT_TRUE(ui2.asked().empty());
 }
@@ -103,9 +95,9 @@ TEST_F(StartupTest, FailuresInAutomaticModeGiveOne) {
   EXPECT_EQ(program.exitCode, 1);  // the Old set failed validation: the run did not complete
   EXPECT_TRUE(writers.written.empty());
 
-  platform::HeadlessUserInterface ui2(nullptr);
+  test::RecordingUserInterface ui2(nullptr);
   writers.succeed = false;
-  Program second(ui2, windows, readers, writers);
+  Program second(ui2, readers, writers);
   DoInits(second, {"-A", t.path("new"), t.path("old"), "-O:/nonexistent/dir/r.txt"});
   EXPECT_EQ(second.exitCode, 1);  // the output was not written
 }
@@ -143,8 +135,8 @@ TEST_F(StartupTest, OnlyACompletedRunWritesItsOutputAndProblemsStillGiveOne) {
     scripted.problem = k.problem;
     scripted.failOld = k.failOld;
     RecordingWriters recorded;
-    platform::HeadlessUserInterface quiet(nullptr);
-    Program p(quiet, windows, scripted, recorded);
+    test::RecordingUserInterface quiet(nullptr);
+    Program p(quiet, scripted, recorded);
     std::vector<std::string> args = {"-A", t.path("new")};
     if (k.snapshot) args.push_back("-L");
     else args.push_back(t.path("old"));
@@ -162,8 +154,8 @@ TEST_F(StartupTest, SnapshotModeWritesTheSnapshotAndGivesZero) {
   EXPECT_EQ(program.exitCode, 0);
   EXPECT_EQ(writers.written, (std::vector<std::string>{"snapshot " + t.path("s.snp") + " 1"}));
 
-  platform::HeadlessUserInterface ui2(nullptr);
-  Program second(ui2, windows, readers, writers);
+  test::RecordingUserInterface ui2(nullptr);
+  Program second(ui2, readers, writers);
   DoInits(second, {"-L", t.path("new"), "*.*", "", "extra"});
   EXPECT_FALSE(second.ended);
   ASSERT_FALSE(ui2.asked().empty());
@@ -177,8 +169,8 @@ TEST_F(StartupTest, CommandLineErrorsAndHelpEndTheProgram) {
   EXPECT_EQ(program.exitCode, 1);
   EXPECT_EQ(ui.asked().at(0).text, "Unknown switch : /K");
 
-  platform::HeadlessUserInterface ui2(nullptr);
-  Program second(ui2, windows, readers, writers);
+  test::RecordingUserInterface ui2(nullptr);
+  Program second(ui2, readers, writers);
   DoInits(second, {"--help"});
   EXPECT_TRUE(second.ended);
   EXPECT_EQ(second.exitCode, 0);
@@ -214,7 +206,7 @@ namespace quorvane {
 namespace {
 
 TEST_F(StartupTest, ExitStateIsSavedOnlyOnOrderlyEnds) {
-  windows.mainWindow = true;
+  ui.mainWindow = true;
   program.settings.SaveWindowPos = true;
   program.settings.Window = {10, 20, 300, 400, 0};
   Termine(program, "No more memory to process files !", ExitKind::Error);
@@ -223,8 +215,9 @@ TEST_F(StartupTest, ExitStateIsSavedOnlyOnOrderlyEnds) {
   std::ifstream none(ini);
   EXPECT_FALSE(none.good());  // nothing written after a fatal message
 
-  platform::HeadlessUserInterface ui2(nullptr);
-  Program orderly(ui2, windows, readers, writers);
+  test::RecordingUserInterface ui2(nullptr);
+  ui2.mainWindow = true;
+  Program orderly(ui2, readers, writers);
   orderly.settings.SaveWindowPos = true;
   orderly.settings.Window = {10, 20, 300, 400, 0};
   Termine(orderly, "", ExitKind::Normal);

@@ -1,0 +1,85 @@
+#include "support/recording_user_interface.h"
+
+namespace quorvane::test {
+
+using platform::Answer;
+using platform::FileAction;
+using platform::MessageButtons;
+using platform::MessageKind;
+
+Answer RecordingUserInterface::answerFor(MessageButtons buttons) {
+  if (answers_.empty()) return safeDefault(buttons);
+  const Answer a = answers_.front();
+  answers_.pop_front();
+  return a;
+}
+
+FileAction RecordingUserInterface::fileActionAnswer() {
+  if (fileActions_.empty()) return FileAction::Skip;
+  const FileAction a = fileActions_.front();
+  fileActions_.pop_front();
+  return a;
+}
+
+Answer RecordingUserInterface::message(std::string_view text, MessageKind kind, MessageButtons buttons) {
+  asked_.push_back({std::string(text), {}, kind, buttons, false, {}});
+  return HeadlessUserInterface::message(text, kind, buttons);
+}
+
+Answer RecordingUserInterface::messageAbout(std::string_view text, MessageKind kind, MessageButtons buttons,
+                                            const platform::MessageSubject& subject) {
+  const Answer a = HeadlessUserInterface::messageAbout(text, kind, buttons, subject);  // records through message
+  asked_.back().subject = subject;
+  return a;
+}
+
+FileAction RecordingUserInterface::askFileAction(std::string_view text, std::string_view path,
+                                                 std::string_view primaryCaption, std::string_view allCaption,
+                                                 std::string_view reason) {
+  asked_.push_back({std::string(text), std::string(path), MessageKind::Confirmation, MessageButtons::Ok, true,
+                    {std::string(path), std::string(reason)}});
+  return HeadlessUserInterface::askFileAction(text, path, primaryCaption, allCaption, reason);
+}
+
+void RecordingUserInterface::showStatusWindow(const platform::StatusSummary& summary) {
+  statusShown_ = true;
+  summary_ = summary;
+}
+
+void RecordingUserInterface::busyShow(std::string_view text) {
+  ++busyShows_;
+  busyVisible_ = true;
+  busyTexts_.emplace_back(text);
+  busyBars_.push_back(0);
+}
+
+std::uint8_t RecordingUserInterface::chooseFileType() {
+  asked_.push_back({"Choose file type", {}, MessageKind::Confirmation, MessageButtons::OkCancel, false, {}});
+  if (fileTypes_.empty()) return 0;
+  const std::uint8_t kind = fileTypes_.front();
+  fileTypes_.pop_front();
+  return kind;
+}
+
+void RecordingUserInterface::printProgressOpen(std::string_view caption, std::string_view status,
+                                               std::string_view status2) {
+  ++printProgress_.opens;
+  printProgress_.visible = true;
+  printProgress_.closedModally = false;
+  printProgress_.caption = caption;
+  printProgress_.status = status;
+  printProgress_.status2.assign(1, std::string(status2));
+  printProgress_.bars.assign(1, 0);
+}
+
+void RecordingUserInterface::printProgressClose(bool showModal) {
+  printProgress_.visible = false;
+  printProgress_.closedModally = showModal;
+}
+
+void RecordingUserInterface::pumpMessages() {
+  ++pumps_;
+  if (onPump) onPump();
+}
+
+}  // namespace quorvane::test

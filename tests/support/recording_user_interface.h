@@ -1,0 +1,131 @@
+#pragma once
+// The tests' user interface: the headless program's (messages to the diagnostic stream,
+// safe answers) with scripted answers, and a record of everything the core asked, showed
+// and noticed, so tests can check texts and order.
+#include <deque>
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/headless_user_interface.h"
+
+namespace quorvane::test {
+
+class RecordingUserInterface : public platform::HeadlessUserInterface {
+ public:
+  struct Asked {
+    std::string text;
+    std::string path;  // "Choose an action" only
+    platform::MessageKind kind = platform::MessageKind::Information;
+    platform::MessageButtons buttons = platform::MessageButtons::Ok;
+    bool fileAction = false;
+    platform::MessageSubject subject;  // messageAbout, and the reason of "Choose an action"
+  };
+
+  explicit RecordingUserInterface(std::ostream* diagnostics) : HeadlessUserInterface(diagnostics) {}
+  RecordingUserInterface() = default;
+
+  // Answers, in order; when none is queued the safe default is given.
+  void scriptAnswer(platform::Answer a) { answers_.push_back(a); }
+  void scriptFileAction(platform::FileAction a) { fileActions_.push_back(a); }
+  void scriptFileType(std::uint8_t kind) { fileTypes_.push_back(kind); }
+  // Runs at every pump (tests use it to press Abort part-way).
+  std::function<void()> onPump;
+  // Whether the main window exists (start-up's exit save and what's-new prompt).
+  bool mainWindow = false;
+  // The grid's name metrics; none by default.
+  std::optional<platform::NameMetrics> metrics;
+
+  const std::vector<Asked>& asked() const { return asked_; }
+  const std::vector<std::string>& statuses() const { return statuses_; }
+  int pumpCount() const { return pumps_; }
+  int progressFiguresCount() const { return figures_; }
+  bool statusWindowShown() const { return statusShown_; }
+  bool modalProgressShown() const { return modalShown_; }
+  const platform::StatusSummary& lastSummary() const { return summary_; }
+  // The busy window: how often it was shown, whether it is up, every text and bar drawn.
+  int busyShowCount() const { return busyShows_; }
+  bool busyVisible() const { return busyVisible_; }
+  const std::vector<std::string>& busyTexts() const { return busyTexts_; }
+  const std::vector<int>& busyBars() const { return busyBars_; }
+  // Start-up's window steps: splash texts, "<show main window>", "<help topic>".
+  const std::vector<std::string>& windowSteps() const { return windowSteps_; }
+  const std::string& caption() const { return caption_; }
+  // The notices in the order raised: "results", "commands", "run started", "run ended".
+  const std::vector<std::string>& notices() const { return notices_; }
+  void clearNotices() { notices_.clear(); }
+
+  // The print/save progress window: what it was opened with and every change after.
+  struct PrintProgressLog {
+    int opens = 0;
+    bool visible = false;
+    bool closedModally = false;  // shown again modally at the last close
+    std::string caption;
+    std::string status;
+    std::vector<std::string> status2;  // the text at opening, then every change
+    std::vector<int> bars;             // 0 at opening, then every position drawn
+  };
+  const PrintProgressLog& printProgress() const { return printProgress_; }
+
+  platform::Answer message(std::string_view text, platform::MessageKind kind,
+                           platform::MessageButtons buttons) override;
+  platform::Answer messageAbout(std::string_view text, platform::MessageKind kind, platform::MessageButtons buttons,
+                                const platform::MessageSubject& subject) override;
+  platform::FileAction askFileAction(std::string_view text, std::string_view path, std::string_view primaryCaption,
+                                     std::string_view allCaption, std::string_view reason) override;
+  void progressStatus(std::string_view status) override { statuses_.emplace_back(status); }
+  void progressFigures(const platform::ProgressFigures&) override { ++figures_; }
+  void progressShowModal() override { modalShown_ = true; }
+  void showStatusWindow(const platform::StatusSummary& summary) override;
+  void pumpMessages() override;
+  // Answers from scriptFileType, else Cancel (0).
+  std::uint8_t chooseFileType() override;
+  void busyShow(std::string_view text) override;
+  void busyText(std::string_view text) override { busyTexts_.emplace_back(text); }
+  void busyBar(int percent) override { busyBars_.push_back(percent); }
+  void busyHide() override { busyVisible_ = false; }
+  void printProgressOpen(std::string_view caption, std::string_view status, std::string_view status2) override;
+  void printProgressBar(int percent) override { printProgress_.bars.push_back(percent); }
+  void printProgressStatus2(std::string_view text) override { printProgress_.status2.emplace_back(text); }
+  void printProgressClose(bool showModal) override;
+
+  void splashStatus(std::string_view text) override { windowSteps_.emplace_back(text); }
+  void showMainWindow(bool) override { windowSteps_.emplace_back("<show main window>"); }
+  void openHelpTopic(std::string_view topic) override { windowSteps_.push_back("<help " + std::string(topic) + ">"); }
+  void setCaption(std::string_view text) override { caption_ = text; }
+  bool mainWindowExists() override { return mainWindow; }
+  const platform::NameMetrics* nameMetrics() override { return metrics ? &*metrics : nullptr; }
+
+  void resultsChanged() override { notices_.emplace_back("results"); }
+  void commandsChanged() override { notices_.emplace_back("commands"); }
+  void runStarted() override { notices_.emplace_back("run started"); }
+  void runEnded() override { notices_.emplace_back("run ended"); }
+
+ protected:
+  platform::Answer answerFor(platform::MessageButtons buttons) override;
+  platform::FileAction fileActionAnswer() override;
+
+ private:
+  std::deque<platform::Answer> answers_;
+  std::deque<platform::FileAction> fileActions_;
+  std::deque<std::uint8_t> fileTypes_;
+  std::vector<Asked> asked_;
+  std::vector<std::string> statuses_;
+  platform::StatusSummary summary_;
+  int pumps_ = 0;
+  int figures_ = 0;
+  bool statusShown_ = false;
+  bool modalShown_ = false;
+  std::vector<std::string> busyTexts_;
+  std::vector<int> busyBars_;
+  int busyShows_ = 0;
+  bool busyVisible_ = false;
+  PrintProgressLog printProgress_;
+  std::vector<std::string> windowSteps_;
+  std::string caption_;
+  std::vector<std::string> notices_;
+};
+
+}  // namespace quorvane::test
