@@ -5,6 +5,7 @@
 #include "config/ini_values.h"
 #include "engine/errors.h"
 #include "engine/set_kind.h"
+#include "engine/snapshot_header.h"
 #include "engine/value_text.h"
 #include "platform/text_file.h"
 
@@ -89,7 +90,7 @@ void SetSelection::OpenSetFileOfKind(const std::string& name, std::uint8_t kind,
     const bool readable = platform::visitLines(name, kLongestSnapshotLine, [&](const std::string& line, bool cut) {
       if (first) {
         first = false;
-        header = !cut && (line == "[Pelto LIST]" || line == "[Quorvane Snapshot]");
+        header = !cut && IsSnapshotHeader(line);
         return header;
       }
       if (line.rfind(".Source (", 0) == 0) {
@@ -100,7 +101,7 @@ void SetSelection::OpenSetFileOfKind(const std::string& name, std::uint8_t kind,
       return !cut && line.find("--- ") == std::string::npos;  // the header ends at the dash line
     });
     if (!readable) throw eSnpOpen("Error opening " + name);
-    if (!header) throw eSnpHeader("Can't find Snapshot header ([Pelto LIST]/[Quorvane Snapshot]) in first line");
+    if (!header) throw eSnpHeader(std::string(kSnapshotHeaderMissing));
   }
   c_.ClearFiles();
   emptyBothAfterResults(resetBoth);

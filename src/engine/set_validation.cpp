@@ -1,5 +1,6 @@
 #include "engine/set_reading.h"
 
+#include "engine/snapshot_header.h"
 #include "platform/directory_listing.h"
 #include "platform/path_checks.h"
 #include "platform/text_file.h"
@@ -20,8 +21,7 @@ std::string SetValidationError(const Comparison& c, Side side) {
   if (set.Kind == skSnapshot) {
     std::string first;
     if (!platform::readFirstLine(set.Root, first)) return "Error opening " + sideUpper + " Snapshot :\r\n" + set.Root;
-    if (first != "[Pelto LIST]" && first != "[Quorvane Snapshot]")
-      return "Can't find Snapshot header ([Pelto LIST]/[Quorvane Snapshot]) in first line";
+    if (!IsSnapshotHeader(first)) return std::string(kSnapshotHeaderMissing);
     return {};
   }
   if (isArchiveKind(set.Kind) && !platform::fileExists(set.Root))

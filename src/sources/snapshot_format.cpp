@@ -5,6 +5,7 @@
 
 #include "engine/file_entry.h"
 #include "engine/run_state.h"
+#include "engine/snapshot_header.h"
 #include "engine/value_text.h"
 
 namespace quorvane {

@@ -10,8 +10,6 @@
 
 namespace quorvane {
 
-inline constexpr std::string_view kSnapshotHeader = "[Pelto LIST]";
-inline constexpr std::string_view kSnapshotHeaderAlternative = "[Quorvane Snapshot]";
 inline constexpr std::string_view kSnapshotColumnTitles = "Size       Date       Time     CR16 CRC32    Filename";
 inline constexpr std::string_view kSnapshotDashLine = "---------- ---------- -------- ---- -------- ------------";
 

@@ -4,6 +4,7 @@
 
 #include "engine/add_file.h"
 #include "engine/errors.h"
+#include "engine/snapshot_header.h"
 #include "platform/random_access_file.h"
 #include "sources/path_rewrite.h"
 #include "sources/snapshot_format.h"
@@ -176,8 +177,7 @@ void ReadSnapshotFrom(Comparison& c, Side side, platform::FileReader& reader, st
   // A first line that does not end within the kept maximum is no header: stop there.
   const bool first = lines.ReadLine(line, true);
   if (!first && lines.Failed()) throwReadError(path);
-  if (lines.LastLineCut() || (line != kSnapshotHeader && line != kSnapshotHeaderAlternative))
-    throw eSnpHeader("Can't find Snapshot header ([Pelto LIST]/[Quorvane Snapshot]) in first line");
+  if (lines.LastLineCut() || !IsSnapshotHeader(line)) throw eSnpHeader(std::string(kSnapshotHeaderMissing));
 
   readLine();
   if (!readLine()) line.clear();
