@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "config/command_line.h"
+#include "engine/program_version.h"
 #include "platform/headless_user_interface.h"
 #include "program/program.h"
 #include "program/report_writers.h"
@@ -38,7 +39,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (program.commandLine.VersionRequested) {
-    std::printf("quorvane %s\n", QUORVANE_VERSION);
+    std::printf("quorvane %s\n", kProgramVersion);
     return 0;
   }
   // A completed run that could not compare everything: its output was written, and each

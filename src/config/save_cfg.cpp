@@ -4,6 +4,7 @@
 #include "config/ini_file.h"
 #include "config/ini_values.h"
 #include "config/settings_keys.h"
+#include "engine/program_version.h"
 #include "engine/value_text.h"
 #include "platform/profile.h"
 
@@ -46,7 +47,7 @@ bool saveAll(Save save) {
 }
 
 void saveSettings(Writer& w, const Settings& s, const FileList& files) {
-  w.text("Quorvane", "Version", "1.6");
+  w.text("Quorvane", "Version", kProgramVersion);
   w.flags("Quorvane", QuorvaneFlags(), s);
   w.number("Quorvane", "SpecialAttr", s.SpecialAttr);
   w.text("Quorvane", "IncludeMask", s.IncludeMask);

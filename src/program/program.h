@@ -8,6 +8,7 @@
 #include "config/set_selection.h"
 #include "config/settings.h"
 #include "engine/comparison.h"
+#include "engine/program_version.h"
 #include "engine/set_reading.h"
 
 namespace quorvane {
@@ -34,7 +35,7 @@ struct Program {
   Comparison comparison;
   SetSelection selection;
   CommandLine commandLine;
-  std::string caption = "Quorvane 32 v1.6";
+  std::string caption = std::string("Quorvane 32 v") + kProgramVersion;
 
   // A comparison run is in progress (between the notices runStarted and runEnded): it
   // pumps events, and every command that would change the sets or the results refuses.

@@ -2,7 +2,6 @@
 
 #include "engine/line_safe_text.h"
 #include "engine/value_text.h"
-#include "platform/local_clock.h"
 #include "reports/diff_report_lines.h"
 #include "reports/output_target.h"
 #include "reports/printer_setup.h"
@@ -38,11 +37,6 @@ DiffHeaderFacts headerFacts(const Comparison& c, const DiffReportOptions& option
 }
 
 }  // namespace
-
-LocalDateTime LocalNow() {
-  const std::tm t = platform::currentLocalTime();
-  return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
-}
 
 bool WriteDiffReport(Comparison& c, const std::string& target, const DiffReportOptions& options) {
   const Settings& s = c.settings;

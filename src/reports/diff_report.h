@@ -28,7 +28,4 @@ struct DiffReportOptions {
 // opened or written, and an Abort are reported to the user and return false.
 bool WriteDiffReport(Comparison& c, const std::string& target, const DiffReportOptions& options = {});
 
-// The local time now, as "Generated on" shows it.
-LocalDateTime LocalNow();
-
 }  // namespace quorvane

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "engine/line_safe_text.h"
+#include "engine/program_version.h"
 #include "engine/run_state.h"
 #include "engine/value_text.h"
 
@@ -239,7 +240,7 @@ void DiffEntryLine(const FileEntry& e, std::uint16_t shown, const FileEntry* par
 std::vector<std::string> DiffHeaderLines(const DiffHeaderFacts& f, const Settings& s) {
   std::vector<std::string> lines;
   lines.emplace_back("[Quorvane DIFF file]");
-  lines.emplace_back("Version 1.6");
+  lines.push_back(std::string("Version ") + kProgramVersion);
   if (f.subdirectoriesWarning && !s.Recurse) {
     lines.emplace_back("WARNING : Subdirectories in archive were skipped. You should use -R.");
   }

@@ -1,7 +1,6 @@
 #include "reports/set_listing.h"
 
 #include "engine/value_text.h"
-#include "platform/local_clock.h"
 #include "reports/batch_file.h"
 #include "reports/output_target.h"
 #include "sources/snapshot_format.h"
@@ -12,11 +11,6 @@ namespace {
 
 using platform::MessageButtons;
 using platform::MessageKind;
-
-LocalDateTime localNow() {
-  const std::tm t = platform::currentLocalTime();
-  return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
-}
 
 bool isNewSide(ListingKind kind) { return kind == ListingKind::NewSnapshot || kind == ListingKind::NewBatch; }
 bool isSnapshot(ListingKind kind) { return kind == ListingKind::NewSnapshot || kind == ListingKind::OldSnapshot; }
@@ -37,7 +31,7 @@ SnapshotHeaderFacts headerFacts(const Comparison& c, Side side, const ListingOpt
   f.excludeDirs = c.ExcludeDirs.Items();
   f.quick = s.Quick;
   f.strip83 = s.Strip83;
-  f.generatedOn = options.clock ? options.clock() : localNow();
+  f.generatedOn = options.clock ? options.clock() : LocalNow();
   return f;
 }
 

@@ -4,9 +4,11 @@
 #include <cstdio>
 
 #include "engine/file_entry.h"
+#include "engine/program_version.h"
 #include "engine/run_state.h"
 #include "engine/snapshot_header.h"
 #include "engine/value_text.h"
+#include "platform/local_clock.h"
 
 namespace quorvane {
 
@@ -44,6 +46,11 @@ void appendHex(std::string& out, std::uint32_t value, int width) {
 
 }  // namespace
 
+LocalDateTime LocalNow() {
+  const std::tm t = platform::currentLocalTime();
+  return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
+}
+
 std::string GeneratedOnText(const LocalDateTime& t) {
   char text[64];
   std::snprintf(text, sizeof text, "%02d/%02d/%04d %02d:%02d:%02d", t.month, t.day, t.year, t.hour, t.minute,
@@ -56,7 +63,7 @@ std::vector<std::string> SnapshotHeaderLines(const SnapshotHeaderFacts& f) {
   lines.reserve(17);
   lines.emplace_back(kSnapshotHeader);
   lines.emplace_back();
-  lines.emplace_back(".Version 1.6");
+  lines.push_back(std::string(".Version ") + kProgramVersion);
   lines.push_back((f.kind == skDirectory ? ".Source (DIRECTORY) : " : ".Source (ARCHIVE)   : ") + f.source);
   lines.push_back(".Source label       : " + (f.sideNote.size() > 2 ? f.sideNote.substr(2) : std::string()));
   lines.push_back(".File pattern       : " + f.includeMask);

@@ -23,6 +23,9 @@ struct LocalDateTime {
   int second = 0;
 };
 
+// The local date and time now, as "Generated on" shows it.
+LocalDateTime LocalNow();
+
 // What the header says about the saved set and the options of its reading.
 struct SnapshotHeaderFacts {
   std::uint8_t kind = 0;     // set kind of the saved side
