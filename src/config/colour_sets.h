@@ -29,7 +29,7 @@ inline constexpr int kStyleSetCount = 3;
 inline constexpr int kCustomStyleSet = 2;
 inline constexpr std::array<std::string_view, kStyleSetCount> kStyleSetNames = {"None", "Standard", "Custom"};
 inline constexpr StyleSet kNoStyles = {0, 0, 0, 0, 0, 0, 0, 0};
-inline constexpr StyleSet kStandardStyles = {0, psBold, psUnderline, psStrikeOut, psBold, psBold, psBold, psBold};
+inline constexpr StyleSet kStandardStyles = {0, tsBold, tsUnderline, tsStrikeOut, tsBold, tsBold, tsBold, tsBold};
 
 // The styles of set 0..2 (2: the settings' Custom set). A number outside 0..2 gives set 0.
 const StyleSet& StylesOfSet(const Settings& settings, int set);

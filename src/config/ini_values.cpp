@@ -69,10 +69,10 @@ std::uint32_t ReadColour(std::string_view section, std::string_view key, std::ui
 
 std::string StyleLetters(std::uint8_t style) {
   std::string letters;
-  if (style & psBold) letters += 'B';
-  if (style & psItalic) letters += 'I';
-  if (style & psUnderline) letters += 'U';
-  if (style & psStrikeOut) letters += 'S';
+  if (style & tsBold) letters += 'B';
+  if (style & tsItalic) letters += 'I';
+  if (style & tsUnderline) letters += 'U';
+  if (style & tsStrikeOut) letters += 'S';
   return letters;
 }
 
@@ -80,10 +80,10 @@ std::uint8_t StyleFromLetters(std::string_view letters) {
   std::uint8_t style = 0;
   for (char c : letters) {
     switch (c) {
-      case 'B': style |= psBold; break;
-      case 'I': style |= psItalic; break;
-      case 'U': style |= psUnderline; break;
-      case 'S': style |= psStrikeOut; break;
+      case 'B': style |= tsBold; break;
+      case 'I': style |= tsItalic; break;
+      case 'U': style |= tsUnderline; break;
+      case 'S': style |= tsStrikeOut; break;
       default: break;
     }
   }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/text_style.h"
+
 namespace quorvane {
 
 // Per-status tables are indexed by status number 0..7: Identical, CRC differs, Inserted,
@@ -20,8 +22,7 @@ struct ColourSet {
   bool operator==(const ColourSet&) const = default;
 };
 
-// Printer style bits of one status.
-enum PrintStyle : std::uint8_t { psBold = 0x01, psItalic = 0x02, psUnderline = 0x04, psStrikeOut = 0x08 };
+// Printer style bits of one status (platform/text_style.h).
 using StyleSet = std::array<std::uint8_t, kStatusCount>;
 
 // Widths 0..8: columns 1..9 of the two-set grid; 9..14: columns 1..6 of the snapshot grid.
@@ -128,7 +129,7 @@ struct Settings {
   std::string PrinterFontName = "Courier";
   int PrinterOrientation = 0;  // 0 portrait, 1 landscape
   int PrinterStyleSet = 0;     // 0 None, 1 Standard, 2 Custom
-  StyleSet CustomStyles = {0, psBold, psUnderline, psStrikeOut, psBold, psBold, psBold, psBold};  // St0..St7
+  StyleSet CustomStyles = {0, tsBold, tsUnderline, tsStrikeOut, tsBold, tsBold, tsBold, tsBold};  // St0..St7
 
   // [Batch]
   std::string OutputFile;

@@ -55,18 +55,14 @@ void FilterPass(Comparison& c) {
     sorter.Add(&e);
   };
   const bool readsPaths = measure != nullptr || sorter.ReadsPaths();
-  std::uint64_t lastRedraw = c.Progress.clock();
+  Throttle busyRedraw(kBusyRedrawMs, c.Progress.clock());
   for (std::int32_t i = 0; i < count; ++i) {
     // The clock is read once per 64 entries: often enough for the 100 ms and 250 ms rules.
     if ((i & 63) == 0) {
-      if (busy) {
-        const std::uint64_t now = c.Progress.clock();
-        if (now - lastRedraw > kBusyRedrawMs) {
-          lastRedraw = now;
-          const int percent = static_cast<int>(std::lround(100.0 * i / count));
-          ui.busyText(kBusyText + std::to_string(percent) + " %");
-          ui.busyBar(percent);
-        }
+      if (busy && busyRedraw.Due(c.Progress.clock())) {
+        const int percent = static_cast<int>(std::lround(100.0 * i / count));
+        ui.busyText(kBusyText + std::to_string(percent) + " %");
+        ui.busyBar(percent);
       }
       c.Progress.Pump();
     }

@@ -31,12 +31,11 @@ void CheckMovedFiles(Comparison& c) {
   const bool busy = count > kMovedBusyThreshold;
   if (busy) ui.busyShow("Checking moved files...");
 
-  std::uint64_t lastRedraw = c.Progress.clock();
+  Throttle busyRedraw(kBusyRedrawMs, c.Progress.clock());
   const auto onEntry = [&](std::int32_t i) {
     if ((i & 63) != 0) return;  // the clock is read once per 64 entries
     const std::uint64_t now = c.Progress.clock();
-    if (busy && now - lastRedraw > kBusyRedrawMs) {
-      lastRedraw = now;
+    if (busy && busyRedraw.Due(now)) {
       ui.busyText(busyProgressText(i, count));
     } else {
       c.Progress.Pump();

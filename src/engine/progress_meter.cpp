@@ -12,16 +12,12 @@ ProgressMeter::ProgressMeter(platform::UserInterface& ui, const RunStats& stats,
 
 void ProgressMeter::Start() {
   start_ = clock();
-  lastPump_ = start_;
-  lastProgress_ = 0;
+  pump_.Restart(start_);
+  progress_.Restart(0);
 }
 
 void ProgressMeter::Pump() {
-  const std::uint64_t now = clock();
-  if (now - lastPump_ > 250) {
-    lastPump_ = now;
-    ui_.pumpMessages();
-  }
+  if (pump_.Due(clock())) ui_.pumpMessages();
 }
 
 std::string ProgressMeter::Thousands(double value) {
@@ -40,8 +36,10 @@ std::string ProgressMeter::Elapsed(std::uint64_t seconds) {
 
 void ProgressMeter::Update(int percent, bool force) {
   const std::uint64_t now = clock();
-  if (!force && now - lastProgress_ <= 200) return;
-  lastProgress_ = now;
+  if (!progress_.Due(now)) {
+    if (!force) return;
+    progress_.Restart(now);
+  }
   const std::uint64_t seconds = (now - start_) / 1000;
   const double kbytes = std::round(stats_.BytesRead / 1024.0);
   platform::ProgressFigures f;

@@ -10,6 +10,23 @@
 
 namespace quorvane {
 
+// Lets an action through at most once per interval: Due is true, and the time noted, when
+// more than intervalMs have passed since the time last noted.
+class Throttle {
+ public:
+  Throttle(std::uint64_t intervalMs, std::uint64_t now) : interval_(intervalMs), last_(now) {}
+  bool Due(std::uint64_t now) {
+    if (now - last_ <= interval_) return false;
+    last_ = now;
+    return true;
+  }
+  void Restart(std::uint64_t now) { last_ = now; }
+
+ private:
+  std::uint64_t interval_;
+  std::uint64_t last_;
+};
+
 class ProgressMeter {
  public:
   using Clock = std::function<std::uint64_t()>;
@@ -33,8 +50,8 @@ class ProgressMeter {
   const RunStats& stats_;
   const bool& subdirectoriesWarning_;
   std::uint64_t start_ = 0;
-  std::uint64_t lastPump_ = 0;
-  std::uint64_t lastProgress_ = 0;
+  Throttle pump_{250, 0};
+  Throttle progress_{200, 0};
 };
 
 }  // namespace quorvane

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-namespace quorvane {
+#include "platform/text_style.h"
 
-enum TextStyle : std::uint8_t { tsPlain = 0, tsBold = 0x01, tsItalic = 0x02, tsUnderline = 0x04, tsStrikeOut = 0x08 };
+namespace quorvane {
 
 struct TextPart {
   std::string text;

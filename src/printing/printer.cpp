@@ -53,10 +53,7 @@ class QtPrinterPort : public PrinterPort {
   }
 
   bool SetFontStyle(std::uint8_t style) override {
-    font_.setBold(style & tsBold);
-    font_.setItalic(style & tsItalic);
-    font_.setUnderline(style & tsUnderline);
-    font_.setStrikeOut(style & tsStrikeOut);
+    font_ = printing::StyledFont(font_, style);
     return true;
   }
 

@@ -5,17 +5,13 @@
 
 namespace quorvane::printing {
 
-namespace {
-
-QFont styled(QFont font, std::uint8_t style) {
+QFont StyledFont(QFont font, std::uint8_t style) {
   font.setBold(style & tsBold);
   font.setItalic(style & tsItalic);
   font.setUnderline(style & tsUnderline);
   font.setStrikeOut(style & tsStrikeOut);
   return font;
 }
-
-}  // namespace
 
 PrinterTextOutput::PrinterTextOutput(std::unique_ptr<QPrinter> printer, const QFont& font)
     : printer_(std::move(printer)), font_(font) {
@@ -43,7 +39,7 @@ bool PrinterTextOutput::WriteLine(const std::vector<TextPart>& parts) {
   qreal x = 0;
   for (const TextPart& part : parts) {
     if (part.text.empty()) continue;
-    const QFont font = styled(font_, part.style);
+    const QFont font = StyledFont(font_, part.style);
     const QString text = QString::fromUtf8(part.text.data(), static_cast<qsizetype>(part.text.size()));
     painter_.setFont(font);
     painter_.drawText(QPointF(x, y_ + ascent_), text);

@@ -12,6 +12,9 @@ class QPrinter;
 
 namespace quorvane::printing {
 
+// The font with the style bits (platform/text_style.h) set and every other one cleared.
+QFont StyledFont(QFont font, std::uint8_t style);
+
 class PrinterTextOutput : public TextOutput {
  public:
   // Starts the job on the printer; Started() says whether it did.

@@ -270,9 +270,9 @@ TEST(IniFile, EdgeCasesOfTheLoad) {
   EXPECT_EQ(s.ColorSet, d.ColorSet);
   EXPECT_EQ(s.DisplayFontSize, 8);
   EXPECT_EQ(s.CustomStyles[1], 0);  // present: plain, lower case ignored
-  EXPECT_EQ(s.CustomStyles[2], psBold | psUnderline);
+  EXPECT_EQ(s.CustomStyles[2], tsBold | tsUnderline);
   EXPECT_EQ(s.CustomStyles[3], 0);
-  EXPECT_EQ(s.CustomStyles[4], psBold);  // missing: as before
+  EXPECT_EQ(s.CustomStyles[4], tsBold);  // missing: as before
   EXPECT_EQ(s.PrinterStyleSet, 0);
   EXPECT_EQ(s.BatchBefore, "COPY ");
   EXPECT_EQ(s.BatchAfter, " D:\\");

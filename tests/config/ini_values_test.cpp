@@ -39,11 +39,11 @@ TEST(IniValues, StyleLetters) {
     const char* letters;
     std::uint8_t style;
   } cases[] = {
-      {"", 0}, {"B", psBold}, {"UB", psBold | psUnderline}, {"bu", 0}, {"BIUS", 0x0F}, {"SxB", psBold | psStrikeOut},
+      {"", 0}, {"B", tsBold}, {"UB", tsBold | tsUnderline}, {"bu", 0}, {"BIUS", 0x0F}, {"SxB", tsBold | tsStrikeOut},
   };
   for (const Case& c : cases) EXPECT_EQ(StyleFromLetters(c.letters), c.style) << c.letters;
   EXPECT_EQ(StyleLetters(0), "");
-  EXPECT_EQ(StyleLetters(psStrikeOut | psBold), "BS");
+  EXPECT_EQ(StyleLetters(tsStrikeOut | tsBold), "BS");
   EXPECT_EQ(StyleLetters(0x0F), "BIUS");
   for (int style = 0; style < 16; ++style)
     EXPECT_EQ(StyleFromLetters(StyleLetters(static_cast<std::uint8_t>(style))), style);
