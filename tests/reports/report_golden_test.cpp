@@ -29,8 +29,8 @@ namespace fs = std::filesystem;
 
 const std::string kGoldenDir = test::goldenDir();
 using test::layOut;
-using test::linesOf;
-using test::split;
+using test::applyComparisonSetting;
+using test::settingsOf;
 using test::unixOf;
 
 struct GoldenRun {
@@ -66,29 +66,16 @@ void applySettings(GoldenRun& r, const std::string& file) {
       {"DiffSizeStatus", &Settings::DiffSizeStatus},
       {"DiffAppendStatus", &Settings::DiffAppendStatus},
   };
-  for (const std::string& line : linesOf(file)) {
-    const std::size_t eq = line.find('=');
-    ASSERT_NE(eq, std::string::npos) << file << ": " << line;
-    const std::string key = line.substr(0, eq);
-    const std::string value = line.substr(eq + 1);
+  for (const test::GoldenSetting& setting : settingsOf(file)) {
+    const std::string& key = setting.key;
+    const std::string& value = setting.value;
+    if (applyComparisonSetting(r.c, setting)) continue;
     if (auto flag = kFlags.find(key); flag != kFlags.end()) {
       r.settings.*(flag->second) = value == "1";
     } else if (key == "DateFormat") {
       r.settings.DateFormat = std::stoi(value);
     } else if (key == "ChecksumKind") {
       r.c.State.NewSet.ChecksumKind = r.c.State.OldSet.ChecksumKind = static_cast<std::uint8_t>(std::stoi(value));
-    } else if (key == "IFilter") {
-      r.c.Files.IFilter = static_cast<std::uint16_t>(std::stoul(value, nullptr, 16));
-    } else if (key == "XFilter") {
-      r.c.Files.XFilter = static_cast<std::uint16_t>(std::stoul(value, nullptr, 16));
-    } else if (key == "IncludeMask") {
-      r.c.Masks.Include.SetMask(value);
-    } else if (key == "ExcludeMasks") {
-      for (const std::string& mask : split(value)) r.c.Masks.Exclusions[r.c.Masks.ExclusionCount++].SetMask(mask);
-    } else if (key == "IncludeDirs") {
-      for (const std::string& dir : split(value)) r.c.IncludeDirs.Add(dir);
-    } else if (key == "ExcludeDirs") {
-      for (const std::string& dir : split(value)) r.c.ExcludeDirs.Add(dir);
     } else if (key == "NewNote") {
       r.options.NewSideNote = value;
     } else if (key == "OldNote") {

@@ -21,6 +21,42 @@ std::vector<std::string> linesOf(const std::string& path) {
   return lines;
 }
 
+std::vector<GoldenSetting> settingsOf(const std::string& path) {
+  std::vector<GoldenSetting> settings;
+  for (const std::string& line : linesOf(path)) {
+    const std::size_t eq = line.find('=');
+    if (eq == std::string::npos) {
+      ADD_FAILURE() << path << ": " << line;
+      continue;
+    }
+    std::string value = line.substr(eq + 1);
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+    settings.push_back({line.substr(0, eq), std::move(value)});
+  }
+  return settings;
+}
+
+bool applyComparisonSetting(Comparison& c, const GoldenSetting& setting) {
+  const std::string& key = setting.key;
+  const std::string& value = setting.value;
+  if (key == "IFilter") {
+    c.Files.IFilter = static_cast<std::uint16_t>(std::stoul(value, nullptr, 16));
+  } else if (key == "XFilter") {
+    c.Files.XFilter = static_cast<std::uint16_t>(std::stoul(value, nullptr, 16));
+  } else if (key == "IncludeMask") {
+    c.Masks.Include.SetMask(value);
+  } else if (key == "ExcludeMasks") {
+    for (const std::string& mask : split(value)) c.Masks.Exclusions[c.Masks.ExclusionCount++].SetMask(mask);
+  } else if (key == "IncludeDirs") {
+    for (const std::string& dir : split(value)) c.IncludeDirs.Add(dir);
+  } else if (key == "ExcludeDirs") {
+    for (const std::string& dir : split(value)) c.ExcludeDirs.Add(dir);
+  } else {
+    return false;
+  }
+  return true;
+}
+
 std::int64_t unixOf(const std::string& text) {
   std::tm t{};
   std::istringstream in(text);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/comparison.h"
 #include "support/temp_tree.h"
 
 namespace quorvane::test {
@@ -14,6 +15,20 @@ std::string goldenDir();
 
 // The non-empty, non-comment lines of a description file, CR removed.
 std::vector<std::string> linesOf(const std::string& path);
+
+// One line of a settings file: "Key=value".
+struct GoldenSetting {
+  std::string key;
+  std::string value;  // a value in double quotes keeps its blanks; the quotes are removed
+};
+
+// The "Key=value" lines of a settings file; a line without "=" fails the test.
+std::vector<GoldenSetting> settingsOf(const std::string& path);
+
+// Applies a key that sets the comparison's filter masks, file masks or directory lists
+// (IFilter, XFilter in hex; IncludeMask; ExcludeMasks, IncludeDirs, ExcludeDirs ";"
+// separated). False when the key is none of these.
+bool applyComparisonSetting(Comparison& c, const GoldenSetting& setting);
 
 // "YYYY-MM-DD hh:mm:ss" (UTC) as seconds since 1970.
 std::int64_t unixOf(const std::string& text);
