@@ -4,16 +4,15 @@
 
 #include <fstream>
 
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 #include "support/temp_tree.h"
 
 namespace quorvane {
 namespace {
 
-struct Parsed {
-  Settings settings;
-  test::RecordingUserInterface ui{nullptr};
-  Comparison c{settings, ui};
+struct Parsed : test::ComparisonFixture {
+  Parsed() : ComparisonFixture(nullptr) {}
   CommandLine line;
   std::string error;
 

@@ -6,6 +6,7 @@
 #include "config/ini_file.h"
 #include "config/text_lists.h"
 #include "engine/add_file.h"
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 #include "support/temp_ini.h"
 
@@ -23,10 +24,8 @@ TEST(DirectoryLists, HeldDirectoryName) {
   for (const Case& k : cases) EXPECT_EQ(HeldDirectoryName(k.given), k.held) << "given " << k.given;
 }
 
-struct Parsed {
-  Settings settings;
-  test::RecordingUserInterface ui{nullptr};
-  Comparison c{settings, ui};
+struct Parsed : test::ComparisonFixture {
+  Parsed() : ComparisonFixture(nullptr) {}
 };
 
 TEST(DirectoryLists, CommandLineFilesAndTheIniFileHoldBackslashes) {

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "engine/errors.h"
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 #include "support/temp_tree.h"
 
@@ -31,13 +32,10 @@ TEST(History, NewestFirstWithoutDuplicatesWithinTheLimit) {
   EXPECT_EQ(std::count(list.begin(), list.end(), "d5"), 1);
 }
 
-class SetSelectionTest : public ::testing::Test {
+class SetSelectionTest : public ::testing::Test, public test::ComparisonFixture {
  protected:
-  SetSelectionTest() : ui(nullptr), c(settings, ui), sel(c) {}
+  SetSelectionTest() : ComparisonFixture(nullptr), sel(c) {}
   test::TempTree t;
-  Settings settings;
-  test::RecordingUserInterface ui;
-  Comparison c;
   SetSelection sel;
 };
 

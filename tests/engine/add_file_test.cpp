@@ -7,6 +7,7 @@
 
 #include "engine/case_merge_reference.h"
 #include "engine/errors.h"
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 
 namespace quorvane {
@@ -18,9 +19,9 @@ struct Facts {
   std::uint64_t size = 10;
 };
 
-class AddFileTest : public ::testing::Test {
+class AddFileTest : public ::testing::Test, public test::ComparisonFixture {
  protected:
-  AddFileTest() : ui(nullptr), c(settings, ui) {}
+  AddFileTest() : ComparisonFixture(nullptr) {}
 
   void add(Side side, const std::string& path, Facts f = {}) {
     c.Scan.Path = path;
@@ -32,10 +33,6 @@ class AddFileTest : public ::testing::Test {
     AddFile(c, side);
   }
   std::uint16_t status(const std::string& path) { return c.Files.Find(path)->Status; }
-
-  Settings settings;
-  test::RecordingUserInterface ui;
-  Comparison c;
 };
 
 TEST_F(AddFileTest, MergeGivesStatusBits) {

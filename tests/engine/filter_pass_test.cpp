@@ -8,6 +8,7 @@
 #include "engine/filter_fixture.h"
 #include "engine/filter_reference.h"
 #include "engine/results_view.h"
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 
 namespace quorvane {
@@ -17,9 +18,9 @@ using test::addEntries;
 using test::EntrySpec;
 using test::pathsOf;
 
-class FilterPassTest : public ::testing::Test {
+class FilterPassTest : public ::testing::Test, public test::ComparisonFixture {
  protected:
-  FilterPassTest() : ui(nullptr), c(settings, ui) {}
+  FilterPassTest() : ComparisonFixture(nullptr) {}
 
   std::uint16_t status(std::string_view path) { return c.Files.Find(path)->Status; }
   std::string shown() { return pathsOf(c.Display.Items()); }
@@ -28,10 +29,6 @@ class FilterPassTest : public ::testing::Test {
     for (const auto& a : ui.asked()) out.push_back(a.text);
     return out;
   }
-
-  Settings settings;
-  test::RecordingUserInterface ui;
-  Comparison c;
 };
 
 using Counts = std::array<std::uint32_t, 8>;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 #include "support/temp_tree.h"
 
@@ -25,9 +26,9 @@ std::string kindName(std::uint8_t kind) {
 
 // Two sets of the given kinds: directory sets are the fixture tree, archives and snapshots
 // contribute the file list's entries as their reader would have added them.
-class IncludeDirsFoundTest : public ::testing::Test {
+class IncludeDirsFoundTest : public ::testing::Test, public test::ComparisonFixture {
  protected:
-  IncludeDirsFoundTest() : ui(nullptr), c(settings, ui) {
+  IncludeDirsFoundTest() : ComparisonFixture(nullptr) {
     tree.file("src/util/a.c", "a");
     tree.file("notes.txt", "n");
     tree.dir("docs");
@@ -49,9 +50,6 @@ class IncludeDirsFoundTest : public ::testing::Test {
   }
 
   test::TempTree tree;
-  Settings settings;
-  test::RecordingUserInterface ui;
-  Comparison c;
 };
 
 TEST_F(IncludeDirsFoundTest, EachDirectoryFoundNowhereIsOneProblem) {

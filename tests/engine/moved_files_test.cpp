@@ -10,6 +10,7 @@
 #include "engine/filter_reference.h"
 #include "engine/moved_pairing.h"
 #include "engine/run_comparison.h"
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 
 namespace quorvane {
@@ -36,9 +37,9 @@ std::vector<std::int32_t> partnersOf(FileList& files) {
   return out;
 }
 
-class MovedFilesTest : public ::testing::Test {
+class MovedFilesTest : public ::testing::Test, public test::ComparisonFixture {
  protected:
-  MovedFilesTest() : ui(nullptr), c(settings, ui) {}
+  MovedFilesTest() : ComparisonFixture(nullptr) {}
 
   void options(bool byCrc, bool byName, bool ignoreArcExt) {
     settings.MovedFilesByCRC = byCrc;
@@ -46,10 +47,6 @@ class MovedFilesTest : public ::testing::Test {
     settings.MovedFilesIgnoreArcExt = ignoreArcExt;
   }
   std::string lastMessage() { return ui.asked().empty() ? "" : ui.asked().back().text; }
-
-  Settings settings;
-  test::RecordingUserInterface ui;
-  Comparison c;
 };
 
 TEST_F(MovedFilesTest, AFileMovedToAnotherDirectoryPairsByName) {

@@ -4,6 +4,7 @@
 
 #include "engine/filter_fixture.h"
 #include "engine/sort_menu_state.h"
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 
 namespace quorvane {
@@ -45,17 +46,13 @@ TEST(SortMenu, EnabledItemsDependOnTheModeAndTheCheckFollowsTheType) {
   }
 }
 
-class SortChoiceTest : public ::testing::Test {
+class SortChoiceTest : public ::testing::Test, public test::ComparisonFixture {
  protected:
-  SortChoiceTest() : ui(nullptr), c(settings, ui) {
+  SortChoiceTest() : ComparisonFixture(nullptr) {
     settings.AutoMode = true;
     addEntries(c.Files, {{"b\\x.txt", stIdentical, 3, 3}, {"a.txt", stIdentical, 7, 7}, {"a\\x.txt", stIdentical, 5, 5}});
   }
   std::string shown() { return pathsOf(c.Display.Items()); }
-
-  Settings settings;
-  test::RecordingUserInterface ui;
-  Comparison c;
 };
 
 TEST_F(SortChoiceTest, ChoosingTheSameTypeAgainReversesAndAnotherSortsAscending) {

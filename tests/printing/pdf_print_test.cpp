@@ -8,6 +8,7 @@
 
 #include "engine/run_comparison.h"
 #include "platform/file_replace.h"
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 #include "printing/printer.h"
 #include "reports/diff_report.h"
@@ -36,9 +37,9 @@ std::string outputOf(const std::string& command) {
   return text;
 }
 
-class PdfPrintTest : public ::testing::Test {
+class PdfPrintTest : public ::testing::Test, public test::ComparisonFixture {
  protected:
-  PdfPrintTest() : ui(nullptr), c(settings, ui), printer(MakePrinterPort(ui)) {
+  PdfPrintTest() : ComparisonFixture(nullptr), printer(MakePrinterPort(ui)) {
     setenv("TZ", "UTC", 1);
     tzset();
     pdf = out.path("print.pdf");
@@ -81,9 +82,6 @@ class PdfPrintTest : public ::testing::Test {
   }
 
   test::TempTree fresh, old, out;
-  Settings settings;
-  test::RecordingUserInterface ui;
-  Comparison c;
   std::unique_ptr<PrinterPort> printer;
   std::string pdf;
 };

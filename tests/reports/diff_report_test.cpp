@@ -8,6 +8,7 @@
 #include "engine/line_safe_text.h"
 #include "engine/run_comparison.h"
 #include "platform/file_replace.h"
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 #include "reports/diff_report_lines.h"
 #include "reports/printer_setup.h"
@@ -82,9 +83,9 @@ int styleOfPart(const std::vector<TextPart>& parts, std::string_view text) {
 
 constexpr std::int64_t T = 1709287200;  // 2024-03-01 10:00:00 UTC
 
-class DiffReportTest : public ::testing::Test {
+class DiffReportTest : public ::testing::Test, public test::ComparisonFixture {
  protected:
-  DiffReportTest() : ui(nullptr), c(settings, ui) {
+  DiffReportTest() : ComparisonFixture(nullptr) {
     setenv("TZ", "UTC", 1);
     tzset();
     settings.CloseProgressDlg = true;
@@ -119,9 +120,6 @@ class DiffReportTest : public ::testing::Test {
   }
 
   test::TempTree fresh, old, out;
-  Settings settings;
-  test::RecordingUserInterface ui;
-  Comparison c;
   FakePrinter printer;
   DiffReportOptions options;
 };

@@ -18,6 +18,7 @@
 
 #include "engine/run_comparison.h"
 #include "platform/file_replace.h"
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 #include "reports/set_listing.h"
 #include "sources/set_readers.h"
@@ -35,12 +36,9 @@ using test::applyComparisonSetting;
 using test::settingsOf;
 using test::unixOf;
 
-struct ListingCase {
-  ListingCase() : ui(nullptr), c(settings, ui) {}
+struct ListingCase : test::ComparisonFixture {
+  ListingCase() : ComparisonFixture(nullptr) {}
   test::TempTree fresh, old, output;
-  Settings settings;
-  test::RecordingUserInterface ui;
-  Comparison c;
   ListingOptions options;
   ListingKind kind = ListingKind::NewSnapshot;
   std::string newRoot = "/golden/new/";

@@ -16,6 +16,7 @@
 
 #include "engine/run_comparison.h"
 #include "platform/file_replace.h"
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 #include "reports/diff_report.h"
 #include "sources/set_readers.h"
@@ -33,12 +34,9 @@ using test::applyComparisonSetting;
 using test::settingsOf;
 using test::unixOf;
 
-struct GoldenRun {
-  GoldenRun() : ui(nullptr), c(settings, ui) {}
+struct GoldenRun : test::ComparisonFixture {
+  GoldenRun() : ComparisonFixture(nullptr) {}
   test::TempTree fresh, old, output;
-  Settings settings;
-  test::RecordingUserInterface ui;
-  Comparison c;
   DiffReportOptions options;
 };
 

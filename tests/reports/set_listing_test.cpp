@@ -5,6 +5,7 @@
 #include "engine/add_file.h"
 #include "engine/value_text.h"
 #include "platform/file_replace.h"
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 #include "platform/text_file.h"
 #include "support/temp_tree.h"
@@ -48,9 +49,9 @@ class RecordingPrinter : public PrinterPort {
 
 const std::uint32_t kTime = PackTime({2024, 3, 5, 14, 7, 8});
 
-class SetListingTest : public ::testing::Test {
+class SetListingTest : public ::testing::Test, public test::ComparisonFixture {
  protected:
-  SetListingTest() : ui(nullptr), c(settings, ui) {
+  SetListingTest() : ComparisonFixture(nullptr) {
     settings.CloseProgressDlg = true;
     c.State.NewSet = {skDirectory, "/data/", 32};
     c.State.OldSet = {skDirectory, "/backup/", 32};
@@ -86,9 +87,6 @@ class SetListingTest : public ::testing::Test {
   }
 
   test::TempTree tree;
-  Settings settings;
-  test::RecordingUserInterface ui;
-  Comparison c;
   ListingOptions options;
 };
 

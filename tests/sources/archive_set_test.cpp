@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/run_comparison.h"
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 #include "sources/set_readers.h"
 #include "support/archive_bytes.h"
@@ -23,10 +24,8 @@ namespace {
 using test::BuildZip;
 using test::ZipMember;
 
-class ArchiveSetTest : public ::testing::Test {
+class ArchiveSetTest : public ::testing::Test, public test::ComparisonFixture {
  protected:
-  ArchiveSetTest() : c(settings, ui) {}
-
   void writeFile(const std::string& relative, const std::string& bytes) {
     std::ofstream(tree.path(relative), std::ios::binary) << bytes;
   }
@@ -46,9 +45,6 @@ class ArchiveSetTest : public ::testing::Test {
   }
 
   test::TempTree tree;
-  Settings settings;
-  test::RecordingUserInterface ui;
-  Comparison c;
 };
 
 const std::vector<ZipMember> kMixed = {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/run_comparison.h"
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 #include "sources/crc16.h"
 #include "sources/checksum_pipeline.h"
@@ -262,12 +263,12 @@ TEST_F(ChecksumTest, AbortDuringAFileStopsIt) {
 
 // Whole comparisons through the directory scanner, with every file read on the spot
 // (0 workers) and with files read ahead by worker threads: the same results and prompts.
-class ChecksumComparisonTest : public ::testing::TestWithParam<int> {
+class ChecksumComparisonTest : public ::testing::TestWithParam<int>, public test::ComparisonFixture {
  protected:
   void SetUp() override { ChecksumPipeline::SetWorkerCount(GetParam()); }
   void TearDown() override { ChecksumPipeline::SetWorkerCount(-1); }
 
-  ChecksumComparisonTest() : ui(nullptr), c(settings, ui) {
+  ChecksumComparisonTest() : ComparisonFixture(nullptr) {
     settings.CloseProgressDlg = true;
     c.State.NewSet = {skDirectory, fresh.root(), 32};
     c.State.OldSet = {skDirectory, old.root(), 32};
@@ -278,9 +279,6 @@ class ChecksumComparisonTest : public ::testing::TestWithParam<int> {
   const FileEntry* entry(const std::string& path) { return c.Files.Find(path); }
 
   test::TempTree fresh, old;
-  Settings settings;
-  test::RecordingUserInterface ui;
-  Comparison c;
   SetSourceReaders readers;
   ScriptedReader* reader = nullptr;
 };

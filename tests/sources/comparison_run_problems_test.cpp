@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/run_comparison.h"
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 #include "sources/set_readers.h"
 #include "support/temp_tree.h"
@@ -10,9 +11,9 @@
 namespace quorvane {
 namespace {
 
-class ComparisonRunProblemsTest : public ::testing::Test {
+class ComparisonRunProblemsTest : public ::testing::Test, public test::ComparisonFixture {
  protected:
-  ComparisonRunProblemsTest() : ui(nullptr), c(settings, ui) {
+  ComparisonRunProblemsTest() : ComparisonFixture(nullptr) {
     settings.CloseProgressDlg = true;
     c.State.NewSet = {skDirectory, fresh.root(), 32};
     c.State.OldSet = {skDirectory, old.root(), 32};
@@ -23,9 +24,6 @@ class ComparisonRunProblemsTest : public ::testing::Test {
   RunOutcome run() { return RunComparison(c, readers); }
 
   test::TempTree fresh, old;
-  Settings settings;
-  test::RecordingUserInterface ui;
-  Comparison c;
   SetSourceReaders readers;
 };
 

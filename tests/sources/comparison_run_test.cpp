@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 #include "sources/set_readers.h"
 #include "support/temp_tree.h"
@@ -9,9 +10,9 @@
 namespace quorvane {
 namespace {
 
-class ComparisonRunTest : public ::testing::Test {
+class ComparisonRunTest : public ::testing::Test, public test::ComparisonFixture {
  protected:
-  ComparisonRunTest() : ui(nullptr), c(settings, ui) {
+  ComparisonRunTest() : ComparisonFixture(nullptr) {
     settings.CloseProgressDlg = true;
     c.State.NewSet = {skDirectory, fresh.root(), 32};
     c.State.OldSet = {skDirectory, old.root(), 32};
@@ -24,9 +25,6 @@ class ComparisonRunTest : public ::testing::Test {
   }
 
   test::TempTree fresh, old;
-  Settings settings;
-  test::RecordingUserInterface ui;
-  Comparison c;
   SetSourceReaders readers;
 };
 

@@ -15,6 +15,7 @@
 
 #include "engine/case_merge_reference.h"
 #include "engine/run_comparison.h"
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 #include "sources/checksum_pipeline.h"
 #include "sources/set_readers.h"
@@ -28,9 +29,9 @@
 namespace quorvane {
 namespace {
 
-class ScannerTest : public ::testing::Test {
+class ScannerTest : public ::testing::Test, public test::ComparisonFixture {
  protected:
-  ScannerTest() : ui(nullptr), c(settings, ui) { c.State.SnapshotMode = false; }
+  ScannerTest() : ComparisonFixture(nullptr) { c.State.SnapshotMode = false; }
 
   // Scans the tree as the New side and returns the relative paths found, in key order.
   std::vector<std::string> scan() {
@@ -44,9 +45,6 @@ class ScannerTest : public ::testing::Test {
   }
 
   test::TempTree tree;
-  Settings settings;
-  test::RecordingUserInterface ui;
-  Comparison c;
 };
 
 using Paths = std::vector<std::string>;

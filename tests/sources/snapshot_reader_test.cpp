@@ -13,6 +13,7 @@
 
 #include "engine/errors.h"
 #include "engine/value_text.h"
+#include "support/comparison_fixture.h"
 #include "support/recording_user_interface.h"
 #include "sources/snapshot_line_parser.h"
 #include "support/memory_file_reader.h"
@@ -104,9 +105,9 @@ TEST(SnapshotLine, SkipRules) {
   for (char first : {'.', '-', '[', 'S'}) EXPECT_TRUE(IsSnapshotNonFileLine(first + fileLine));
 }
 
-class SnapshotReaderTest : public ::testing::Test {
+class SnapshotReaderTest : public ::testing::Test, public test::ComparisonFixture {
  protected:
-  SnapshotReaderTest() : ui(nullptr), c(settings, ui) {
+  SnapshotReaderTest() : ComparisonFixture(nullptr) {
     c.State.NewSet = {skSnapshot, "mem.snp", 32};
     c.State.OldSet = {skDirectory, "/old/", 32};
   }
@@ -126,10 +127,6 @@ class SnapshotReaderTest : public ::testing::Test {
     for (std::int32_t i = 0; i < c.Files.Count(); ++i) out.emplace_back(c.Files.ItemAt(i).Path());
     return out;
   }
-
-  Settings settings;
-  test::RecordingUserInterface ui;
-  Comparison c;
 };
 
 TEST_F(SnapshotReaderTest, MalformedListingsEndInTheirMessages) {
