@@ -29,16 +29,6 @@ std::string number(std::uint64_t value, int width) {
   return text;
 }
 
-std::string joined(const std::vector<std::string>& items, const char* none) {
-  if (items.empty()) return none;
-  std::string text;
-  for (const std::string& item : items) {
-    if (!text.empty()) text += ';';
-    text += item;
-  }
-  return text;
-}
-
 // Directory part of a held path: up to and including the last backslash; empty at the root.
 std::string_view directoryOf(std::string_view path) {
   const std::size_t slash = path.find_last_of('\\');
@@ -248,7 +238,7 @@ std::vector<std::string> DiffHeaderLines(const DiffHeaderFacts& f, const Setting
   lines.push_back((f.newKind == skDirectory ? "New DIRECTORY    : " : "New ARCHIVE/SNAP : ") + f.newPath + f.newNote);
   lines.push_back((f.oldKind == skDirectory ? "Old DIRECTORY    : " : "Old ARCHIVE/SNAP : ") + f.oldPath + f.oldNote);
   lines.push_back("File Pattern     : " + f.includeMask);
-  lines.push_back("Exclude Pattern  : " + joined(f.excludeMasks, ""));
+  lines.push_back("Exclude Pattern  : " + JoinedItems(f.excludeMasks, ""));
   lines.push_back(std::string("Filename format  : ") + (s.Strip83 ? "Stripped to 8.3" : "Long filenames"));
   std::string recursed = "Recursed dirs    : ";
   if (s.Recurse) {
@@ -258,8 +248,8 @@ std::vector<std::string> DiffHeaderLines(const DiffHeaderFacts& f, const Setting
     if (f.subdirectoriesWarning) recursed += " -->  WARNING : PATH information in an archive file was skipped.";
   }
   lines.push_back(std::move(recursed));
-  lines.push_back("Included dirs    : " + joined(f.includeDirs, "<None>"));
-  lines.push_back("Excluded dirs    : " + joined(f.excludeDirs, "<None>"));
+  lines.push_back("Included dirs    : " + JoinedItems(f.includeDirs, "<None>"));
+  lines.push_back("Excluded dirs    : " + JoinedItems(f.excludeDirs, "<None>"));
   static constexpr const char* kLetters[8] = {"=", "C", "I", "D", "N", "O", "B", "S"};
   std::string excluded = "Exclude options  : [";
   std::string ignored = "Ignore options   : [";

@@ -14,16 +14,6 @@ namespace quorvane {
 
 namespace {
 
-std::string joined(const std::vector<std::string>& items, const char* none) {
-  if (items.empty()) return none;
-  std::string text;
-  for (const std::string& item : items) {
-    if (!text.empty()) text += ';';
-    text += item;
-  }
-  return text;
-}
-
 // Zero-padded to `width` digits (DOS time fields always fit theirs).
 void appendDecimal(std::string& out, unsigned value, int width) {
   char digits[8];
@@ -51,6 +41,16 @@ LocalDateTime LocalNow() {
   return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
 }
 
+std::string JoinedItems(const std::vector<std::string>& items, std::string_view none) {
+  if (items.empty()) return std::string(none);
+  std::string text;
+  for (const std::string& item : items) {
+    if (!text.empty()) text += ';';
+    text += item;
+  }
+  return text;
+}
+
 std::string GeneratedOnText(const LocalDateTime& t) {
   char text[64];
   std::snprintf(text, sizeof text, "%02d/%02d/%04d %02d:%02d:%02d", t.month, t.day, t.year, t.hour, t.minute,
@@ -67,7 +67,7 @@ std::vector<std::string> SnapshotHeaderLines(const SnapshotHeaderFacts& f) {
   lines.push_back((f.kind == skDirectory ? ".Source (DIRECTORY) : " : ".Source (ARCHIVE)   : ") + f.source);
   lines.push_back(".Source label       : " + (f.sideNote.size() > 2 ? f.sideNote.substr(2) : std::string()));
   lines.push_back(".File pattern       : " + f.includeMask);
-  lines.push_back(".Exclude mask       : " + joined(f.excludeMasks, ""));
+  lines.push_back(".Exclude mask       : " + JoinedItems(f.excludeMasks, ""));
   std::string recursed = ".Recursed dirs      : ";
   if (f.recurse) {
     recursed += std::string("Yes      Path stripped : ") + (f.noPath ? "Yes" : "No");
@@ -76,8 +76,8 @@ std::vector<std::string> SnapshotHeaderLines(const SnapshotHeaderFacts& f) {
     if (f.subdirectoriesWarning) recursed += ". -->  WARNING : PATH information in an archive file was skipped.";
   }
   lines.push_back(std::move(recursed));
-  lines.push_back(".Included dirs      : " + joined(f.includeDirs, "<None>"));
-  lines.push_back(".Excluded dirs      : " + joined(f.excludeDirs, "<None>"));
+  lines.push_back(".Included dirs      : " + JoinedItems(f.includeDirs, "<None>"));
+  lines.push_back(".Excluded dirs      : " + JoinedItems(f.excludeDirs, "<None>"));
   lines.push_back(std::string(".Quick mode         : ") + (f.quick ? "Yes" : "No"));
   lines.push_back(".Source format      : " + std::to_string(f.kind) + " (" + setKindName(f.kind) + ")");
   lines.push_back(std::string(".Filename format    : ") + (f.strip83 ? "Stripped to 8.3" : "Long filenames"));

@@ -55,6 +55,9 @@ std::string SnapshotFileLine(std::uint64_t size, std::uint32_t dosTime, std::uin
 // Line 20: ".%d files listed."
 std::string SnapshotCountLine(std::uint64_t filesListed);
 
+// The items of a header's list (masks, directories) joined with ";"; `none` when empty.
+std::string JoinedItems(const std::vector<std::string>& items, std::string_view none);
+
 // "mm/dd/yyyy hh:mm:ss".
 std::string GeneratedOnText(const LocalDateTime& t);
 
