@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "config/settings.h"
+#include "settings/settings.h"
 #include "engine/file_entry.h"
 #include "platform/text_device.h"
 #include "sources/snapshot_format.h"
