@@ -3,7 +3,7 @@
 // tests that drive the engine, the readers and the writers directly.
 #include <iosfwd>
 
-#include "config/settings.h"
+#include "settings/settings.h"
 #include "engine/comparison.h"
 #include "support/recording_user_interface.h"
 
