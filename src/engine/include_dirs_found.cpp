@@ -49,7 +49,7 @@ void NoteIncludeDirsNotFound(Comparison& c) {
   for (const Side side : {Side::New, Side::Old}) {
     if (side == Side::Old && oneSet) break;
     const SetDescription& set = c.Set(side);
-    if (set.Kind != skDirectory) {
+    if (set.Kind != SetKind::Directory) {
       readsArchiveOrSnapshot = true;
       continue;
     }

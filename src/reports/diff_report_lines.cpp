@@ -74,12 +74,13 @@ class LineParts {
   std::vector<TextPart>& parts_;
 };
 
-std::string checksumText(std::uint32_t crc, std::uint8_t kind) {
+std::string checksumText(std::uint32_t crc, ChecksumKind kind) {
   switch (kind) {
-    case 32: return HexLong(crc);
-    case 16: return "    " + HexWord(static_cast<std::uint16_t>(crc));
-    default: return "00000000";
+    case ChecksumKind::Crc32: return HexLong(crc);
+    case ChecksumKind::Crc16: return "    " + HexWord(static_cast<std::uint16_t>(crc));
+    case ChecksumKind::None: break;
   }
+  return "00000000";
 }
 
 }  // namespace
@@ -244,8 +245,8 @@ std::vector<std::string> DiffHeaderLines(const DiffHeaderFacts& f, const Setting
     lines.emplace_back("WARNING : Subdirectories in archive were skipped. You should use -R.");
   }
   lines.emplace_back();
-  lines.push_back((f.newKind == skDirectory ? "New DIRECTORY    : " : "New ARCHIVE/SNAP : ") + f.newPath + f.newNote);
-  lines.push_back((f.oldKind == skDirectory ? "Old DIRECTORY    : " : "Old ARCHIVE/SNAP : ") + f.oldPath + f.oldNote);
+  lines.push_back((f.newKind == SetKind::Directory ? "New DIRECTORY    : " : "New ARCHIVE/SNAP : ") + f.newPath + f.newNote);
+  lines.push_back((f.oldKind == SetKind::Directory ? "Old DIRECTORY    : " : "Old ARCHIVE/SNAP : ") + f.oldPath + f.oldNote);
   lines.push_back("File Pattern     : " + f.includeMask);
   lines.push_back("Exclude Pattern  : " + joined(f.excludeMasks, ""));
   lines.push_back(std::string("Filename format  : ") + (s.Strip83 ? "Stripped to 8.3" : "Long filenames"));

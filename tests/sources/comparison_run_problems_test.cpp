@@ -14,8 +14,8 @@ class ComparisonRunProblemsTest : public ::testing::Test {
  protected:
   ComparisonRunProblemsTest() : ui(nullptr), c(settings, ui) {
     settings.CloseProgressDlg = true;
-    c.State.NewSet = {skDirectory, fresh.root(), 32};
-    c.State.OldSet = {skDirectory, old.root(), 32};
+    c.State.NewSet = {SetKind::Directory, fresh.root(), ChecksumKind::Crc32};
+    c.State.OldSet = {SetKind::Directory, old.root(), ChecksumKind::Crc32};
     fresh.file("sub/a.txt", "a");
     old.file("sub/a.txt", "a");
   }
