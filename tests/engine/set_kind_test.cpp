@@ -81,16 +81,22 @@ TEST(TypedCodes, StoredNumbersConvertBothWaysAndOutOfRangeIsNoCode) {
   for (int number = -2; number <= 12; ++number) {
     const bool inSetKinds = number >= 0 && number <= 9;
     ASSERT_EQ(SetKindFromNumber(number).has_value(), inSetKinds) << number;
-    if (inSetKinds) EXPECT_EQ(SetKindNumber(*SetKindFromNumber(number)), number);
+    if (inSetKinds) {
+      EXPECT_EQ(SetKindNumber(*SetKindFromNumber(number)), number);
+    }
     EXPECT_EQ(SetKindOrNothing(number), inSetKinds ? static_cast<SetKind>(number) : SetKind::Nothing) << number;
     const bool inSortTypes = number >= 0 && number <= 10;
     ASSERT_EQ(SortTypeFromNumber(number).has_value(), inSortTypes) << number;
-    if (inSortTypes) EXPECT_EQ(SortTypeNumber(*SortTypeFromNumber(number)), number);
+    if (inSortTypes) {
+      EXPECT_EQ(SortTypeNumber(*SortTypeFromNumber(number)), number);
+    }
   }
   for (const int number : {-1, 0, 1, 8, 15, 16, 17, 31, 32, 33, 255}) {
     const bool known = number == 0 || number == 16 || number == 32;
     ASSERT_EQ(ChecksumKindFromNumber(number).has_value(), known) << number;
-    if (known) EXPECT_EQ(ChecksumKindNumber(*ChecksumKindFromNumber(number)), number);
+    if (known) {
+      EXPECT_EQ(ChecksumKindNumber(*ChecksumKindFromNumber(number)), number);
+    }
   }
   EXPECT_STREQ(setKindName(SetKind::Directory), "DIR");
   EXPECT_STREQ(setKindName(SetKindOrNothing(200)), "N/A");
