@@ -4,9 +4,15 @@
 
 namespace quorvane::platform {
 
+void appendNative(std::string& out, std::string_view heldPart) {
+  const std::size_t at = out.size();
+  out += heldPart;
+  std::replace(out.begin() + static_cast<std::ptrdiff_t>(at), out.end(), '\\', '/');
+}
+
 NativePath toNative(const HeldPath& held) {
-  std::string out(held.view());
-  std::replace(out.begin(), out.end(), '\\', '/');
+  std::string out;
+  appendNative(out, held.view());
   return NativePath(std::move(out));
 }
 
@@ -19,7 +25,7 @@ HeldPath toHeld(const NativePath& native) {
 NativePath joinNative(const NativePath& root, const HeldPath& relative) {
   std::string out(root.view());
   if (!out.empty() && out.back() != '/' && !relative.view().empty()) out += '/';
-  out += toNative(relative).view();
+  appendNative(out, relative.view());
   return NativePath(std::move(out));
 }
 

@@ -42,6 +42,10 @@ HeldPath toHeld(const NativePath& native);
 // root + held relative path, as a native path ("/" added after a root without one).
 NativePath joinNative(const NativePath& root, const HeldPath& relative);
 
+// Appends a part of a held path to a native text, "\" written as "/" (no allocation
+// beyond out's own growth, for loops that build one line per file).
+void appendNative(std::string& out, std::string_view heldPart);
+
 // The same on plain texts, for callers that hold the forms in strings.
 std::string toNativePath(std::string_view held);
 std::string toHeldPath(std::string_view native);
