@@ -101,6 +101,17 @@ TEST_F(SetSelectionTest, FilesByKindWithTheTypeQuestion) {
   EXPECT_TRUE(c.State.Commands.Diff);
 }
 
+// An answer of the file type window that is no set kind chooses nothing, as Cancel does.
+TEST_F(SetSelectionTest, AFileTypeAnswerOutsideTheKindsChoosesNothing) {
+  t.file("x.dat", "[Quorvane Snapshot]\r\nline\r\n");
+  for (const std::uint8_t answer : {10, 42, 255}) {
+    ui.scriptFileType(answer);
+    sel.OpenSetFile(t.path("x.dat"), Side::New, true);
+    EXPECT_EQ(c.State.NewSet.Kind, SetKind::Nothing) << int(answer);
+    EXPECT_EQ(c.State.NewSet.Root, "<Empty>") << int(answer);
+  }
+}
+
 // Only the header of a snapshot is read to choose it, a line at a time: a sparse file of
 // 2 GiB costs no memory, whether its first line ends or not.
 TEST_F(SetSelectionTest, ASnapshotIsChosenFromItsHeaderInBoundedMemory) {
