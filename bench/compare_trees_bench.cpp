@@ -11,7 +11,7 @@
 #include <cstring>
 #include <string>
 
-#include "config/settings.h"
+#include "settings/settings.h"
 #include "engine/comparison.h"
 #include "engine/file_entry.h"
 #include "engine/run_comparison.h"

@@ -12,7 +12,7 @@ if [ ! -f "$dir/.complete" ]; then
   mkdir -p "$dir"
   # Regular files and directories only (rsync without -l passes symlinks and devices over):
   # both sides must hold the same readable tree.
-  rsync -rt --no-specials --no-devices "$source_tree/" "$dir/old/" 2>/dev/null || true
+  rsync -rt --no-specials --no-devices "$source_tree/" "$dir/old/" >/dev/null 2>&1 || true
   if [ -z "$(find "$dir/old" -type f -print -quit)" ]; then
     echo "make_trees: no file of $source_tree was copied" >&2
     exit 1

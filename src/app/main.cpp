@@ -16,7 +16,7 @@
 #include "sources/set_readers.h"
 
 #ifdef QUORVANE_WITH_PRINTING
-#include "printing/printer.h"
+#include "ui/printing/printer.h"
 #endif
 
 int main(int argc, char** argv) {

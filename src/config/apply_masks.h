@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/settings.h"
+#include "settings/settings.h"
 #include "engine/file_mask.h"
 #include "platform/user_interface.h"
 

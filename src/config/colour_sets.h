@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "config/settings.h"
+#include "settings/settings.h"
 
 namespace quorvane {
 

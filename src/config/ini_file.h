@@ -4,7 +4,7 @@
 // exit always goes on.
 #include <functional>
 
-#include "config/settings.h"
+#include "settings/settings.h"
 #include "engine/comparison.h"
 #include "platform/profile.h"
 #include "platform/user_interface.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "config/settings.h"
+#include "settings/settings.h"
 #include "engine/comparison.h"
 
 namespace quorvane {

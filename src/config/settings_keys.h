@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "config/settings.h"
+#include "settings/settings.h"
 
 namespace quorvane {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "config/settings.h"
+#include "settings/settings.h"
 #include "engine/alias_list.h"
 #include "engine/display_index.h"
 #include "engine/file_entry.h"

@@ -6,7 +6,7 @@
 
 #include "config/command_line.h"
 #include "config/set_selection.h"
-#include "config/settings.h"
+#include "settings/settings.h"
 #include "engine/comparison.h"
 #include "engine/set_reading.h"
 

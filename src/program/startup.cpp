@@ -1,12 +1,11 @@
 #include "program/startup.h"
 
-#include <unistd.h>
-
 #include "config/apply_masks.h"
 #include "config/ini_file.h"
 #include "config/ini_values.h"
 #include "engine/path_key.h"
 #include "engine/set_kind.h"
+#include "platform/current_directory.h"
 #include "platform/profile.h"
 #include "program/run_commands.h"
 #include "program/termine.h"
@@ -23,21 +22,12 @@ constexpr const char* kWhatsNew =
     "menus, showing\r  all available actions.\r\r- Use the context-sensitive help system, using F1\r  or click on the "
     "Help buttons.\r";
 
-std::string absolutePath(const std::string& path) {
-  if (path.empty() || path[0] == '/') return path;
-  char cwd[4096];
-  if (!getcwd(cwd, sizeof cwd)) return path;
-  std::string base = cwd;
-  if (base.back() != '/') base += '/';
-  return base + path;
-}
-
 void showError(Program& p, const std::string& text) {
   p.ui.message(text, platform::MessageKind::Error, platform::MessageButtons::Ok);
 }
 
 void openSet(Program& p, const std::string& name, SetKind kindOverride, Side side) {
-  const std::string path = absolutePath(name);
+  const std::string path = platform::absoluteFromWorkingDirectory(name);
   const SetKind kind = kindOverride != SetKind::Nothing ? kindOverride : SetKindOf(path);
   if (kind == SetKind::Directory)
     p.selection.OpenSetDirectory(path, side, false);

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "config/settings.h"
 #include "engine/checksum_kind.h"
 #include "engine/file_entry.h"
 #include "engine/set_kind_code.h"
 #include "platform/text_device.h"
+#include "settings/settings.h"
 #include "sources/snapshot_format.h"
 
 namespace quorvane {

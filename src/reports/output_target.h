@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/settings.h"
+#include "settings/settings.h"
 #include "platform/user_interface.h"
 #include "platform/text_device.h"
 

@@ -2,7 +2,7 @@
 // The printer set-up made before every print: font style, name and size, then the
 // orientation, each failure reported by a warning unless in automatic mode. A failure
 // never stops the print: the text is printed in whatever font the printer has.
-#include "config/settings.h"
+#include "settings/settings.h"
 #include "platform/user_interface.h"
 #include "platform/text_device.h"
 

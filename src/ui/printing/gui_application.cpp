@@ -1,4 +1,4 @@
-#include "printing/gui_application.h"
+#include "ui/printing/gui_application.h"
 
 #include <QGuiApplication>
 #include <cstdlib>

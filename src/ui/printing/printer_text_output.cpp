@@ -1,4 +1,4 @@
-#include "printing/printer_text_output.h"
+#include "ui/printing/printer_text_output.h"
 
 #include <QFontMetricsF>
 #include <QPrinter>

@@ -9,7 +9,7 @@
 #include "engine/run_comparison.h"
 #include "platform/file_replace.h"
 #include "support/recording_user_interface.h"
-#include "printing/printer.h"
+#include "ui/printing/printer.h"
 #include "reports/diff_report.h"
 #include "sources/set_readers.h"
 #include "support/temp_tree.h"

@@ -1,11 +1,11 @@
-#include "printing/printer.h"
+#include "ui/printing/printer.h"
 
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "printing/gui_application.h"
-#include "printing/printer_text_output.h"
+#include "ui/printing/gui_application.h"
+#include "ui/printing/printer_text_output.h"
 
 namespace quorvane {
 
