@@ -123,7 +123,7 @@ int readSet(const char* path) {
   quorvane::Settings settings;
   quorvane::platform::HeadlessUserInterface ui(nullptr);
   quorvane::Comparison c(settings, ui);
-  c.State.NewSet = {quorvane::skZip, path, 32};
+  c.State.NewSet = {quorvane::SetKind::Zip, path, quorvane::ChecksumKind::Crc32};
   quorvane::ReadArchiveSet(c, quorvane::Side::New);
   std::cout << c.Files.Count() << " entries in the file list\n";
   return 0;

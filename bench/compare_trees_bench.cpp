@@ -62,9 +62,9 @@ int main(int argc, char** argv) {
     settings.Quick = quick;
     platform::HeadlessUserInterface ui(nullptr);
     Comparison c(settings, ui);
-    c.State.NewSet.Kind = skDirectory;
+    c.State.NewSet.Kind = SetKind::Directory;
     c.State.NewSet.Root = asRoot(dirs[0]);
-    c.State.OldSet.Kind = skDirectory;
+    c.State.OldSet.Kind = SetKind::Directory;
     c.State.OldSet.Root = asRoot(dirs[1]);
     SetSourceReaders readers;
 

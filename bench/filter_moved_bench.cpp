@@ -110,14 +110,14 @@ int main(int argc, char** argv) {
       const std::string what =
           "filter pass, type " + std::to_string(type) + " (" + typeNames[type] + (descending ? ", desc)" : ")");
       if (!selected(what)) continue;
-      c.Display.SortType = type;
+      c.Display.SortType = SortTypeFromNumber(type).value();
       c.Display.Descending = descending;
       const double t = seconds([&] { FilterPass(c); });
       allOk &= report(what, t, "shown " + std::to_string(c.Display.Count()));
     }
   if (selected("filter pass, identical hidden, name")) {
     c.Files.XFilter = 0xFFFF & ~stIdentical;
-    c.Display.SortType = 1;
+    c.Display.SortType = SortType::NewName;
     c.Display.Descending = false;
     const double filtered = seconds([&] { FilterPass(c); });
     allOk &= report("filter pass, identical hidden, name", filtered, "shown " + std::to_string(c.Display.Count()));

@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
   {
     Comparison c(settings, ui);
     c.State.SnapshotMode = true;
-    c.State.NewSet = {skDirectory, "/bench/", 32};
+    c.State.NewSet = {SetKind::Directory, "/bench/", ChecksumKind::Crc32};
     std::mt19937_64 rng(42);
     for (std::uint32_t i = 0; i < count; ++i) {
       ScanRecord& s = c.Scan;
@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
   {
     Comparison c(settings, ui);
     c.State.SnapshotMode = true;
-    c.State.NewSet = {skSnapshot, path, 32};
+    c.State.NewSet = {SetKind::Snapshot, path, ChecksumKind::Crc32};
     const auto start = std::chrono::steady_clock::now();
     ReadSnapshotSet(c, Side::New);
     readSeconds = secondsSince(start);
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
   {
     Comparison c(settings, ui);
     c.State.SnapshotMode = true;
-    c.State.NewSet = {skSnapshot, path, 32};
+    c.State.NewSet = {SetKind::Snapshot, path, ChecksumKind::Crc32};
     SetSourceReaders readers;
     const auto start = std::chrono::steady_clock::now();
     if (RunComparison(c, readers) != RunOutcome::Completed) return 1;

@@ -26,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   settings.NoPath = (choice & 2) != 0;
   settings.Strip83 = (choice & 4) != 0;
   c.State.SnapshotMode = (choice & 8) != 0;
-  c.State.NewSet = {skSnapshot, "fuzz.snp", 32};
-  c.State.OldSet = {(choice & 16) ? skLha : skSnapshot, "fuzz.snp", 32};
+  c.State.NewSet = {SetKind::Snapshot, "fuzz.snp", ChecksumKind::Crc32};
+  c.State.OldSet = {(choice & 16) ? SetKind::Lha : SetKind::Snapshot, "fuzz.snp", ChecksumKind::Crc32};
   const Side side = (choice & 32) ? Side::Old : Side::New;
   test::MemoryFileReader reader(bytes);
   try {

@@ -189,13 +189,13 @@ class Parser {
   }
 
   void KindOverride(Side side, const std::string& extension) {
-    std::uint8_t width = 32;
-    const std::uint8_t kind = SetKindOf(std::string(kExtensionOnlyMarker) + extension, &width);
-    if (kind == skDirectory)
+    ChecksumKind width = ChecksumKind::Crc32;
+    const SetKind kind = SetKindOf(std::string(kExtensionOnlyMarker) + extension, &width);
+    if (kind == SetKind::Directory)
       throw CommandLineError(std::string("Bad Archive type override for ") + sideWordUpper(side) +
                              " archive : " + extension);
     (side == Side::New ? line_.NewKindOverride : line_.OldKindOverride) = kind;
-    c_.Set(side).ChecksumKind = width;
+    c_.Set(side).Checksum = width;
   }
 
   void LongOption(const std::string& parameter) {

@@ -15,8 +15,8 @@ namespace quorvane {
 
 struct CommandLine {
   std::vector<std::string> Positional;  // at most 4
-  std::uint8_t NewKindOverride = 0;     // set kind, 0 when not given
-  std::uint8_t OldKindOverride = 0;
+  SetKind NewKindOverride = SetKind::Nothing;  // Nothing when not given
+  SetKind OldKindOverride = SetKind::Nothing;
   bool SnapshotMode = false;    // /L
   bool DiagnosticMode = false;  // /Z
   bool AppendOutput = false;    // /OA:

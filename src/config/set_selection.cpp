@@ -25,14 +25,14 @@ void SetSelection::ResetResults() {
   c_.State.Stats.ShownCounts.fill(0);
   c_.Display.Clear();
   c_.Display.SortKind = 0;
-  c_.Display.SortType = 0;
+  c_.Display.SortType = SortType::FullPath;
   c_.Display.Descending = false;
 }
 
 void SetSelection::emptyBothAfterResults(bool resetBoth) {
   if (resetBoth && c_.State.DiffInMemory) {
     for (const Side side : {Side::New, Side::Old}) {
-      c_.Set(side).Kind = skNothing;
+      c_.Set(side).Kind = SetKind::Nothing;
       c_.Set(side).Root = "<Empty>";
       Selection(side).Label = "<Empty>";
       Selection(side).Note.clear();
@@ -42,7 +42,7 @@ void SetSelection::emptyBothAfterResults(bool resetBoth) {
   c_.State.DiffInMemory = false;
 }
 
-void SetSelection::store(Side side, const std::string& name, std::uint8_t kind, const std::string& note) {
+void SetSelection::store(Side side, const std::string& name, SetKind kind, const std::string& note) {
   c_.Set(side).Root = name;
   c_.Set(side).Kind = kind;
   Selection(side).Note = note;
@@ -50,7 +50,7 @@ void SetSelection::store(Side side, const std::string& name, std::uint8_t kind, 
 }
 
 void SetSelection::enableDiffWhenBothChosen() {
-  if (c_.State.NewSet.Kind == skNothing || c_.State.OldSet.Kind == skNothing) return;
+  if (c_.State.NewSet.Kind == SetKind::Nothing || c_.State.OldSet.Kind == SetKind::Nothing) return;
   c_.State.Commands.Diff = c_.State.Commands.Compare = true;
   c_.State.Commands.ResetDiff = false;
   if (c_.settings.FilterClear && PositionalCount == 0) c_.Files.IFilter = c_.Files.XFilter = 0xFFFF;
@@ -62,28 +62,28 @@ void SetSelection::OpenSetDirectory(std::string name, Side side, bool resetBoth)
   emptyBothAfterResults(resetBoth);
   if (name.empty() || name.back() != '/') name += '/';
   const std::string label = VolumeLabelOf(name).substr(0, 32);
-  store(side, name, skDirectory, label.empty() ? "  <Unlabeled>" : "  [" + label + "]");
+  store(side, name, SetKind::Directory, label.empty() ? "  <Unlabeled>" : "  [" + label + "]");
   if (side == Side::New) c_.State.Commands.TakeSnapshot = true;
   enableDiffWhenBothChosen();
 }
 
 void SetSelection::OpenSetFile(const std::string& name, Side side, bool resetBoth) {
-  std::uint8_t kind = SetKindOf(name);
-  if (kind == skDirectory) kind = c_.ui.chooseFileType();
+  SetKind kind = SetKindOf(name);
+  if (kind == SetKind::Directory) kind = SetKindOrNothing(c_.ui.chooseFileType());
   OpenSetFileOfKind(name, kind, side, resetBoth);
 }
 
-void SetSelection::OpenSetFileOfKind(const std::string& name, std::uint8_t kind, Side side, bool resetBoth) {
+void SetSelection::OpenSetFileOfKind(const std::string& name, SetKind kind, Side side, bool resetBoth) {
   Selection(side).Note.clear();
-  if (kind == skAce || kind == skZoo || kind == skArc) {
+  if (kind == SetKind::Ace || kind == SetKind::Zoo || kind == SetKind::Arc) {
     c_.ui.message("Only ZIP, JAR, RAR, ARJ archives are supported yet", platform::MessageKind::Warning,
                   platform::MessageButtons::Ok);
     return;
   }
-  if (kind == skNothing) return;
+  if (kind == SetKind::Nothing) return;
   ResetResults();
   std::string note;
-  if (kind == skSnapshot) {
+  if (kind == SetKind::Snapshot) {
     // Only the header is read, a line at a time: a huge or sparse file costs no memory.
     bool header = false;
     bool first = true;
@@ -112,9 +112,9 @@ void SetSelection::OpenSetFileOfKind(const std::string& name, std::uint8_t kind,
 void SetSelection::ReopenSets() {
   for (const Side side : {Side::New, Side::Old}) {
     const SetDescription set = c_.Set(side);
-    if (set.Kind == skDirectory)
+    if (set.Kind == SetKind::Directory)
       OpenSetDirectory(set.Root, side, false);
-    else if (set.Kind != skNothing)
+    else if (set.Kind != SetKind::Nothing)
       OpenSetFileOfKind(set.Root, set.Kind, side, false);
   }
 }

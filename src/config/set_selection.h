@@ -29,7 +29,7 @@ class SetSelection {
   // eSnpOpen / eSnpHeader for a snapshot that cannot be read.
   void OpenSetFile(const std::string& name, Side side, bool resetBoth);
   // Opens the file as the given kind, without detection.
-  void OpenSetFileOfKind(const std::string& name, std::uint8_t kind, Side side, bool resetBoth);
+  void OpenSetFileOfKind(const std::string& name, SetKind kind, Side side, bool resetBoth);
   // Chooses both current sets again with their kinds, keeping the other side.
   void ReopenSets();
 
@@ -42,7 +42,7 @@ class SetSelection {
  private:
   void emptyBothAfterResults(bool resetBoth);
   void enableDiffWhenBothChosen();
-  void store(Side side, const std::string& name, std::uint8_t kind, const std::string& note);
+  void store(Side side, const std::string& name, SetKind kind, const std::string& note);
 
   Comparison& c_;
   SideSelection new_;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/file_entry.h"
+#include "engine/sort_type.h"
 
 namespace quorvane {
 
@@ -17,7 +18,7 @@ class TDisplayIndex {
   std::vector<FileEntry*>& Items() { return items_; }
   const std::vector<FileEntry*>& Items() const { return items_; }
 
-  std::uint8_t SortType = 0;   // compare rule 0..10
+  quorvane::SortType SortType = quorvane::SortType::FullPath;  // the compare rule
   bool Descending = false;
   std::int32_t SortKind = 0;   // the user's sort choice 0..9
 

@@ -12,23 +12,26 @@ namespace {
 
 constexpr std::size_t kAhead = 16;  // entries fetched ahead while keys are taken from paths
 
-bool isNameType(std::uint8_t type) { return type == 1 || type == 5; }
+bool isNameType(SortType type) { return type == SortType::NewName || type == SortType::OldName; }
 
 // The number a numeric sort type compares; 0 for a type that compares nothing.
-std::uint64_t numericKey(const FileEntry& e, std::uint8_t type, bool snapshotMode) {
+std::uint64_t numericKey(const FileEntry& e, SortType type, bool snapshotMode) {
   const bool deleted = !snapshotMode && (e.Status & stDeleted);
   const bool inserted = !snapshotMode && (e.Status & stInserted);
   switch (type) {
-    case 2: return deleted ? e.OldSize : e.NewSize;
-    case 3: return deleted ? e.OldTime : e.NewTime;
-    case 4: return e.NewCRC;
-    case 6: return inserted ? e.NewSize : e.OldSize;
-    case 7: return inserted ? e.NewTime : e.OldTime;
-    case 8: return e.OldCRC;
-    case 9: return e.Status;
-    case 10: return e.NewCRC;
-    default: return 0;
+    case SortType::NewSize: return deleted ? e.OldSize : e.NewSize;
+    case SortType::NewTime: return deleted ? e.OldTime : e.NewTime;
+    case SortType::NewCrc: return e.NewCRC;
+    case SortType::OldSize: return inserted ? e.NewSize : e.OldSize;
+    case SortType::OldTime: return inserted ? e.NewTime : e.OldTime;
+    case SortType::OldCrc: return e.OldCRC;
+    case SortType::Crc16: return e.Status;
+    case SortType::Crc32: return e.NewCRC;
+    case SortType::FullPath:
+    case SortType::NewName:
+    case SortType::OldName: break;
   }
+  return 0;
 }
 
 int sign(int v) { return (v > 0) - (v < 0); }
@@ -68,7 +71,7 @@ std::uint64_t textChunk(const char* path, std::uint32_t directory, std::uint32_t
 
 int CompareForDisplay(const FileEntry& item, const FileEntry& key, const SortRule& rule) {
   int result = 0;
-  if (rule.SortType == 0) {
+  if (rule.SortType == SortType::FullPath) {
     result = -1;
   } else if (isNameType(rule.SortType)) {
     result = compareNameThenDirectory(item.Path(), key.Path());
@@ -83,7 +86,7 @@ int CompareForDisplay(const FileEntry& item, const FileEntry& key, const SortRul
 DisplaySorter::DisplaySorter(const SortRule& rule, std::size_t expected)
     : rule_(rule), byName_(isNameType(rule.SortType)) {
   entries_.reserve(expected);
-  if (rule_.SortType == 0) return;
+  if (rule_.SortType == SortType::FullPath) return;
   if (byName_)
     texts_.reserve(expected);
   else
@@ -93,7 +96,7 @@ DisplaySorter::DisplaySorter(const SortRule& rule, std::size_t expected)
 void DisplaySorter::Add(FileEntry* entry) {
   const auto position = static_cast<std::uint32_t>(entries_.size());
   entries_.push_back(entry);
-  if (rule_.SortType == 0) return;
+  if (rule_.SortType == SortType::FullPath) return;
   if (!byName_) {
     numbers_.push_back({numericKey(*entry, rule_.SortType, rule_.SnapshotMode), position});
     return;
@@ -159,7 +162,7 @@ void DisplaySorter::sortTexts() {
 }
 
 void DisplaySorter::SortInto(std::vector<FileEntry*>& out) {
-  if (rule_.SortType == 0) {
+  if (rule_.SortType == SortType::FullPath) {
     if (rule_.Descending) std::reverse(entries_.begin(), entries_.end());
     out.swap(entries_);
     return;

@@ -5,24 +5,26 @@
 #include <vector>
 
 #include "engine/file_entry.h"
+#include "engine/sort_type.h"
 
 namespace quorvane {
 
 struct SortRule {
-  std::uint8_t SortType = 0;  // 0..10; any other value makes every key equal
+  quorvane::SortType SortType = quorvane::SortType::FullPath;  // a value outside the enumerators makes every key equal
   bool Descending = false;
   bool SnapshotMode = false;  // no side swap: Status holds the CRC-16
 };
 
-// The compare rule: -1, 0 or 1 as item sorts before, with or after key. Type 0 always
-// says "before" (negated when descending); types 1 and 5 compare the file-name parts,
-// then the directory parts, folding ASCII letters; the other types compare one number,
-// unsigned, an absent side taking the other side's size or time (types 2, 3, 6, 7).
+// The compare rule: -1, 0 or 1 as item sorts before, with or after key. FullPath always
+// says "before" (negated when descending); NewName and OldName compare the file-name
+// parts, then the directory parts, folding ASCII letters; the other types compare one
+// number, unsigned, an absent side taking the other side's size or time (NewSize,
+// NewTime, OldSize, OldTime).
 int CompareForDisplay(const FileEntry& item, const FileEntry& key, const SortRule& rule);
 
 // Builds the display order of entries handed over in file-list order: the order that
 // inserting them one by one in front of their equals would give, that is sorted by the
-// rule with equal keys in the reverse of file-list order (in either direction); type 0
+// rule with equal keys in the reverse of file-list order (in either direction); FullPath
 // keeps file-list order ascending and reverses it descending. O(n log n). Each entry's
 // key is taken when it is added, while the caller has it at hand.
 class DisplaySorter {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/status_index.h"
+
 namespace quorvane {
 
 // Status bits, in the order used by every counter array and text table.
@@ -19,6 +21,11 @@ enum StatusBit : std::uint16_t {
   stBigger = 0x40,
   stSmaller = 0x80,
 };
+
+static_assert(StatusBitOf(StatusIndex::Identical) == stIdentical && StatusBitOf(StatusIndex::CrcDiffers) == stCrcDiffers &&
+              StatusBitOf(StatusIndex::Inserted) == stInserted && StatusBitOf(StatusIndex::Deleted) == stDeleted &&
+              StatusBitOf(StatusIndex::Newer) == stNewer && StatusBitOf(StatusIndex::Older) == stOlder &&
+              StatusBitOf(StatusIndex::Bigger) == stBigger && StatusBitOf(StatusIndex::Smaller) == stSmaller);
 
 inline constexpr std::array<const char*, 8> kStatusTexts = {"Same       ", "CRC differs", "Inserted   ", "Deleted    ",
                                                              "  Newer",     "  Older",     "  Bigger ",   "  Smaller"};

@@ -11,8 +11,8 @@ namespace quorvane {
 
 namespace {
 
-bool opensAsDirectory(const std::string& nativePath) {
-  return platform::listDirectory(nativePath, [](const platform::DirectoryEntry&) { return false; });
+bool opensAsDirectory(const platform::NativePath& path) {
+  return platform::listDirectory(path.str(), [](const platform::DirectoryEntry&) { return false; });
 }
 
 // Marks every include directory that holds one of the file list's entries. The list is
@@ -49,12 +49,13 @@ void NoteIncludeDirsNotFound(Comparison& c) {
   for (const Side side : {Side::New, Side::Old}) {
     if (side == Side::Old && oneSet) break;
     const SetDescription& set = c.Set(side);
-    if (set.Kind != skDirectory) {
+    if (set.Kind != SetKind::Directory) {
       readsArchiveOrSnapshot = true;
       continue;
     }
+    const platform::NativePath root(set.Root);
     for (std::size_t i = 0; i < dirs.size(); ++i) {
-      if (!found[i] && opensAsDirectory(platform::joinNative(set.Root, dirs[i]))) {
+      if (!found[i] && opensAsDirectory(platform::joinNative(root, platform::HeldPath(dirs[i])))) {
         found[i] = true;
         --missing;
       }

@@ -23,7 +23,7 @@ MatchingKey matchingKeyOf(std::string_view path, bool ignoreArchiveExtension) {
   const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
   if (ignoreArchiveExtension) {
     const std::size_t dot = name.rfind('.');
-    if (dot != std::string_view::npos && ArchiveKindOfExtension(name.substr(dot)) != 0)
+    if (dot != std::string_view::npos && ArchiveKindOfExtension(name.substr(dot)) != SetKind::Nothing)
       return {name.substr(0, dot), true};
   }
   return {name, false};

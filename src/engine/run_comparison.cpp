@@ -14,11 +14,20 @@ namespace quorvane {
 
 namespace {
 
-std::string sideCaption(std::uint8_t kind, Side side) {
+std::string sideCaption(SetKind kind, Side side) {
   const std::string word = sideWord(side);
-  if (kind == skNothing) return "<Nothing>";
-  if (kind == skDirectory) return word + " directory :";
-  if (kind == skSnapshot) return word + " snapshot :";
+  switch (kind) {
+    case SetKind::Nothing: return "<Nothing>";
+    case SetKind::Directory: return word + " directory :";
+    case SetKind::Snapshot: return word + " snapshot :";
+    case SetKind::Zip:
+    case SetKind::Rar:
+    case SetKind::Ace:
+    case SetKind::Arj:
+    case SetKind::Lha:
+    case SetKind::Zoo:
+    case SetKind::Arc: break;
+  }
   return word + " archive :";
 }
 
@@ -31,13 +40,15 @@ void showMaskIndicators(Comparison& c) {
 
 void agreeChecksumKinds(Comparison& c) {
   RunState& s = c.State;
-  if (s.NewSet.Kind == skSnapshot && s.OldSet.ChecksumKind == 16) s.NewSet.ChecksumKind = 16;
-  if (s.OldSet.Kind == skSnapshot && s.NewSet.ChecksumKind == 16) s.OldSet.ChecksumKind = 16;
-  if (s.NewSet.ChecksumKind != s.OldSet.ChecksumKind) {
+  if (s.NewSet.Kind == SetKind::Snapshot && s.OldSet.Checksum == ChecksumKind::Crc16)
+    s.NewSet.Checksum = ChecksumKind::Crc16;
+  if (s.OldSet.Kind == SetKind::Snapshot && s.NewSet.Checksum == ChecksumKind::Crc16)
+    s.OldSet.Checksum = ChecksumKind::Crc16;
+  if (s.NewSet.Checksum != s.OldSet.Checksum) {
     c.settings.Quick = true;  // stays on until the program ends
-    s.CurrentChecksumKind = 0;
+    s.CurrentChecksumKind = ChecksumKind::None;
   } else {
-    s.CurrentChecksumKind = s.NewSet.ChecksumKind;
+    s.CurrentChecksumKind = s.NewSet.Checksum;
   }
 }
 
@@ -74,7 +85,7 @@ RunOutcome RunComparison(Comparison& c, SetReaders& readers) {
   stats.FilesSkipped = 0;
   stats.BytesRead = 0;
   s.MovedFilesDone = false;
-  s.CurrentChecksumKind = 32;
+  s.CurrentChecksumKind = ChecksumKind::Crc32;
   s.SubdirectoriesWarning = false;
   s.Commands.CheckMoved = !s.SnapshotMode;
 
@@ -130,7 +141,7 @@ RunOutcome RunComparison(Comparison& c, SetReaders& readers) {
   UpdateSortMenu(s.Commands.SortMenu, s.SnapshotMode, c.Display.SortType);
   s.Commands.Diff = s.Commands.Compare = false;
   s.Commands.ResetDiff = true;
-  s.Commands.Synchronize = s.NewSet.Kind == skDirectory && s.OldSet.Kind == skDirectory && !s.SnapshotMode;
+  s.Commands.Synchronize = s.NewSet.Kind == SetKind::Directory && s.OldSet.Kind == SetKind::Directory && !s.SnapshotMode;
   s.DiffInMemory = true;
 
   s.ResultsSaved = false;

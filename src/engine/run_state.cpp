@@ -2,9 +2,20 @@
 
 namespace quorvane {
 
-const char* setKindName(std::uint8_t kind) {
-  static const char* const names[] = {"N/A", "ZIP", "RAR", "ACE", "ARJ", "LHA", "ZOO", "ARC", "DIR", "SNP"};
-  return kind <= skSnapshot ? names[kind] : "N/A";
+const char* setKindName(SetKind kind) {
+  switch (kind) {
+    case SetKind::Nothing: return "N/A";
+    case SetKind::Zip: return "ZIP";
+    case SetKind::Rar: return "RAR";
+    case SetKind::Ace: return "ACE";
+    case SetKind::Arj: return "ARJ";
+    case SetKind::Lha: return "LHA";
+    case SetKind::Zoo: return "ZOO";
+    case SetKind::Arc: return "ARC";
+    case SetKind::Directory: return "DIR";
+    case SetKind::Snapshot: return "SNP";
+  }
+  return "N/A";
 }
 
 }  // namespace quorvane

@@ -4,33 +4,16 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/checksum_kind.h"
+#include "engine/set_kind_code.h"
 #include "engine/sort_menu_state.h"
 
 namespace quorvane {
 
-// Set kinds: 0 nothing, 1..7 archive kinds, 8 directory, 9 snapshot.
-enum SetKind : std::uint8_t {
-  skNothing = 0,
-  skZip = 1,
-  skRar = 2,
-  skAce = 3,
-  skArj = 4,
-  skLha = 5,
-  skZoo = 6,
-  skArc = 7,
-  skDirectory = 8,
-  skSnapshot = 9,
-};
-
-inline bool isArchiveKind(std::uint8_t kind) { return kind >= skZip && kind <= skArc; }
-
-// "ZIP", "RAR", ..., "DIR", "SNP"; "N/A" for nothing.
-const char* setKindName(std::uint8_t kind);
-
 struct SetDescription {
-  std::uint8_t Kind = skNothing;
+  SetKind Kind = SetKind::Nothing;
   std::string Root = "<Empty>";  // a directory root ends with "/"
-  std::uint8_t ChecksumKind = 32;
+  ChecksumKind Checksum = ChecksumKind::Crc32;
 };
 
 struct RunStats {
@@ -72,7 +55,7 @@ struct CommandState {
 struct RunState {
   SetDescription NewSet;
   SetDescription OldSet;
-  std::uint8_t CurrentChecksumKind = 32;  // 32, 16 or 0 (none)
+  ChecksumKind CurrentChecksumKind = ChecksumKind::Crc32;
   bool SnapshotMode = false;
   bool MovedFilesDone = false;
   bool DiffInMemory = false;

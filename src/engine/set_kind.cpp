@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "engine/run_state.h"
 #include "platform/directory_listing.h"
 
 namespace quorvane {
@@ -16,58 +15,58 @@ std::string upperAscii(std::string_view text) {
   return out;
 }
 
-// The CRC-16 archive families; nullopt-like 0 for every other text.
-std::uint8_t crc16FamilyKind(std::string_view upperExtension) {
-  if (upperExtension == ".LZH" || upperExtension == ".PAK" || upperExtension == ".LHA") return skLha;
-  if (upperExtension == ".ZOO") return skZoo;
-  if (upperExtension == ".ARC") return skArc;
-  return skNothing;
+// The CRC-16 archive families; Nothing for every other text.
+SetKind crc16FamilyKind(std::string_view upperExtension) {
+  if (upperExtension == ".LZH" || upperExtension == ".PAK" || upperExtension == ".LHA") return SetKind::Lha;
+  if (upperExtension == ".ZOO") return SetKind::Zoo;
+  if (upperExtension == ".ARC") return SetKind::Arc;
+  return SetKind::Nothing;
 }
 
-void setWidth(std::uint8_t* checksumWidth, std::uint8_t kind) {
-  if (checksumWidth) *checksumWidth = (kind >= skLha && kind <= skArc) ? 16 : 32;
+void setWidth(ChecksumKind* checksumWidth, SetKind kind) {
+  if (checksumWidth) *checksumWidth = isSixteenBitKind(kind) ? ChecksumKind::Crc16 : ChecksumKind::Crc32;
 }
 
 }  // namespace
 
-std::uint8_t SetKindOf(std::string_view path, std::uint8_t* checksumWidth) {
-  setWidth(checksumWidth, skNothing);
-  if (!path.starts_with(kExtensionOnlyMarker) && !platform::fileExists(std::string(path))) return skDirectory;
+SetKind SetKindOf(std::string_view path, ChecksumKind* checksumWidth) {
+  setWidth(checksumWidth, SetKind::Nothing);
+  if (!path.starts_with(kExtensionOnlyMarker) && !platform::fileExists(std::string(path))) return SetKind::Directory;
 
   const std::size_t slash = path.find_last_of('/');
   const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
   const std::size_t dot = name.find_last_of('.');
   const std::string extension = dot == std::string_view::npos ? std::string() : upperAscii(name.substr(dot));
 
-  std::uint8_t kind = skDirectory;
+  SetKind kind = SetKind::Directory;
   if (extension == ".LST" || extension == ".SNP")
-    kind = skSnapshot;
+    kind = SetKind::Snapshot;
   else if (extension == ".ARJ")
-    kind = skArj;
+    kind = SetKind::Arj;
   else if (extension == ".ACE")
-    kind = skAce;
+    kind = SetKind::Ace;
   else if (extension == ".RAR")
-    kind = skRar;
+    kind = SetKind::Rar;
   else if (extension == ".ZIP" || extension == ".JAR" || extension == ".EXE")
-    kind = skZip;
-  else if (const std::uint8_t family = crc16FamilyKind(extension); family != skNothing)
+    kind = SetKind::Zip;
+  else if (const SetKind family = crc16FamilyKind(extension); family != SetKind::Nothing)
     kind = family;
   setWidth(checksumWidth, kind);
   return kind;
 }
 
-std::uint8_t ArchiveKindOfExtension(std::string_view extension, std::uint8_t* checksumWidth) {
-  std::uint8_t kind = skNothing;
+SetKind ArchiveKindOfExtension(std::string_view extension, ChecksumKind* checksumWidth) {
+  SetKind kind = SetKind::Nothing;
   if (extension.size() >= 2) {
     const std::string text = std::string(extension.substr(0, 1)) + upperAscii(extension.substr(1));
     if (text == ".ZIP" || text == ".JAR")
-      kind = skZip;
+      kind = SetKind::Zip;
     else if (text == ".RAR")
-      kind = skRar;
+      kind = SetKind::Rar;
     else if (text == ".ACE")
-      kind = skAce;
+      kind = SetKind::Ace;
     else if (text == ".ARJ")
-      kind = skArj;
+      kind = SetKind::Arj;
     else
       kind = crc16FamilyKind(text);
   }

@@ -10,7 +10,7 @@ namespace quorvane {
 std::string SetValidationError(const Comparison& c, Side side) {
   const SetDescription& set = side == Side::New ? c.State.NewSet : c.State.OldSet;
   const std::string sideUpper = sideWordUpper(side);
-  if (set.Kind == skDirectory) {
+  if (set.Kind == SetKind::Directory) {
     if (set.Root == "/" && platform::directoryIsEmpty(set.Root))
       return "Error for " + sideUpper + " directory (no files ?) :\r" + set.Root;
     // A root that cannot be listed would read as an empty set, every Old file "Deleted".
@@ -18,7 +18,7 @@ std::string SetValidationError(const Comparison& c, Side side) {
       return "Error for " + sideUpper + " directory (does not exist ?) :\r" + set.Root;
     return {};
   }
-  if (set.Kind == skSnapshot) {
+  if (set.Kind == SetKind::Snapshot) {
     std::string first;
     if (!platform::readFirstLine(set.Root, first)) return "Error opening " + sideUpper + " Snapshot :\r\n" + set.Root;
     if (!IsSnapshotHeader(first)) return std::string(kSnapshotHeaderMissing);

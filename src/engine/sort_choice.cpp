@@ -8,7 +8,7 @@ namespace quorvane {
 void SetSort(Comparison& c, int kind) {
   if (kind < 0 || kind >= kSortKinds) return;
   TDisplayIndex& d = c.Display;
-  const std::uint8_t previous = d.SortType;
+  const SortType previous = d.SortType;
   d.SortKind = kind;
   d.SortType = SortTypeOfKind(kind, c.State.SnapshotMode, previous);
   if (d.SortType == previous && kind != 0)
@@ -26,9 +26,9 @@ void ChooseSortMenuItem(Comparison& c, int tag) {
 
 void ResetSort(Comparison& c) {
   c.Display.SortKind = 0;
-  c.Display.SortType = 0;
+  c.Display.SortType = SortType::FullPath;
   c.Display.Descending = false;
-  UpdateSortMenu(c.State.Commands.SortMenu, c.State.SnapshotMode, 0);
+  UpdateSortMenu(c.State.Commands.SortMenu, c.State.SnapshotMode, SortType::FullPath);
 }
 
 }  // namespace quorvane

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/sort_type.h"
+
 namespace quorvane {
 
 inline constexpr int kSortMenuItems = 11;
@@ -29,14 +31,14 @@ int SortKindOfMenuTag(int tag);
 
 // The compare rule of a kind: the table of the two modes. In snapshot mode kinds 7 and 8
 // keep the previous type. A kind outside 0..9 keeps the previous type.
-std::uint8_t SortTypeOfKind(int kind, bool snapshotMode, std::uint8_t previousType);
+SortType SortTypeOfKind(int kind, bool snapshotMode, SortType previousType);
 
-// The menu item that stands for a sort type (type 0 "&Full pathname" ... 10 "CRC 32").
-int SortMenuTagOfType(std::uint8_t type);
+// The menu item that stands for a sort type (FullPath "&Full pathname" ... Crc32 "CRC 32").
+int SortMenuTagOfType(SortType type);
 
 // Enables the items of the mode (snapshot mode: "CRC 16" and "CRC 32" on, the Old
 // filename, size and date items off; otherwise "CRC 16" and "CRC 32" off) and puts the
 // radio check on the item of the current type.
-void UpdateSortMenu(SortMenuState& menu, bool snapshotMode, std::uint8_t sortType);
+void UpdateSortMenu(SortMenuState& menu, bool snapshotMode, SortType sortType);
 
 }  // namespace quorvane

@@ -93,7 +93,8 @@ class UserInterface {
   virtual void showStatusWindow(const StatusSummary& summary) = 0;
 
   // The file type chooser ("Choose file type"): returns the set kind of the entry chosen
-  // (1..7 archive kinds, 9 snapshot) or 0 for Cancel.
+  // (1..7 archive kinds, 9 snapshot) or 0 for Cancel; the caller converts the number
+  // with SetKindOrNothing.
   virtual std::uint8_t chooseFileType() = 0;
 
   // Lets the window repaint and the Abort button work; called at most every 250 ms.

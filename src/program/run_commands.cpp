@@ -40,7 +40,7 @@ bool outputIsNoSet(Program& p) {
   for (const Side side : {Side::New, Side::Old}) {
     if (side == Side::Old && s.SnapshotMode) continue;
     const SetDescription& set = side == Side::New ? s.NewSet : s.OldSet;
-    if (set.Kind == skDirectory || set.Kind == skNothing) continue;
+    if (set.Kind == SetKind::Directory || set.Kind == SetKind::Nothing) continue;
     if (!platform::sameExistingFile(target, set.Root)) continue;
     p.ui.messageAbout(std::string("The output file is the ") + sideWordUpper(side) + " set :\r" + target +
                           "\rNothing was compared, nothing was written.",
@@ -90,7 +90,7 @@ void RunAutomaticComparison(Program& p) {
 void Diff(Program& p) {
   if (p.runInProgress) return;
   const RunState& s = p.comparison.State;
-  if (s.NewSet.Kind == skNothing || s.OldSet.Kind == skNothing) return;
+  if (s.NewSet.Kind == SetKind::Nothing || s.OldSet.Kind == SetKind::Nothing) return;
   p.comparison.State.SnapshotMode = false;
   RunAutomaticComparison(p);
 }
@@ -98,7 +98,7 @@ void Diff(Program& p) {
 bool TakeSnapshot(Program& p) {
   if (p.runInProgress) return false;
   RunState& s = p.comparison.State;
-  if (s.NewSet.Kind == skNothing) {
+  if (s.NewSet.Kind == SetKind::Nothing) {
     p.ui.message("You must specify a NEW set of files\rfirst to generate a snapshot.\r\rClick on the NewDir or "
                  "NewArc speedbutton.",
                  platform::MessageKind::Error, platform::MessageButtons::Ok);
@@ -114,12 +114,12 @@ bool TakeSnapshot(Program& p) {
     reopenSets(p);
     p.ui.resultsChanged();
     p.ui.commandsChanged();
-    if (s.NewSet.Kind == skNothing) return false;
-  } else if (s.OldSet.Kind != skNothing) {
+    if (s.NewSet.Kind == SetKind::Nothing) return false;
+  } else if (s.OldSet.Kind != SetKind::Nothing) {
     if (!confirmed("Only a NEW set of files must be specified\rto generate a snapshot. \r\rDo you want to generate a "
                    "new snapshot from :\r"))
       return false;
-    s.OldSet.Kind = skNothing;
+    s.OldSet.Kind = SetKind::Nothing;
     s.OldSet.Root = "<Empty>";
     SideSelection& old = p.selection.Selection(Side::Old);
     old.Label = "<Empty>";

@@ -25,7 +25,7 @@ bool ChooseSetFile(Program& p, Side side, const std::string& path) {
   try {
     p.selection.OpenSetFile(path, side, true);
     const SetDescription& after = p.comparison.Set(side);
-    chosen = after.Root == path && after.Kind != skNothing;
+    chosen = after.Root == path && after.Kind != SetKind::Nothing;
   } catch (const Exception& e) {
     p.ui.messageAbout(e.what(), platform::MessageKind::Error, platform::MessageButtons::Ok, {path, {}});
   }

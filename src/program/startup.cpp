@@ -26,10 +26,10 @@ void showError(Program& p, const std::string& text) {
   p.ui.message(text, platform::MessageKind::Error, platform::MessageButtons::Ok);
 }
 
-void openSet(Program& p, const std::string& name, std::uint8_t kindOverride, Side side) {
+void openSet(Program& p, const std::string& name, SetKind kindOverride, Side side) {
   const std::string path = platform::absoluteFromWorkingDirectory(name);
-  const std::uint8_t kind = kindOverride ? kindOverride : SetKindOf(path);
-  if (kind == skDirectory)
+  const SetKind kind = kindOverride != SetKind::Nothing ? kindOverride : SetKindOf(path);
+  if (kind == SetKind::Directory)
     p.selection.OpenSetDirectory(path, side, false);
   else
     p.selection.OpenSetFileOfKind(path, kind, side, false);
@@ -66,8 +66,8 @@ void whatsNew(Program& p) {
 }
 
 bool setsGiven(const Program& p) {
-  if (p.comparison.State.SnapshotMode) return p.comparison.State.NewSet.Kind != skNothing;
-  return p.comparison.State.NewSet.Kind != skNothing && p.comparison.State.OldSet.Kind != skNothing;
+  if (p.comparison.State.SnapshotMode) return p.comparison.State.NewSet.Kind != SetKind::Nothing;
+  return p.comparison.State.NewSet.Kind != SetKind::Nothing && p.comparison.State.OldSet.Kind != SetKind::Nothing;
 }
 
 }  // namespace

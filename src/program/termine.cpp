@@ -23,7 +23,7 @@ void Termine(Program& p, const std::string& message, ExitKind kind) {
     const Comparison& c = p.comparison;
     if (kind == ExitKind::Error || p.autoRunFailed || !c.Problems.Empty())
       p.exitCode = 1;
-    else if (c.State.SnapshotMode || c.Display.Count() == static_cast<std::int32_t>(c.State.Stats.ShownCounts[0]))
+    else if (c.State.SnapshotMode || c.Display.Count() == static_cast<std::int32_t>(c.State.Stats.ShownCounts[Slot(StatusIndex::Identical)]))
       p.exitCode = 0;
     else
       p.exitCode = 2;

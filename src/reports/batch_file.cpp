@@ -1,5 +1,7 @@
 #include "reports/batch_file.h"
 
+#include "platform/path_form.h"
+
 namespace quorvane {
 
 BatchForm BatchForm::FromSettings(const Settings& s) {
@@ -22,7 +24,7 @@ std::string BatchFileText(const BatchForm& form, std::string_view prefix, std::s
 
   std::string text(prefix);
   text.reserve(prefix.size() + end - start);
-  for (std::size_t i = start; i < end; ++i) text += entryPath[i] == '\\' ? '/' : entryPath[i];
+  platform::appendNative(text, entryPath.substr(start, end - start));
   return text;
 }
 

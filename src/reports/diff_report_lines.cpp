@@ -5,14 +5,12 @@
 #include "engine/line_safe_text.h"
 #include "engine/program_version.h"
 #include "engine/run_state.h"
+#include "engine/status_index.h"
 #include "engine/value_text.h"
 
 namespace quorvane {
 
 namespace {
-
-// Positions of the status bits in the per-status tables.
-enum StatusIndex : std::size_t { kIdentical, kCrc, kInserted, kDeleted, kNewer, kOlder, kBigger, kSmaller };
 
 constexpr std::string_view kGap = "  ";
 
@@ -65,12 +63,13 @@ class LineParts {
   std::vector<TextPart>& parts_;
 };
 
-std::string checksumText(std::uint32_t crc, std::uint8_t kind) {
+std::string checksumText(std::uint32_t crc, ChecksumKind kind) {
   switch (kind) {
-    case 32: return HexLong(crc);
-    case 16: return "    " + HexWord(static_cast<std::uint16_t>(crc));
-    default: return "00000000";
+    case ChecksumKind::Crc32: return HexLong(crc);
+    case ChecksumKind::Crc16: return "    " + HexWord(static_cast<std::uint16_t>(crc));
+    case ChecksumKind::None: break;
   }
+  return "00000000";
 }
 
 }  // namespace
@@ -170,11 +169,13 @@ void DiffEntryLine(const FileEntry& e, std::uint16_t shown, const FileEntry* par
                    std::vector<TextPart>& out) {
   const Settings& s = f.settings;
   // The style of status i when it is shown, or plain.
-  auto styleOf = [&](std::size_t i) -> std::uint8_t { return f.styles ? (*f.styles)[i] : std::uint8_t{tsPlain}; };
-  auto when = [&](std::uint16_t bit, std::size_t i, std::uint8_t otherwise) -> std::uint8_t {
+  auto styleOf = [&](StatusIndex i) -> std::uint8_t { return f.styles ? (*f.styles)[Slot(i)] : std::uint8_t{tsPlain}; };
+  // The style of status i when bit is shown (a side's own status may take its partner's
+  // style: the Old side's size shows "Bigger" in the style of "Smaller").
+  auto when = [&](std::uint16_t bit, StatusIndex i, std::uint8_t otherwise) -> std::uint8_t {
     return (shown & bit) ? styleOf(i) : otherwise;
   };
-  const std::uint8_t crcStyle = when(stCrcDiffers, kCrc, tsPlain);
+  const std::uint8_t crcStyle = when(stCrcDiffers, StatusIndex::CrcDiffers, tsPlain);
 
   // One entry, one line: control characters of the names are written as "?".
   const std::string path = LineSafeText(e.Path());
@@ -190,33 +191,46 @@ void DiffEntryLine(const FileEntry& e, std::uint16_t shown, const FileEntry* par
     std::uint8_t nameStyle, sizeStyle, dateStyle;
   };
   const SideFacts sides[2] = {
-      {!(shown & stDeleted), e.NewSize, e.NewTime, e.NewCRC, when(stCrcDiffers, kCrc, when(stInserted, kInserted, tsPlain)),
-       when(stBigger, kBigger, when(stSmaller, kSmaller, tsPlain)), when(stNewer, kNewer, when(stOlder, kOlder, tsPlain))},
-      {!(shown & stInserted), e.OldSize, e.OldTime, e.OldCRC, when(stCrcDiffers, kCrc, when(stDeleted, kDeleted, tsPlain)),
-       when(stBigger, kSmaller, when(stSmaller, kBigger, tsPlain)), when(stNewer, kOlder, when(stOlder, kNewer, tsPlain))},
+      {!(shown & stDeleted), e.NewSize, e.NewTime, e.NewCRC,
+       when(stCrcDiffers, StatusIndex::CrcDiffers, when(stInserted, StatusIndex::Inserted, tsPlain)),
+       when(stBigger, StatusIndex::Bigger, when(stSmaller, StatusIndex::Smaller, tsPlain)),
+       when(stNewer, StatusIndex::Newer, when(stOlder, StatusIndex::Older, tsPlain))},
+      {!(shown & stInserted), e.OldSize, e.OldTime, e.OldCRC,
+       when(stCrcDiffers, StatusIndex::CrcDiffers, when(stDeleted, StatusIndex::Deleted, tsPlain)),
+       when(stBigger, StatusIndex::Smaller, when(stSmaller, StatusIndex::Bigger, tsPlain)),
+       when(stNewer, StatusIndex::Older, when(stOlder, StatusIndex::Newer, tsPlain))},
   };
   for (const SideFacts& side : sides) {
     if (s.DiffDblColumn) {
-      if (side.present) line.Field(DiffNameField(path), side.nameStyle);
-      else line.Add(std::string(14, ' '));
+      if (side.present)
+        line.Field(DiffNameField(path), side.nameStyle);
+      else
+        line.Add(std::string(14, ' '));
     }
     if (s.DiffSize) {
-      if (side.present) line.Field(number(side.size, 10), side.sizeStyle);
-      else line.Add(std::string(12, ' '));
+      if (side.present)
+        line.Field(number(side.size, 10), side.sizeStyle);
+      else
+        line.Add(std::string(12, ' '));
     }
     if (s.DiffDate) {
-      if (side.present) line.Field(DateTimeText(side.time, s.DateFormat), side.dateStyle);
-      else line.Add(std::string(21, ' '));
+      if (side.present)
+        line.Field(DateTimeText(side.time, s.DateFormat), side.dateStyle);
+      else
+        line.Add(std::string(21, ' '));
     }
     if (s.DiffCRC) {
-      if (side.present) line.Field(checksumText(side.crc, f.checksumKind), crcStyle);
-      else line.Add(std::string(10, ' '));
+      if (side.present)
+        line.Field(checksumText(side.crc, f.checksumKind), crcStyle);
+      else
+        line.Add(std::string(10, ' '));
     }
   }
   if (s.DiffDblColumn) {
     line.Add(directoryOf(path));
   } else {
-    line.Add(path, when(stCrcDiffers, kCrc, when(stInserted, kInserted, when(stDeleted, kDeleted, tsPlain))));
+    line.Add(path, when(stCrcDiffers, StatusIndex::CrcDiffers,
+                        when(stInserted, StatusIndex::Inserted, when(stDeleted, StatusIndex::Deleted, tsPlain))));
   }
   if (s.DiffMovedTo && partner) {
     const std::string partnerPath = LineSafeText(partner->Path());
@@ -235,8 +249,8 @@ std::vector<std::string> DiffHeaderLines(const DiffHeaderFacts& f, const Setting
     lines.emplace_back("WARNING : Subdirectories in archive were skipped. You should use -R.");
   }
   lines.emplace_back();
-  lines.push_back((f.newKind == skDirectory ? "New DIRECTORY    : " : "New ARCHIVE/SNAP : ") + f.newPath + f.newNote);
-  lines.push_back((f.oldKind == skDirectory ? "Old DIRECTORY    : " : "Old ARCHIVE/SNAP : ") + f.oldPath + f.oldNote);
+  lines.push_back((f.newKind == SetKind::Directory ? "New DIRECTORY    : " : "New ARCHIVE/SNAP : ") + f.newPath + f.newNote);
+  lines.push_back((f.oldKind == SetKind::Directory ? "Old DIRECTORY    : " : "Old ARCHIVE/SNAP : ") + f.oldPath + f.oldNote);
   lines.push_back("File Pattern     : " + f.includeMask);
   lines.push_back("Exclude Pattern  : " + JoinedItems(f.excludeMasks, ""));
   lines.push_back(std::string("Filename format  : ") + (s.Strip83 ? "Stripped to 8.3" : "Long filenames"));
@@ -254,8 +268,8 @@ std::vector<std::string> DiffHeaderLines(const DiffHeaderFacts& f, const Setting
   std::string excluded = "Exclude options  : [";
   std::string ignored = "Ignore options   : [";
   if (f.filtering) {
-    for (std::size_t i = 0; i < 8; ++i) {
-      if (!(f.xFilter & (1u << i))) excluded += kLetters[i];
+    for (const StatusIndex i : kStatusIndices) {
+      if (!(f.xFilter & StatusBitOf(i))) excluded += kLetters[Slot(i)];
     }
     if (!(f.iFilter & stCrcDiffers)) ignored += "C";
     if (!(f.iFilter & (stNewer | stOlder))) ignored += "D";
@@ -278,12 +292,14 @@ std::vector<std::string> DiffHeaderLines(const DiffHeaderFacts& f, const Setting
 std::vector<std::string> DiffStatisticsLines(const std::array<std::uint32_t, 8>& n, std::uint64_t filesCompared) {
   return {
       "",
-      "Status of comparison       Identical   : " + number(n[kIdentical], 5) + "       Older       : " + number(n[kOlder], 5),
-      "--------------------       CRC differs : " + number(n[kCrc], 5) + "       Newer       : " + number(n[kNewer], 5),
-      "Files compared : " + number(filesCompared, 5) + "     Inserted    : " + number(n[kInserted], 5) +
-          "       Bigger      : " + number(n[kBigger], 5),
-      "                           Deleted     : " + number(n[kDeleted], 5) + "       Smaller     : " +
-          number(n[kSmaller], 5),
+      "Status of comparison       Identical   : " + number(n[Slot(StatusIndex::Identical)], 5) +
+          "       Older       : " + number(n[Slot(StatusIndex::Older)], 5),
+      "--------------------       CRC differs : " + number(n[Slot(StatusIndex::CrcDiffers)], 5) +
+          "       Newer       : " + number(n[Slot(StatusIndex::Newer)], 5),
+      "Files compared : " + number(filesCompared, 5) + "     Inserted    : " +
+          number(n[Slot(StatusIndex::Inserted)], 5) + "       Bigger      : " + number(n[Slot(StatusIndex::Bigger)], 5),
+      "                           Deleted     : " + number(n[Slot(StatusIndex::Deleted)], 5) +
+          "       Smaller     : " + number(n[Slot(StatusIndex::Smaller)], 5),
   };
 }
 

@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings.h"
+#include "engine/checksum_kind.h"
 #include "engine/file_entry.h"
+#include "engine/set_kind_code.h"
 #include "platform/text_device.h"
+#include "settings/settings.h"
 #include "sources/snapshot_format.h"
 
 namespace quorvane {
@@ -28,7 +30,7 @@ struct ReportMasks {
 // The settings that shape a line, and the run's checksum kind (32, 16 or 0).
 struct DiffLineFormat {
   const Settings& settings;
-  std::uint8_t checksumKind = 32;
+  ChecksumKind checksumKind = ChecksumKind::Crc32;
   // The style of each status on the printer; nullptr for a file (every part plain).
   const StyleSet* styles = nullptr;
 };
@@ -51,8 +53,8 @@ void DiffEntryLine(const FileEntry& entry, std::uint16_t shown, const FileEntry*
                    std::vector<TextPart>& parts);
 
 struct DiffHeaderFacts {
-  std::uint8_t newKind = 0;
-  std::uint8_t oldKind = 0;
+  SetKind newKind = SetKind::Nothing;
+  SetKind oldKind = SetKind::Nothing;
   std::string newPath;  // as shown (network form)
   std::string oldPath;
   std::string newNote;  // side notes as held, with their two leading blanks

@@ -1,9 +1,10 @@
 #pragma once
-// The checksum of one file as its blocks go by: CRC-32 for kind 32, CRC-16 for kind 16,
-// nothing for kind 0, and both in snapshot mode.
+// The checksum of one file as its blocks go by: CRC-32 for Crc32, CRC-16 for Crc16,
+// nothing for None, and both in snapshot mode.
 #include <cstddef>
 #include <cstdint>
 
+#include "engine/checksum_kind.h"
 #include "sources/crc16.h"
 #include "sources/crc32.h"
 
@@ -11,16 +12,17 @@ namespace quorvane {
 
 class BlockChecksum {
  public:
-  BlockChecksum(std::uint8_t kind, bool snapshot)
-      : crc32_(snapshot || kind == 32), crc16_(snapshot || kind == 16), snapshot_(snapshot) {}
+  BlockChecksum(ChecksumKind kind, bool snapshot)
+      : crc32_(snapshot || kind == ChecksumKind::Crc32), crc16_(snapshot || kind == ChecksumKind::Crc16),
+        snapshot_(snapshot) {}
 
   void Add(const std::uint8_t* bytes, std::size_t length) {
     if (crc32_) value32_ = Crc32Update(value32_, bytes, length);
     if (crc16_) value16_ = Crc16Update(value16_, bytes, length);
   }
 
-  // The file's checksum: the CRC-32 (inverted) for kind 32 and in snapshot mode, the
-  // CRC-16 for kind 16, 0 for kind 0.
+  // The file's checksum: the CRC-32 (inverted) for Crc32 and in snapshot mode, the
+  // CRC-16 for Crc16, 0 for None.
   std::uint32_t Value() const {
     if (crc32_) return ~value32_;
     return crc16_ ? value16_ : 0u;

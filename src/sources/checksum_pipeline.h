@@ -94,7 +94,7 @@ class ChecksumPipeline {
   Slot& slot(std::uint64_t sequence) { return ring_[sequence % kCapacity]; }
 
   Comparison& c_;
-  const std::uint8_t kind_;
+  const ChecksumKind kind_;
   const bool snapshot_;
   std::unique_ptr<Slot[]> ring_;
   // Sequence numbers: head_ the oldest file not yet taken (calling thread only), tail_

@@ -41,7 +41,7 @@ std::string withoutSlash(const std::string& nativePath) {
 
 class Walker {
  public:
-  Walker(Comparison& c, Side side, const std::string& root) : c_(c), side_(side), root_(root) {
+  Walker(Comparison& c, Side side, platform::NativePath root) : c_(c), side_(side), root_(std::move(root)) {
     const std::uint8_t special = c.settings.SpecialAttr & (platform::faHidden | platform::faSystem | platform::faVolumeId);
     fileAllowed_ = platform::faReadOnly | platform::faArchive | special;
     directoryAllowed_ = platform::faDirectory | platform::faReadOnly | platform::faArchive;
@@ -65,17 +65,17 @@ class Walker {
   // relative: held form of the start directory below the root, ending with "\" unless empty.
   // Walks depth first without recursion, so the depth of a tree is bounded by nothing but
   // memory; each directory is opened relative to its parent.
-  void Walk(const std::string& relative) {
+  void Walk(const platform::HeldPath& relative) {
     startPath_ = platform::joinNative(root_, relative);
     int error = 0;
-    std::unique_ptr<DirectoryHandle> start = DirectoryHandle::Open(startPath_, error);
+    std::unique_ptr<DirectoryHandle> start = DirectoryHandle::Open(startPath_.str(), error);
     if (!start) {
       // An included directory missing from this set is not this reader's to report.
-      if (!(error == ENOENT && !relative.empty()))
-        c_.Problems.Add(withoutSlash(startPath_), "could not be listed: " + platform::osErrorText(error));
+      if (!(error == ENOENT && !relative.view().empty()))
+        c_.Problems.Add(withoutSlash(startPath_.str()), "could not be listed: " + platform::osErrorText(error));
       return;
     }
-    enter(std::move(start), relative, "");
+    enter(std::move(start), relative.str(), "");
 
     while (!frames_.empty() && !c_.Aborted()) {
       Frame& top = frames_.back();
@@ -154,9 +154,10 @@ class Walker {
   // false, after naming the problem, when it is no longer the directory walked before.
   bool reopen(std::size_t i) {
     int error = 0;
-    std::unique_ptr<DirectoryHandle> handle = DirectoryHandle::Open(startPath_, error);
+    std::unique_ptr<DirectoryHandle> handle = DirectoryHandle::Open(startPath_.str(), error);
     for (std::size_t k = 1; handle && k <= i; ++k) handle = handle->OpenChild(frames_[k].name, error);
-    const std::string shown = startPath_ + platform::toNativePath(frames_[i].relative);
+    // A frame's relative path runs from the set root, the start directory included.
+    const std::string shown = platform::joinNative(root_, platform::HeldPath(frames_[i].relative)).str();
     if (!handle) {
       c_.Problems.Add(withoutSlash(shown), "could not be opened again: " + platform::osErrorText(error));
       return false;
@@ -279,8 +280,8 @@ class Walker {
 
   Comparison& c_;
   Side side_;
-  std::string root_;
-  std::string startPath_;  // native path of the start directory
+  platform::NativePath root_;
+  platform::NativePath startPath_;  // the start directory
   std::uint8_t fileAllowed_ = 0;
   std::uint8_t directoryAllowed_ = 0;
   std::vector<Frame> frames_;                                 // the current descent, start first
@@ -299,8 +300,9 @@ class Walker {
 void SetScannerDirectoryBudget(int directories) { budgetOverride = directories > 0 ? directories : -1; }
 
 void ScanDirectoryTree(Comparison& c, Side side, const std::string& root, const std::string& relativeStart) {
-  Walker walker(c, side, root);
-  walker.Walk(relativeStart.empty() || relativeStart.back() == '\\' ? relativeStart : relativeStart + '\\');
+  Walker walker(c, side, platform::NativePath(root));
+  walker.Walk(platform::HeldPath(relativeStart.empty() || relativeStart.back() == '\\' ? relativeStart
+                                                                                       : relativeStart + '\\'));
   walker.Finish();
 }
 

@@ -29,16 +29,19 @@ void readDirectorySet(Comparison& c, Side side) {
 }  // namespace
 
 void SetSourceReaders::ReadSet(Comparison& c, Side side) {
-  const std::uint8_t kind = c.Set(side).Kind;
-  if (kind == skDirectory) {
-    readDirectorySet(c, side);
-  } else if (kind == skSnapshot) {
-    ReadSnapshotSet(c, side);
-  } else if (isArchiveKind(kind)) {
-    ReadArchiveSet(c, side);
-  } else {
-    throw EQuorvane("No set chosen");
+  switch (c.Set(side).Kind) {
+    case SetKind::Directory: readDirectorySet(c, side); return;
+    case SetKind::Snapshot: ReadSnapshotSet(c, side); return;
+    case SetKind::Zip:
+    case SetKind::Rar:
+    case SetKind::Ace:
+    case SetKind::Arj:
+    case SetKind::Lha:
+    case SetKind::Zoo:
+    case SetKind::Arc: ReadArchiveSet(c, side); return;
+    case SetKind::Nothing: break;
   }
+  throw EQuorvane("No set chosen");
 }
 
 }  // namespace quorvane

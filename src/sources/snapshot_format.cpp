@@ -64,7 +64,7 @@ std::vector<std::string> SnapshotHeaderLines(const SnapshotHeaderFacts& f) {
   lines.emplace_back(kSnapshotHeader);
   lines.emplace_back();
   lines.push_back(std::string(".Version ") + kProgramVersion);
-  lines.push_back((f.kind == skDirectory ? ".Source (DIRECTORY) : " : ".Source (ARCHIVE)   : ") + f.source);
+  lines.push_back((f.kind == SetKind::Directory ? ".Source (DIRECTORY) : " : ".Source (ARCHIVE)   : ") + f.source);
   lines.push_back(".Source label       : " + (f.sideNote.size() > 2 ? f.sideNote.substr(2) : std::string()));
   lines.push_back(".File pattern       : " + f.includeMask);
   lines.push_back(".Exclude mask       : " + JoinedItems(f.excludeMasks, ""));
@@ -79,7 +79,7 @@ std::vector<std::string> SnapshotHeaderLines(const SnapshotHeaderFacts& f) {
   lines.push_back(".Included dirs      : " + JoinedItems(f.includeDirs, "<None>"));
   lines.push_back(".Excluded dirs      : " + JoinedItems(f.excludeDirs, "<None>"));
   lines.push_back(std::string(".Quick mode         : ") + (f.quick ? "Yes" : "No"));
-  lines.push_back(".Source format      : " + std::to_string(f.kind) + " (" + setKindName(f.kind) + ")");
+  lines.push_back(".Source format      : " + std::to_string(SetKindNumber(f.kind)) + " (" + setKindName(f.kind) + ")");
   lines.push_back(std::string(".Filename format    : ") + (f.strip83 ? "Stripped to 8.3" : "Long filenames"));
   lines.push_back(".Generated on       : " + GeneratedOnText(f.generatedOn));
   lines.emplace_back();

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/set_kind_code.h"
+
 namespace quorvane {
 
 inline constexpr std::string_view kSnapshotColumnTitles = "Size       Date       Time     CR16 CRC32    Filename";
@@ -28,7 +30,7 @@ LocalDateTime LocalNow();
 
 // What the header says about the saved set and the options of its reading.
 struct SnapshotHeaderFacts {
-  std::uint8_t kind = 0;     // set kind of the saved side
+  SetKind kind = SetKind::Nothing;  // set kind of the saved side
   std::string source;        // directory root or file path, as shown
   std::string sideNote;      // the side note, with its two leading blanks
   std::string includeMask;   // e.g. "*.*" or "*.TXT"

@@ -40,8 +40,8 @@ class SnapshotEntryReader {
   SnapshotEntryReader(Comparison& c, Side side, TextLineReader& lines, std::uint64_t size, const SnapshotLayout& layout,
                       SnapshotNames names, const std::string& path)
       : c_(c), side_(side), lines_(lines), size_(size), layout_(layout), names_(names), path_(path) {
-    const std::uint8_t other = c.Set(side == Side::New ? Side::Old : Side::New).Kind;
-    const std::uint8_t own = c.Set(side).Kind;
+    const SetKind other = c.Set(side == Side::New ? Side::Old : Side::New).Kind;
+    const SetKind own = c.Set(side).Kind;
     sixteenBitKinds_ = isSixteenBitKind(own) || isSixteenBitKind(other);
   }
 
@@ -91,7 +91,6 @@ class SnapshotEntryReader {
   }
 
  private:
-  static bool isSixteenBitKind(std::uint8_t kind) { return kind == skLha || kind == skZoo || kind == skArc; }
 
   // ".N files listed." closes one listing: N counts the entries since the previous such
   // line (listings appended to one file count one by one).

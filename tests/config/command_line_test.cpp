@@ -125,11 +125,11 @@ TEST(CommandLine, OutputAndKindOverrides) {
   EXPECT_EQ(Parsed({"/O:a", "/OP"}).settings.OutputFile, "[Printer]");
 
   Parsed k({"/1ZIP", "/2LZH"});
-  EXPECT_EQ(k.line.NewKindOverride, 1);
-  EXPECT_EQ(k.line.OldKindOverride, 5);
-  EXPECT_EQ(k.c.State.NewSet.ChecksumKind, 32);
-  EXPECT_EQ(k.c.State.OldSet.ChecksumKind, 16);
-  EXPECT_EQ(Parsed({"/2SNP"}).line.OldKindOverride, 9);
+  EXPECT_EQ(k.line.NewKindOverride, SetKind::Zip);
+  EXPECT_EQ(k.line.OldKindOverride, SetKind::Lha);
+  EXPECT_EQ(k.c.State.NewSet.Checksum, ChecksumKind::Crc32);
+  EXPECT_EQ(k.c.State.OldSet.Checksum, ChecksumKind::Crc16);
+  EXPECT_EQ(Parsed({"/2SNP"}).line.OldKindOverride, SetKind::Snapshot);
 }
 
 TEST(CommandLine, ListsAndAliases) {

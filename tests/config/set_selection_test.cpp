@@ -43,7 +43,7 @@ TEST_F(SetSelectionTest, DirectoriesGetASlashAndANote) {
   t.dir("data");
   sel.OpenSetDirectory(t.root() + "data", Side::New, true);
   EXPECT_EQ(c.State.NewSet.Root, t.root() + "data/");
-  EXPECT_EQ(c.State.NewSet.Kind, skDirectory);
+  EXPECT_EQ(c.State.NewSet.Kind, SetKind::Directory);
   const std::string& note = sel.Selection(Side::New).Note;
   EXPECT_TRUE(note == "  <Unlabeled>" || note.rfind("  [", 0) == 0) << note;
   EXPECT_EQ(sel.Selection(Side::New).Label, t.root() + "data/" + note);
@@ -58,7 +58,7 @@ TEST_F(SetSelectionTest, ChoosingAfterResultsStartsANewPairUnlessKeepingTheOther
   c.Files.XFilter = 0x00F0;
   c.State.DiffInMemory = true;  // a comparison finished
   sel.OpenSetDirectory(t.root() + "c", Side::Old, true);
-  EXPECT_EQ(c.State.NewSet.Kind, skNothing);
+  EXPECT_EQ(c.State.NewSet.Kind, SetKind::Nothing);
   EXPECT_EQ(c.State.NewSet.Root, "<Empty>");
   EXPECT_EQ(sel.Selection(Side::New).Label, "<Empty>");
 
@@ -76,27 +76,38 @@ TEST_F(SetSelectionTest, FilesByKindWithTheTypeQuestion) {
   t.file("x.dat", "[Quorvane Snapshot]\r\nline\r\n.Source (New) : /home/me/src\r\n");
   ui.scriptFileType(9);
   sel.OpenSetFile(t.path("x.dat"), Side::New, true);
-  EXPECT_EQ(c.State.NewSet.Kind, skSnapshot);
+  EXPECT_EQ(c.State.NewSet.Kind, SetKind::Snapshot);
   EXPECT_EQ(sel.Selection(Side::New).Note, "  [/home/me/src]");
 
   sel.OpenSetFile(t.path("x.dat"), Side::Old, true);  // Cancel: nothing changes
-  EXPECT_EQ(c.State.OldSet.Kind, skNothing);
+  EXPECT_EQ(c.State.OldSet.Kind, SetKind::Nothing);
 
   t.file("y.ace", "x");
   sel.OpenSetFile(t.path("y.ace"), Side::Old, true);
-  EXPECT_EQ(c.State.OldSet.Kind, skNothing);
+  EXPECT_EQ(c.State.OldSet.Kind, SetKind::Nothing);
   EXPECT_EQ(ui.asked().back().text, "Only ZIP, JAR, RAR, ARJ archives are supported yet");
 
   t.file("bad.snp", "no header\r\n");
   EXPECT_THROW(sel.OpenSetFile(t.path("bad.snp"), Side::Old, true), eSnpHeader);
-  EXPECT_THROW(sel.OpenSetFileOfKind(t.path("missing.snp"), skSnapshot, Side::Old, true), eSnpOpen);
-  EXPECT_EQ(c.State.OldSet.Kind, skNothing);  // the side keeps its previous set
+  EXPECT_THROW(sel.OpenSetFileOfKind(t.path("missing.snp"), SetKind::Snapshot, Side::Old, true), eSnpOpen);
+  EXPECT_EQ(c.State.OldSet.Kind, SetKind::Nothing);  // the side keeps its previous set
 
   t.file("p.zip", "PK");
   sel.OpenSetFile(t.path("p.zip"), Side::Old, true);
-  EXPECT_EQ(c.State.OldSet.Kind, skZip);
+  EXPECT_EQ(c.State.OldSet.Kind, SetKind::Zip);
   EXPECT_EQ(sel.Selection(Side::Old).Note, "");
   EXPECT_TRUE(c.State.Commands.Diff);
+}
+
+// An answer of the file type window that is no set kind chooses nothing, as Cancel does.
+TEST_F(SetSelectionTest, AFileTypeAnswerOutsideTheKindsChoosesNothing) {
+  t.file("x.dat", "[Quorvane Snapshot]\r\nline\r\n");
+  for (const std::uint8_t answer : {10, 42, 255}) {
+    ui.scriptFileType(answer);
+    sel.OpenSetFile(t.path("x.dat"), Side::New, true);
+    EXPECT_EQ(c.State.NewSet.Kind, SetKind::Nothing) << int(answer);
+    EXPECT_EQ(c.State.NewSet.Root, "<Empty>") << int(answer);
+  }
 }
 
 // Only the header of a snapshot is read to choose it, a line at a time: a sparse file of
@@ -119,10 +130,10 @@ TEST_F(SetSelectionTest, ASnapshotIsChosenFromItsHeaderInBoundedMemory) {
   const std::string headed = sparse("headed.snp", "[Pelto LIST]\r\n\r\n.Version 1.6\r\n.Source (DIRECTORY) : /d/\r\n");
   const std::string unended = sparse("unended.snp", "[Pelto LIST]");
   const long before = peakKiB();
-  sel.OpenSetFileOfKind(headed, skSnapshot, Side::Old, true);
-  EXPECT_EQ(c.State.OldSet.Kind, skSnapshot);
+  sel.OpenSetFileOfKind(headed, SetKind::Snapshot, Side::Old, true);
+  EXPECT_EQ(c.State.OldSet.Kind, SetKind::Snapshot);
   EXPECT_EQ(sel.Selection(Side::Old).Note, "  [/d/]");
-  EXPECT_THROW(sel.OpenSetFileOfKind(unended, skSnapshot, Side::New, true), eSnpHeader);
+  EXPECT_THROW(sel.OpenSetFileOfKind(unended, SetKind::Snapshot, Side::New, true), eSnpHeader);
   EXPECT_LT(peakKiB() - before, 64 * 1024) << "peak memory grew by KiB";
 }
 

@@ -20,9 +20,15 @@ std::vector<FileEntry*> inListOrder(FileList& files) {
   return out;
 }
 
-std::vector<FileEntry*> sorted(FileList& files, std::uint8_t type, bool descending, bool snapshot = false) {
+// The rule of a sort type given by its number, as the reference rule takes it; 11, past
+// the last type, checks that a value outside the enumerators compares every key equal.
+SortRule ruleOf(int type, bool descending, bool snapshot) {
+  return SortRule{static_cast<SortType>(type), descending, snapshot};
+}
+
+std::vector<FileEntry*> sorted(FileList& files, int type, bool descending, bool snapshot = false) {
   std::vector<FileEntry*> entries = inListOrder(files);
-  SortForDisplay(entries, SortRule{type, descending, snapshot});
+  SortForDisplay(entries, ruleOf(type, descending, snapshot));
   return entries;
 }
 
@@ -94,7 +100,7 @@ TEST(DisplaySort, CompareRuleAgreesWithTheReferenceRule) {
           for (std::int32_t j = 0; j < files.Count(); ++j) {
             const FileEntry& a = files.ItemAt(i);
             const FileEntry& b = files.ItemAt(j);
-            ASSERT_EQ(CompareForDisplay(a, b, SortRule{type, descending, snapshot}),
+            ASSERT_EQ(CompareForDisplay(a, b, ruleOf(type, descending, snapshot)),
                       reference::compare(a, b, type, descending, snapshot))
                 << "type " << int(type) << " descending " << descending << " " << a.Path() << " / " << b.Path();
           }

@@ -110,7 +110,7 @@ TEST_F(FilterPassTest, SnapshotModeShowsEverythingCountsNothingAndKeepsTheChecks
   c.State.SnapshotMode = true;
   c.Files.XFilter = 0;  // no filter applies in snapshot mode
   addEntries(c.Files, {{"b.txt", 0xBEEF}, {"a.txt", 0x0001}, {"c.txt", 0x1234}});
-  c.Display.SortType = 9;
+  c.Display.SortType = SortType::Crc16;
   FilterPass(c);
   EXPECT_EQ(shown(), "a.txt c.txt b.txt");
   EXPECT_EQ(status("b.txt"), 0xBEEF);
@@ -227,7 +227,7 @@ TEST_F(FilterPassTest, AgreesWithTheReferencePassOnGeneratedLists) {
       f->XFilter = xFilter;
     }
     engine.State.SnapshotMode = snapshot;
-    engine.Display.SortType = type;
+    engine.Display.SortType = SortTypeFromNumber(type).value();
     engine.Display.Descending = descending;
 
     FilterPass(engine);

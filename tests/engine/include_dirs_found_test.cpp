@@ -15,14 +15,7 @@ std::string joined(const std::vector<std::string>& items) {
   return "{" + text + "}";
 }
 
-std::string kindName(std::uint8_t kind) {
-  switch (kind) {
-    case skDirectory: return "directory";
-    case skSnapshot: return "snapshot";
-    case skZip: return "zip";
-    default: return std::to_string(kind);
-  }
-}
+std::string kindName(SetKind kind) { return setKindName(kind); }
 
 // Two sets of the given kinds: directory sets are the fixture tree, archives and snapshots
 // contribute the file list's entries as their reader would have added them.
@@ -34,15 +27,15 @@ class IncludeDirsFoundTest : public ::testing::Test, public test::ComparisonFixt
     tree.dir("docs");
   }
 
-  void prepare(std::uint8_t newKind, std::uint8_t oldKind, bool snapshotMode, const std::vector<std::string>& dirs,
+  void prepare(SetKind newKind, SetKind oldKind, bool snapshotMode, const std::vector<std::string>& dirs,
                const std::vector<std::string>& entries) {
     c.Files.Clear();
     c.Problems.Clear();
     c.IncludeDirs.Clear();
     for (const std::string& d : dirs) c.IncludeDirs.Add(d);
     c.State.SnapshotMode = snapshotMode;
-    c.State.NewSet = {newKind, newKind == skDirectory ? tree.root() : "/nowhere/new.zip", 32};
-    c.State.OldSet = {oldKind, oldKind == skDirectory ? tree.root() : "/nowhere/old.zip", 32};
+    c.State.NewSet = {newKind, newKind == SetKind::Directory ? tree.root() : "/nowhere/new.zip", ChecksumKind::Crc32};
+    c.State.OldSet = {oldKind, oldKind == SetKind::Directory ? tree.root() : "/nowhere/old.zip", ChecksumKind::Crc32};
     for (const std::string& path : entries) {
       c.Scan.Path = path;
       c.Files.CreateEntry(c.Scan, Side::New);
@@ -55,30 +48,30 @@ class IncludeDirsFoundTest : public ::testing::Test, public test::ComparisonFixt
 TEST_F(IncludeDirsFoundTest, EachDirectoryFoundNowhereIsOneProblem) {
   struct Case {
     const char* what;
-    std::uint8_t newKind, oldKind;
+    SetKind newKind, oldKind;
     bool snapshotMode;
     std::vector<std::string> dirs;     // the include list
     std::vector<std::string> entries;  // the file list after reading
     std::vector<std::string> problems;
   } cases[] = {
-      {"no include list, nothing to find", skDirectory, skDirectory, false, {}, {}, {}},
+      {"no include list, nothing to find", SetKind::Directory, SetKind::Directory, false, {}, {}, {}},
       {"directories that open in a tree are found, even without files",
-       skDirectory, skDirectory, false, {"src\\util", "docs"}, {}, {}},
+       SetKind::Directory, SetKind::Directory, false, {"src\\util", "docs"}, {}, {}},
       {"a mistyped directory and a file are found nowhere",
-       skDirectory, skDirectory, false, {"src\\utill", "notes.txt", "src"},
+       SetKind::Directory, SetKind::Directory, false, {"src\\utill", "notes.txt", "src"},
        {"src\\util\\a.c"},
        {"notes.txt: include directory found in neither set", "src\\utill: include directory found in neither set"}},
       {"archive paths below a directory find it, letters folded as AddFile folds them",
-       skZip, skZip, false, {"lib", "SRC\\Util"},
+       SetKind::Zip, SetKind::Zip, false, {"lib", "SRC\\Util"},
        {"lib\\x.c", "src\\util\\deep\\y.c"}, {}},
       {"a prefix that is no whole component, or a path equal to the directory, finds nothing",
-       skZip, skZip, false, {"li", "readme", "src\\util\\deep\\y.c"},
+       SetKind::Zip, SetKind::Zip, false, {"li", "readme", "src\\util\\deep\\y.c"},
        {"lib\\x.c", "readme", "src\\util\\deep\\y.c"},
        {"li: include directory found in neither set", "readme: include directory found in neither set",
         "src\\util\\deep\\y.c: include directory found in neither set"}},
-      {"one set holding it is enough: the tree", skZip, skDirectory, false, {"docs"}, {"lib\\x.c"}, {}},
-      {"one set holding it is enough: the archive", skDirectory, skZip, false, {"lib"}, {"lib\\x.c"}, {}},
-      {"a snapshot run reads the New set only", skSnapshot, skDirectory, true, {"docs", "lib"}, {"lib\\x.c"},
+      {"one set holding it is enough: the tree", SetKind::Zip, SetKind::Directory, false, {"docs"}, {"lib\\x.c"}, {}},
+      {"one set holding it is enough: the archive", SetKind::Directory, SetKind::Zip, false, {"lib"}, {"lib\\x.c"}, {}},
+      {"a snapshot run reads the New set only", SetKind::Snapshot, SetKind::Directory, true, {"docs", "lib"}, {"lib\\x.c"},
        {"docs: include directory not found in the set"}},
   };
   for (const Case& k : cases) {
@@ -97,7 +90,7 @@ TEST_F(IncludeDirsFoundTest, ManyEntriesAndDirectoriesAreCheckedInOnePass) {
   std::vector<std::string> dirs, entries;
   for (int d = 0; d < 2000; ++d) dirs.push_back("d" + std::to_string(d));
   for (int e = 0; e < 20000; ++e) entries.push_back("d" + std::to_string(e % 1999) + "\\s\\f" + std::to_string(e));
-  prepare(skZip, skZip, false, dirs, entries);
+  prepare(SetKind::Zip, SetKind::Zip, false, dirs, entries);
   NoteIncludeDirsNotFound(c);
   EXPECT_EQ(c.Problems.Lines(), (std::vector<std::string>{"d1999: include directory found in neither set"}));
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/run_state.h"
+#include "engine/sort_type.h"
 #include "support/temp_tree.h"
 
 namespace quorvane {
@@ -12,21 +13,21 @@ namespace {
 
 struct KindCase {
   const char* name;
-  std::uint8_t kind;
-  std::uint8_t width;
+  SetKind kind;
+  ChecksumKind width;
 };
 
 TEST(SetKindOf, ExistingFilesAreClassifiedByExtension) {
   const KindCase cases[] = {
-      {"a.lst", skSnapshot, 32}, {"a.SNP", skSnapshot, 32}, {"a.arj", skArj, 32},       {"a.Ace", skAce, 32},
-      {"a.rar", skRar, 32},      {"a.zip", skZip, 32},      {"a.JaR", skZip, 32},       {"setup.exe", skZip, 32},
-      {"a.lzh", skLha, 16},      {"a.PAK", skLha, 16},      {"a.lha", skLha, 16},       {"a.zoo", skZoo, 16},
-      {"a.arc", skArc, 16},      {"a.txt", skDirectory, 32}, {"noext", skDirectory, 32}, {"x.tar.zip", skZip, 32},
+      {"a.lst", SetKind::Snapshot, ChecksumKind::Crc32}, {"a.SNP", SetKind::Snapshot, ChecksumKind::Crc32}, {"a.arj", SetKind::Arj, ChecksumKind::Crc32},       {"a.Ace", SetKind::Ace, ChecksumKind::Crc32},
+      {"a.rar", SetKind::Rar, ChecksumKind::Crc32},      {"a.zip", SetKind::Zip, ChecksumKind::Crc32},      {"a.JaR", SetKind::Zip, ChecksumKind::Crc32},       {"setup.exe", SetKind::Zip, ChecksumKind::Crc32},
+      {"a.lzh", SetKind::Lha, ChecksumKind::Crc16},      {"a.PAK", SetKind::Lha, ChecksumKind::Crc16},      {"a.lha", SetKind::Lha, ChecksumKind::Crc16},       {"a.zoo", SetKind::Zoo, ChecksumKind::Crc16},
+      {"a.arc", SetKind::Arc, ChecksumKind::Crc16},      {"a.txt", SetKind::Directory, ChecksumKind::Crc32}, {"noext", SetKind::Directory, ChecksumKind::Crc32}, {"x.tar.zip", SetKind::Zip, ChecksumKind::Crc32},
   };
   test::TempTree t;
   for (const KindCase& c : cases) {
     t.file(c.name, "x");
-    std::uint8_t width = 0;
+    ChecksumKind width = ChecksumKind::None;
     EXPECT_EQ(SetKindOf(t.path(c.name), &width), c.kind) << c.name;
     EXPECT_EQ(width, c.width) << c.name;
   }
@@ -35,42 +36,70 @@ TEST(SetKindOf, ExistingFilesAreClassifiedByExtension) {
 TEST(SetKindOf, MissingFilesAndDirectoriesAreDirectories) {
   test::TempTree t;
   t.dir("archive.zip");  // a directory named like an archive
-  std::uint8_t width = 0;
-  EXPECT_EQ(SetKindOf(t.path("archive.zip"), &width), skDirectory);
-  EXPECT_EQ(width, 32);
-  EXPECT_EQ(SetKindOf(t.path("missing.rar")), skDirectory);
+  ChecksumKind width = ChecksumKind::None;
+  EXPECT_EQ(SetKindOf(t.path("archive.zip"), &width), SetKind::Directory);
+  EXPECT_EQ(width, ChecksumKind::Crc32);
+  EXPECT_EQ(SetKindOf(t.path("missing.rar")), SetKind::Directory);
   // only the file name's dot counts, not one in a directory name
   t.file("dir.zip.d/plain", "x");
-  EXPECT_EQ(SetKindOf(t.path("dir.zip.d/plain")), skDirectory);
+  EXPECT_EQ(SetKindOf(t.path("dir.zip.d/plain")), SetKind::Directory);
 }
 
 TEST(SetKindOf, TheMarkerClassifiesWithoutLookingOnDisk) {
   const std::string marker(kExtensionOnlyMarker);
-  std::uint8_t width = 0;
-  EXPECT_EQ(SetKindOf(marker + "ZIP", &width), skZip);
-  EXPECT_EQ(width, 32);
-  EXPECT_EQ(SetKindOf(marker + "lzh", &width), skLha);
-  EXPECT_EQ(width, 16);
-  EXPECT_EQ(SetKindOf(marker + "arc", &width), skArc);
-  EXPECT_EQ(width, 16);
-  EXPECT_EQ(SetKindOf(marker + "snp"), skSnapshot);
-  EXPECT_EQ(SetKindOf(marker + "doc", &width), skDirectory);
-  EXPECT_EQ(width, 32);
+  ChecksumKind width = ChecksumKind::None;
+  EXPECT_EQ(SetKindOf(marker + "ZIP", &width), SetKind::Zip);
+  EXPECT_EQ(width, ChecksumKind::Crc32);
+  EXPECT_EQ(SetKindOf(marker + "lzh", &width), SetKind::Lha);
+  EXPECT_EQ(width, ChecksumKind::Crc16);
+  EXPECT_EQ(SetKindOf(marker + "arc", &width), SetKind::Arc);
+  EXPECT_EQ(width, ChecksumKind::Crc16);
+  EXPECT_EQ(SetKindOf(marker + "snp"), SetKind::Snapshot);
+  EXPECT_EQ(SetKindOf(marker + "doc", &width), SetKind::Directory);
+  EXPECT_EQ(width, ChecksumKind::Crc32);
 }
 
 TEST(ArchiveKindOfExtension, ClassifiesBareExtensions) {
   const KindCase cases[] = {
-      {".zip", skZip, 32}, {".JAR", skZip, 32},  {".rar", skRar, 32},       {".ace", skAce, 32},
-      {".arj", skArj, 32}, {".lzh", skLha, 16},  {".pak", skLha, 16},       {".LHA", skLha, 16},
-      {".zoo", skZoo, 16}, {".arc", skArc, 16},  {".exe", skNothing, 32},   {".snp", skNothing, 32},
-      {".lst", skNothing, 32}, {".", skNothing, 32}, {"", skNothing, 32},  {".zipx", skNothing, 32},
+      {".zip", SetKind::Zip, ChecksumKind::Crc32}, {".JAR", SetKind::Zip, ChecksumKind::Crc32},  {".rar", SetKind::Rar, ChecksumKind::Crc32},       {".ace", SetKind::Ace, ChecksumKind::Crc32},
+      {".arj", SetKind::Arj, ChecksumKind::Crc32}, {".lzh", SetKind::Lha, ChecksumKind::Crc16},  {".pak", SetKind::Lha, ChecksumKind::Crc16},       {".LHA", SetKind::Lha, ChecksumKind::Crc16},
+      {".zoo", SetKind::Zoo, ChecksumKind::Crc16}, {".arc", SetKind::Arc, ChecksumKind::Crc16},  {".exe", SetKind::Nothing, ChecksumKind::Crc32},   {".snp", SetKind::Nothing, ChecksumKind::Crc32},
+      {".lst", SetKind::Nothing, ChecksumKind::Crc32}, {".", SetKind::Nothing, ChecksumKind::Crc32}, {"", SetKind::Nothing, ChecksumKind::Crc32},  {".zipx", SetKind::Nothing, ChecksumKind::Crc32},
   };
   for (const KindCase& c : cases) {
-    std::uint8_t width = 0;
+    ChecksumKind width = ChecksumKind::None;
     EXPECT_EQ(ArchiveKindOfExtension(c.name, &width), c.kind) << c.name;
     EXPECT_EQ(width, c.width) << c.name;
   }
-  EXPECT_EQ(ArchiveKindOfExtension(".Zip"), skZip);
+  EXPECT_EQ(ArchiveKindOfExtension(".Zip"), SetKind::Zip);
+}
+
+// Stored numbers (snapshot fields, the file type window's answer, the test tables) turn
+// into codes only through these: every number in range keeps its value, any other
+// number is no code at all.
+TEST(TypedCodes, StoredNumbersConvertBothWaysAndOutOfRangeIsNoCode) {
+  for (int number = -2; number <= 12; ++number) {
+    const bool inSetKinds = number >= 0 && number <= 9;
+    ASSERT_EQ(SetKindFromNumber(number).has_value(), inSetKinds) << number;
+    if (inSetKinds) {
+      EXPECT_EQ(SetKindNumber(*SetKindFromNumber(number)), number);
+    }
+    EXPECT_EQ(SetKindOrNothing(number), inSetKinds ? static_cast<SetKind>(number) : SetKind::Nothing) << number;
+    const bool inSortTypes = number >= 0 && number <= 10;
+    ASSERT_EQ(SortTypeFromNumber(number).has_value(), inSortTypes) << number;
+    if (inSortTypes) {
+      EXPECT_EQ(SortTypeNumber(*SortTypeFromNumber(number)), number);
+    }
+  }
+  for (const int number : {-1, 0, 1, 8, 15, 16, 17, 31, 32, 33, 255}) {
+    const bool known = number == 0 || number == 16 || number == 32;
+    ASSERT_EQ(ChecksumKindFromNumber(number).has_value(), known) << number;
+    if (known) {
+      EXPECT_EQ(ChecksumKindNumber(*ChecksumKindFromNumber(number)), number);
+    }
+  }
+  EXPECT_STREQ(setKindName(SetKind::Directory), "DIR");
+  EXPECT_STREQ(setKindName(SetKindOrNothing(200)), "N/A");
 }
 
 }  // namespace

@@ -22,27 +22,27 @@ TEST(SortMenu, TagsKindsAndTypesFollowTheTablesOfBothModes) {
   for (const Row& r : rows) {
     SCOPED_TRACE(kSortMenuCaptions[static_cast<std::size_t>(r.tag - 1)]);
     EXPECT_EQ(SortKindOfMenuTag(r.tag), r.kind);
-    EXPECT_EQ(SortTypeOfKind(r.kind, false, 3), r.typeComparing);
-    EXPECT_EQ(SortTypeOfKind(r.kind, true, 3), r.typeSnapshot < 0 ? 3 : r.typeSnapshot);
+    EXPECT_EQ(SortTypeNumber(SortTypeOfKind(r.kind, false, SortType::NewTime)), r.typeComparing);
+    EXPECT_EQ(SortTypeNumber(SortTypeOfKind(r.kind, true, SortType::NewTime)), r.typeSnapshot < 0 ? 3 : r.typeSnapshot);
   }
-  EXPECT_EQ(SortTypeOfKind(0, false, 5), 0);
-  EXPECT_EQ(SortTypeOfKind(0, true, 5), 0);
+  EXPECT_EQ(SortTypeOfKind(0, false, SortType::OldName), SortType::FullPath);
+  EXPECT_EQ(SortTypeOfKind(0, true, SortType::OldName), SortType::FullPath);
   EXPECT_EQ(SortKindOfMenuTag(0), -1);
   EXPECT_EQ(SortKindOfMenuTag(12), -1);
-  EXPECT_EQ(SortTypeOfKind(10, false, 4), 4);
+  EXPECT_EQ(SortTypeOfKind(10, false, SortType::NewCrc), SortType::NewCrc);
 }
 
 TEST(SortMenu, EnabledItemsDependOnTheModeAndTheCheckFollowsTheType) {
   SortMenuState menu;
-  UpdateSortMenu(menu, false, 0);
+  UpdateSortMenu(menu, false, SortType::FullPath);
   for (int tag = 1; tag <= kSortMenuItems; ++tag) EXPECT_EQ(menu.IsEnabled(tag), tag != 5 && tag != 6) << tag;
-  UpdateSortMenu(menu, true, 0);
+  UpdateSortMenu(menu, true, SortType::FullPath);
   for (int tag = 1; tag <= kSortMenuItems; ++tag) EXPECT_EQ(menu.IsEnabled(tag), tag < 7 || tag > 9) << tag;
   // Check by type: 0 "&Full pathname", 1..4 New items, 5 "&Old Filename" ... 8 "Old CRC", 9 "CRC 16", 10 "CRC 32".
   const int checkedTag[] = {11, 1, 2, 3, 4, 7, 8, 9, 10, 5, 6};
-  for (std::uint8_t type = 0; type <= 10; ++type) {
-    UpdateSortMenu(menu, false, type);
-    EXPECT_EQ(menu.CheckedTag, checkedTag[type]) << int(type);
+  for (int type = 0; type <= 10; ++type) {
+    UpdateSortMenu(menu, false, SortTypeFromNumber(type).value());
+    EXPECT_EQ(menu.CheckedTag, checkedTag[type]) << type;
   }
 }
 
@@ -66,7 +66,7 @@ TEST_F(SortChoiceTest, ChoosingTheSameTypeAgainReversesAndAnotherSortsAscending)
   EXPECT_EQ(shown(), "a.txt a\\x.txt b\\x.txt");
   EXPECT_FALSE(c.Display.Descending);
   EXPECT_EQ(c.Display.SortKind, 9);
-  EXPECT_EQ(c.Display.SortType, 0);
+  EXPECT_EQ(c.Display.SortType, SortType::FullPath);
   EXPECT_EQ(c.State.Commands.SortMenu.CheckedTag, 11);
   ChooseSortMenuItem(c, 11);  // the same type with a kind other than 0: reversed
   EXPECT_EQ(shown(), "b\\x.txt a\\x.txt a.txt");
@@ -82,12 +82,12 @@ TEST_F(SortChoiceTest, ChoosingTheSameTypeAgainReversesAndAnotherSortsAscending)
 TEST_F(SortChoiceTest, InSnapshotModeOldDateKeepsTheTypeAndReverses) {
   c.State.SnapshotMode = true;
   ChooseSortMenuItem(c, 6);  // "CRC 32"
-  EXPECT_EQ(c.Display.SortType, 10);
+  EXPECT_EQ(c.Display.SortType, SortType::Crc32);
   EXPECT_FALSE(c.Display.Descending);
   EXPECT_TRUE(c.State.Commands.SortMenu.IsEnabled(6));
   EXPECT_EQ(c.State.Commands.SortMenu.CheckedTag, 6);
   SetSort(c, 7);  // a header click on a column the snapshot layout maps to no type
-  EXPECT_EQ(c.Display.SortType, 10);
+  EXPECT_EQ(c.Display.SortType, SortType::Crc32);
   EXPECT_EQ(c.Display.SortKind, 7);
   EXPECT_TRUE(c.Display.Descending);
 }
@@ -98,11 +98,11 @@ TEST_F(SortChoiceTest, ResetSortAndBadChoices) {
   SetSort(c, 10);
   SetSort(c, -1);
   ChooseSortMenuItem(c, 0);
-  EXPECT_EQ(c.Display.SortType, 3);
+  EXPECT_EQ(c.Display.SortType, SortType::NewTime);
   EXPECT_TRUE(c.Display.Descending);
   ResetSort(c);
   EXPECT_EQ(c.Display.SortKind, 0);
-  EXPECT_EQ(c.Display.SortType, 0);
+  EXPECT_EQ(c.Display.SortType, SortType::FullPath);
   EXPECT_FALSE(c.Display.Descending);
   EXPECT_EQ(c.State.Commands.SortMenu.CheckedTag, 11);
 }

@@ -136,5 +136,26 @@ TEST(PathForm, ConvertsSeparators) {
   EXPECT_EQ(joinNative("/data", "a.txt"), "/data/a.txt");
 }
 
+// The typed forms: a root joins a held relative path, "\" becoming "/" only in the
+// relative part; an empty relative path leaves the root as it is.
+TEST(PathForm, TypedJoinTurnsOnlyTheRelativePartNative) {
+  const struct {
+    const char* root;
+    const char* relative;
+    const char* joined;
+  } cases[] = {
+      {"/data/", "sub\\dir\\a.txt", "/data/sub/dir/a.txt"},
+      {"/data", "a.txt", "/data/a.txt"},
+      {"/data", "", "/data"},
+      {"/odd\\name/", "x\\", "/odd\\name/x/"},
+  };
+  for (const auto& k : cases) {
+    EXPECT_EQ(joinNative(NativePath(k.root), HeldPath(k.relative)).str(), k.joined)
+        << "root " << k.root << " relative " << k.relative;
+  }
+  EXPECT_EQ(toHeld(toNative(HeldPath("a\\b\\c"))), HeldPath("a\\b\\c"));
+  EXPECT_EQ(toNative(HeldPath("a\\b")).view(), "a/b");
+}
+
 }  // namespace
 }  // namespace quorvane::platform

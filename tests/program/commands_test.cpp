@@ -175,13 +175,13 @@ TEST_F(CommandsTest, TakeSnapshotAsksAsTheSetsRequire) {
       EXPECT_TRUE(p.comparison.State.SnapshotMode);
       EXPECT_EQ(p.comparison.Files.Count(), 3);  // the New set alone
       if (!k.resultsFirst && k.chooseOld) {
-        EXPECT_EQ(p.comparison.State.OldSet.Kind, skNothing);
+        EXPECT_EQ(p.comparison.State.OldSet.Kind, SetKind::Nothing);
         EXPECT_EQ(p.selection.Selection(Side::Old).Label, "<Empty>");
       }
     } else {
       EXPECT_FALSE(p.comparison.State.SnapshotMode);
       EXPECT_EQ(p.comparison.Files.Count(), filesBefore);
-      EXPECT_EQ(p.comparison.State.OldSet.Kind, k.chooseOld ? skDirectory : skNothing);
+      EXPECT_EQ(p.comparison.State.OldSet.Kind, k.chooseOld ? SetKind::Directory : SetKind::Nothing);
     }
   }
 }
@@ -322,7 +322,7 @@ TEST_F(CommandsTest, AnUnreadableSnapshotIsReportedWithItsPath) {
   ASSERT_FALSE(ui.asked().empty());
   EXPECT_EQ(ui.asked().back().kind, platform::MessageKind::Error);
   EXPECT_EQ(ui.asked().back().subject.path, t.path("not-a-snapshot.snp"));
-  EXPECT_EQ(program.comparison.State.NewSet.Kind, skNothing);
+  EXPECT_EQ(program.comparison.State.NewSet.Kind, SetKind::Nothing);
 }
 
 }  // namespace

@@ -160,7 +160,7 @@ TEST_F(StartupTest, SnapshotModeWritesTheSnapshotAndGivesZero) {
   EXPECT_FALSE(second.ended);
   ASSERT_FALSE(ui2.asked().empty());
   EXPECT_EQ(ui2.asked()[0].text, "Too many filespecs for Generate Snap");
-  EXPECT_EQ(second.comparison.State.NewSet.Kind, skNothing);
+  EXPECT_EQ(second.comparison.State.NewSet.Kind, SetKind::Nothing);
 }
 
 TEST_F(StartupTest, CommandLineErrorsAndHelpEndTheProgram) {

@@ -96,8 +96,8 @@ class DiffReportTest : public ::testing::Test, public test::ComparisonFixture {
     old.file("changed.txt", "abc", T);
     fresh.file("sub/inserted.txt", "new", T);
     old.file("gone/deleted.txt", "old", T);
-    c.State.NewSet = {skDirectory, fresh.root(), 32};
-    c.State.OldSet = {skDirectory, old.root(), 32};
+    c.State.NewSet = {SetKind::Directory, fresh.root(), ChecksumKind::Crc32};
+    c.State.OldSet = {SetKind::Directory, old.root(), ChecksumKind::Crc32};
     options.Printer = &printer;
     options.Now = [] { return LocalDateTime{2026, 1, 2, 3, 4, 5}; };
   }
@@ -158,7 +158,7 @@ TEST_F(DiffReportTest, StandardStylesStrikeOutTheDeletedOldNameAndUnderlineTheIn
   // The same line as a file writes it, parts joined.
   std::vector<TextPart> fileParts;
   DiffEntryLine(*c.Files.Find("changed.txt"), c.Files.Find("changed.txt")->Status, nullptr,
-                DiffLineFormat{settings, 32, nullptr}, fileParts);
+                DiffLineFormat{settings, ChecksumKind::Crc32, nullptr}, fileParts);
   EXPECT_EQ(textOf(*changed), textOf(fileParts));
 }
 
@@ -169,7 +169,7 @@ TEST_F(DiffReportTest, ControlCharactersOfNamesAreQuestionMarksInEntryLinesOnly)
   odd.file("ro\x01ot/line\nbreak.txt", "new", T);
   odd.file("ro\x01ot/esc\x1B[2J\x7F.txt", "same", T);
   old.file("line\nbreak.txt", "old", T);
-  c.State.NewSet = {skDirectory, newRoot, 32};
+  c.State.NewSet = {SetKind::Directory, newRoot, ChecksumKind::Crc32};
   run();
 
   for (const bool bare : {false, true}) {
@@ -206,7 +206,7 @@ TEST(DiffReportLines, EveryNamePartOfAnEntryLineShowsControlCharactersAsQuestion
   std::vector<TextPart> parts;
   for (const bool doubleColumn : {false, true}) {
     s.DiffDblColumn = doubleColumn;
-    DiffEntryLine(*e, stInserted, partner, DiffLineFormat{s, 32, nullptr}, parts);
+    DiffEntryLine(*e, stInserted, partner, DiffLineFormat{s, ChecksumKind::Crc32, nullptr}, parts);
     const std::string line = textOf(parts);
     SCOPED_TRACE(line);
     EXPECT_EQ(std::count_if(line.begin(), line.end(), [](char c) { return IsControlCharacter(c); }), 0);
@@ -472,8 +472,8 @@ TEST(DiffReportLines, SubdirectoriesWarningLinesAndFilterLetters) {
   Settings s;
   s.Recurse = false;
   DiffHeaderFacts f;
-  f.newKind = skZip;
-  f.oldKind = skSnapshot;
+  f.newKind = SetKind::Zip;
+  f.oldKind = SetKind::Snapshot;
   f.newPath = "/a/x.zip";
   f.oldPath = "/a/x.snp";
   f.oldNote = "  [/data/]";
@@ -537,11 +537,11 @@ TEST(DiffReportLines, SizesBeyond32BitsAreWrittenWhole) {
   Settings s;
   s.DiffSize = true;
   std::vector<TextPart> parts;
-  DiffEntryLine(*e, stInserted, nullptr, DiffLineFormat{s, 32, nullptr}, parts);
+  DiffEntryLine(*e, stInserted, nullptr, DiffLineFormat{s, ChecksumKind::Crc32, nullptr}, parts);
   ASSERT_EQ(parts.size(), 1u);
   EXPECT_EQ(parts[0].text, "Inserted                     3221225472              big\\disk.img");
   e->NewSize = 12345678901ull;  // eleven digits run to the right
-  DiffEntryLine(*e, stInserted, nullptr, DiffLineFormat{s, 32, nullptr}, parts);
+  DiffEntryLine(*e, stInserted, nullptr, DiffLineFormat{s, ChecksumKind::Crc32, nullptr}, parts);
   EXPECT_EQ(parts[0].text, "Inserted                     12345678901              big\\disk.img");
 }
 

@@ -96,9 +96,9 @@ void chooseSet(ListingCase& r, Side side, const std::string& dir) {
   SetDescription& set = r.c.Set(side);
   if (fs::exists(dir + "/" + name + ".tree")) {
     layOut(tree, dir + "/" + name + ".tree");
-    set = {skDirectory, tree.root(), 32};
+    set = {SetKind::Directory, tree.root(), ChecksumKind::Crc32};
   } else if (fs::exists(dir + "/" + name + ".snp")) {
-    set = {skSnapshot, dir + "/" + name + ".snp", 32};
+    set = {SetKind::Snapshot, dir + "/" + name + ".snp", ChecksumKind::Crc32};
   }
 }
 
@@ -110,7 +110,7 @@ void checkReadBack(ListingCase& r, const std::string& written) {
   test::RecordingUserInterface ui(nullptr);
   Comparison back(settings, ui);
   back.State.SnapshotMode = true;
-  back.State.NewSet = {skSnapshot, written, 32};
+  back.State.NewSet = {SetKind::Snapshot, written, ChecksumKind::Crc32};
   SetSourceReaders readers;
   ASSERT_EQ(RunComparison(back, readers), RunOutcome::Completed);
   std::int32_t listed = 0;

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iomanip>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "engine/run_comparison.h"
@@ -73,7 +74,9 @@ void applySettings(GoldenRun& r, const std::string& file) {
     } else if (key == "DateFormat") {
       r.settings.DateFormat = std::stoi(value);
     } else if (key == "ChecksumKind") {
-      r.c.State.NewSet.ChecksumKind = r.c.State.OldSet.ChecksumKind = static_cast<std::uint8_t>(std::stoi(value));
+      const std::optional<ChecksumKind> kind = ChecksumKindFromNumber(std::stoi(value));
+      ASSERT_TRUE(kind.has_value()) << file << ": ChecksumKind=" << value;
+      r.c.State.NewSet.Checksum = r.c.State.OldSet.Checksum = *kind;
     } else if (key == "NewNote") {
       r.options.NewSideNote = value;
     } else if (key == "OldNote") {
@@ -105,8 +108,8 @@ TEST_P(DiffReportGolden, MatchesByteForByte) {
   r.settings.AutoMode = true;
   layOut(r.fresh, dir + "/new.tree");
   layOut(r.old, dir + "/old.tree");
-  r.c.State.NewSet = {skDirectory, r.fresh.root(), 32};
-  r.c.State.OldSet = {skDirectory, r.old.root(), 32};
+  r.c.State.NewSet = {SetKind::Directory, r.fresh.root(), ChecksumKind::Crc32};
+  r.c.State.OldSet = {SetKind::Directory, r.old.root(), ChecksumKind::Crc32};
   applySettings(r, dir + "/settings");
   SetSourceReaders readers;
   ASSERT_EQ(RunComparison(r.c, readers), RunOutcome::Completed);

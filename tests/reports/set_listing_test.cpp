@@ -53,16 +53,16 @@ class SetListingTest : public ::testing::Test, public test::ComparisonFixture {
  protected:
   SetListingTest() : ComparisonFixture(nullptr) {
     settings.CloseProgressDlg = true;
-    c.State.NewSet = {skDirectory, "/data/", 32};
-    c.State.OldSet = {skDirectory, "/backup/", 32};
+    c.State.NewSet = {SetKind::Directory, "/data/", ChecksumKind::Crc32};
+    c.State.OldSet = {SetKind::Directory, "/backup/", ChecksumKind::Crc32};
     options.clock = [] { return LocalDateTime{2024, 3, 5, 14, 7, 9}; };
     populate(c);
   }
 
   // same.txt identical, sub\inserted.txt inserted (3,000,000,000 bytes), gone.txt deleted.
   static void populate(Comparison& run) {
-    run.State.NewSet = {skDirectory, "/data/", 32};
-    run.State.OldSet = {skDirectory, "/backup/", 32};
+    run.State.NewSet = {SetKind::Directory, "/data/", ChecksumKind::Crc32};
+    run.State.OldSet = {SetKind::Directory, "/backup/", ChecksumKind::Crc32};
     add(run, Side::New, "same.txt", 10, 0x11111111);
     add(run, Side::Old, "same.txt", 10, 0x11111111);
     add(run, Side::New, "sub\\inserted.txt", 3000000000ull, 0x22222222);

@@ -27,7 +27,7 @@ TEST(SnapshotCompare, ATreeAgainstItsEarlierSnapshot) {
   {
     Comparison take(settings, ui);
     take.State.SnapshotMode = true;
-    take.State.NewSet = {skDirectory, tree.root(), 32};
+    take.State.NewSet = {SetKind::Directory, tree.root(), ChecksumKind::Crc32};
     ASSERT_EQ(RunComparison(take, readers), RunOutcome::Completed);
     ASSERT_EQ(WriteSetListing(take, snapshot, ListingKind::NewSnapshot), ListingOutcome::Complete);
   }
@@ -37,8 +37,8 @@ TEST(SnapshotCompare, ATreeAgainstItsEarlierSnapshot) {
   std::remove(tree.path("sub/gone.txt").c_str());
 
   Comparison c(settings, ui);
-  c.State.NewSet = {skDirectory, tree.root(), 32};
-  c.State.OldSet = {skSnapshot, snapshot, 32};
+  c.State.NewSet = {SetKind::Directory, tree.root(), ChecksumKind::Crc32};
+  c.State.OldSet = {SetKind::Snapshot, snapshot, ChecksumKind::Crc32};
   ASSERT_EQ(RunComparison(c, readers), RunOutcome::Completed);
   const auto status = [&](const char* path) {
     const FileEntry* e = c.Files.Find(path);

@@ -31,13 +31,13 @@ TEST(SnapshotLinuxNames, ATreeComparesTheSameAgainstItsOwnSnapshot) {
   {
     Comparison take(settings, ui);
     take.State.SnapshotMode = true;
-    take.State.NewSet = {skDirectory, tree.root(), 32};
+    take.State.NewSet = {SetKind::Directory, tree.root(), ChecksumKind::Crc32};
     ASSERT_EQ(RunComparison(take, readers), RunOutcome::Completed);
     ASSERT_EQ(WriteSetListing(take, snapshot, ListingKind::NewSnapshot), ListingOutcome::Complete);
   }
   Comparison c(settings, ui);
-  c.State.NewSet = {skDirectory, tree.root(), 32};
-  c.State.OldSet = {skSnapshot, snapshot, 32};
+  c.State.NewSet = {SetKind::Directory, tree.root(), ChecksumKind::Crc32};
+  c.State.OldSet = {SetKind::Snapshot, snapshot, ChecksumKind::Crc32};
   ASSERT_EQ(RunComparison(c, readers), RunOutcome::Completed);
   EXPECT_EQ(c.Files.Count(), 6);
   for (std::int32_t i = 0; i < c.Files.Count(); ++i)

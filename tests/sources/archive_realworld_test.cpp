@@ -175,8 +175,8 @@ std::map<std::string, std::vector<Member>> readManifest() {
   return archives;
 }
 
-std::uint8_t kindOf(const std::string& file) {
-  std::uint8_t kind = SetKindOf(std::string(kExtensionOnlyMarker) + file.substr(file.rfind('.') + 1));
+SetKind kindOf(const std::string& file) {
+  const SetKind kind = SetKindOf(std::string(kExtensionOnlyMarker) + file.substr(file.rfind('.') + 1));
   return kind;
 }
 

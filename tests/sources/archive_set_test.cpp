@@ -31,7 +31,7 @@ class ArchiveSetTest : public ::testing::Test, public test::ComparisonFixture {
   }
 
   // Reads the archive as the New set; returns the paths added, sorted.
-  std::vector<std::string> readNew(const std::string& relative, std::uint8_t kind = skZip) {
+  std::vector<std::string> readNew(const std::string& relative, SetKind kind = SetKind::Zip) {
     c.Files.Clear();
     c.State.Stats = {};
     c.State.SubdirectoriesWarning = false;
@@ -108,14 +108,14 @@ TEST_F(ArchiveSetTest, FillsTheSideFromTheMember) {
 TEST_F(ArchiveSetTest, OnlyZipRarAndArjKindsAreRead) {
   writeFile("a.lzh", "-lh5- not read");
   const struct {
-    std::uint8_t kind;
+    SetKind kind;
     const char* file;
     std::string message;
   } cases[] = {
-      {skLha, "a.lzh", "Error unsupported archive type"},
-      {skAce, "a.lzh", "Error unsupported archive type"},
-      {skZip, "missing.zip", "Archive file not found"},
-      {skRar, "a.lzh", "RAR Marker block not found in : \r" + tree.path("a.lzh")},
+      {SetKind::Lha, "a.lzh", "Error unsupported archive type"},
+      {SetKind::Ace, "a.lzh", "Error unsupported archive type"},
+      {SetKind::Zip, "missing.zip", "Archive file not found"},
+      {SetKind::Rar, "a.lzh", "RAR Marker block not found in : \r" + tree.path("a.lzh")},
   };
   for (const auto& t : cases) {
     std::string message;
@@ -134,8 +134,8 @@ TEST_F(ArchiveSetTest, AReaderErrorStopsTheRunWithItsMessage) {
   writeFile("damaged.zip", damaged);
   tree.dir("empty");
   settings.CloseProgressDlg = true;
-  c.State.NewSet = {skZip, tree.path("damaged.zip"), 32};
-  c.State.OldSet = {skDirectory, tree.path("empty/"), 32};
+  c.State.NewSet = {SetKind::Zip, tree.path("damaged.zip"), ChecksumKind::Crc32};
+  c.State.OldSet = {SetKind::Directory, tree.path("empty/"), ChecksumKind::Crc32};
   SetSourceReaders readers;
   EXPECT_EQ(RunComparison(c, readers), RunOutcome::Failed);
   bool shown = false;
@@ -172,10 +172,10 @@ class ToolArchiveTest : public ArchiveSetTest {
   }
 
   // Compares tree/ (New) with the archive (Old); returns the status of every entry.
-  std::map<std::string, std::uint16_t> compare(const std::string& archive, std::uint8_t kind) {
+  std::map<std::string, std::uint16_t> compare(const std::string& archive, SetKind kind) {
     c.Files.Clear();
-    c.State.NewSet = {skDirectory, tree.path("tree/"), 32};
-    c.State.OldSet = {kind, tree.path(archive), 32};
+    c.State.NewSet = {SetKind::Directory, tree.path("tree/"), ChecksumKind::Crc32};
+    c.State.OldSet = {kind, tree.path(archive), ChecksumKind::Crc32};
     c.State.SnapshotMode = false;
     SetSourceReaders readers;
     EXPECT_EQ(RunComparison(c, readers), RunOutcome::Completed) << archive;
@@ -193,17 +193,17 @@ TEST_F(ToolArchiveTest, EveryEntryIsIdenticalToTheArchiveOfItsTree) {
     const char* tool;
     const char* command;
     const char* archive;
-    std::uint8_t kind;
+    SetKind kind;
   } cases[] = {
-      {"zip", "cd tree && zip -r -X ../plain.zip .", "plain.zip", skZip},
-      {"zip", "cd tree && zip -r -X -z ../comment.zip . < ../comment.txt", "comment.zip", skZip},
+      {"zip", "cd tree && zip -r -X ../plain.zip .", "plain.zip", SetKind::Zip},
+      {"zip", "cd tree && zip -r -X -z ../comment.zip . < ../comment.txt", "comment.zip", SetKind::Zip},
       {"zip", "cd tree && zip -r -X ../inner.zip . && cd .. && cat stub.bin inner.zip > prefixed.zip", "prefixed.zip",
-       skZip},
+       SetKind::Zip},
       {"zip", "cd tree && zip -r -X ../sfx.zip . && cd .. && cat stub.bin sfx.zip > setup.exe && zip -A setup.exe",
-       "setup.exe", skZip},
-      {"fastjar", "cd tree && fastjar -cMf ../fast.jar .", "fast.jar", skZip},
-      {"jar", "cd tree && jar cMf ../jdk.jar .", "jdk.jar", skZip},
-      {"arj", "cd tree && arj a -r -y ../unix.arj '*'", "unix.arj", skArj},
+       "setup.exe", SetKind::Zip},
+      {"fastjar", "cd tree && fastjar -cMf ../fast.jar .", "fast.jar", SetKind::Zip},
+      {"jar", "cd tree && jar cMf ../jdk.jar .", "jdk.jar", SetKind::Zip},
+      {"arj", "cd tree && arj a -r -y ../unix.arj '*'", "unix.arj", SetKind::Arj},
   };
   for (const auto& t : cases) {
     if (!toolInstalled(t.tool)) {
@@ -229,7 +229,7 @@ TEST_F(ToolArchiveTest, OddSecondsMatchTheirOwnZip) {
     tree.file("tree/sub" + std::to_string(i % 3) + "/file" + std::to_string(i) + ".txt", "content " + std::to_string(i),
               base + i * 60 + (i % 2));
   run("cd tree && zip -r ../odd.zip .");
-  const auto statuses = compare("odd.zip", skZip);
+  const auto statuses = compare("odd.zip", SetKind::Zip);
   EXPECT_EQ(statuses.size(), 32u);
   for (const auto& [path, status] : statuses) EXPECT_EQ(status, stIdentical) << path;
 }
@@ -240,7 +240,7 @@ TEST_F(ToolArchiveTest, MsDosNamesFromZipKMatchWithStrip83) {
   settings.CloseProgressDlg = true;
   settings.ShowStatusDlg = false;
   run("cd tree && zip -r -X -k ../dos.zip .");
-  const auto statuses = compare("dos.zip", skZip);
+  const auto statuses = compare("dos.zip", SetKind::Zip);
   // zip -k writes upper-case 8.3 names marked as made on MS-DOS; letter case folds.
   EXPECT_EQ(statuses.count("README.TXT") + statuses.count("readme.txt"), 1u);
   EXPECT_EQ(statuses.at(statuses.count("README.TXT") ? "README.TXT" : "readme.txt"), stIdentical);

@@ -79,7 +79,7 @@ class ChecksumTest : public ::testing::Test {
 
 TEST_F(ChecksumTest, EachKindGivesItsChecksum) {
   struct Case {
-    std::uint8_t kind;
+    int kind;  // 32, 16 or 0
     bool snapshot;
     std::string content;
     std::uint32_t returned;
@@ -100,7 +100,7 @@ TEST_F(ChecksumTest, EachKindGivesItsChecksum) {
       {32, true, big, crc32Of(big), crc16Of(big)},
   };
   for (const Case& k : cases) {
-    c.State.CurrentChecksumKind = k.kind;
+    c.State.CurrentChecksumKind = ChecksumKindFromNumber(k.kind).value();
     c.State.SnapshotMode = k.snapshot;
     c.State.Stats.BytesRead = 0;
     c.Scan.Status = 0x7777;
@@ -270,8 +270,8 @@ class ChecksumComparisonTest : public ::testing::TestWithParam<int>, public test
 
   ChecksumComparisonTest() : ComparisonFixture(nullptr) {
     settings.CloseProgressDlg = true;
-    c.State.NewSet = {skDirectory, fresh.root(), 32};
-    c.State.OldSet = {skDirectory, old.root(), 32};
+    c.State.NewSet = {SetKind::Directory, fresh.root(), ChecksumKind::Crc32};
+    c.State.OldSet = {SetKind::Directory, old.root(), ChecksumKind::Crc32};
     auto r = std::make_unique<ScriptedReader>();
     reader = r.get();
     c.Reader = std::move(r);
@@ -284,9 +284,9 @@ class ChecksumComparisonTest : public ::testing::TestWithParam<int>, public test
 };
 
 TEST_P(ChecksumComparisonTest, SameSizeAndTimeButOtherContentIsCrcDiffers) {
-  for (std::uint8_t kind : {32, 16}) {
+  for (const ChecksumKind kind : {ChecksumKind::Crc32, ChecksumKind::Crc16}) {
     c.ClearFiles();
-    c.State.NewSet.ChecksumKind = c.State.OldSet.ChecksumKind = kind;
+    c.State.NewSet.Checksum = c.State.OldSet.Checksum = kind;
     fresh.file("same.txt", "abc");
     old.file("same.txt", "abc");
     fresh.file("content.txt", "abc");
@@ -298,8 +298,8 @@ TEST_P(ChecksumComparisonTest, SameSizeAndTimeButOtherContentIsCrcDiffers) {
     EXPECT_EQ(entry("same.txt")->Status, stIdentical) << int(kind);
     EXPECT_EQ(entry("content.txt")->Status, stCrcDiffers) << int(kind);
     EXPECT_EQ(entry("sub\\newer.txt")->Status, stCrcDiffers | stNewer) << int(kind);
-    EXPECT_EQ(entry("same.txt")->NewCRC, kind == 32 ? 0x352441C2u : 0x9738u) << int(kind);
-    EXPECT_EQ(entry("content.txt")->OldCRC, kind == 32 ? crc32Of("xyz") : crc16Of("xyz")) << int(kind);
+    EXPECT_EQ(entry("same.txt")->NewCRC, kind == ChecksumKind::Crc32 ? 0x352441C2u : 0x9738u) << int(kind);
+    EXPECT_EQ(entry("content.txt")->OldCRC, kind == ChecksumKind::Crc32 ? crc32Of("xyz") : crc16Of("xyz")) << int(kind);
     EXPECT_EQ(c.State.Stats.BytesRead, 18.0) << int(kind);
     EXPECT_EQ(c.State.Stats.StatusCounts[1], 2u) << int(kind);
   }

@@ -15,8 +15,8 @@ class ComparisonRunProblemsTest : public ::testing::Test, public test::Compariso
  protected:
   ComparisonRunProblemsTest() : ComparisonFixture(nullptr) {
     settings.CloseProgressDlg = true;
-    c.State.NewSet = {skDirectory, fresh.root(), 32};
-    c.State.OldSet = {skDirectory, old.root(), 32};
+    c.State.NewSet = {SetKind::Directory, fresh.root(), ChecksumKind::Crc32};
+    c.State.OldSet = {SetKind::Directory, old.root(), ChecksumKind::Crc32};
     fresh.file("sub/a.txt", "a");
     old.file("sub/a.txt", "a");
   }

@@ -14,8 +14,8 @@ class ComparisonRunTest : public ::testing::Test, public test::ComparisonFixture
  protected:
   ComparisonRunTest() : ComparisonFixture(nullptr) {
     settings.CloseProgressDlg = true;
-    c.State.NewSet = {skDirectory, fresh.root(), 32};
-    c.State.OldSet = {skDirectory, old.root(), 32};
+    c.State.NewSet = {SetKind::Directory, fresh.root(), ChecksumKind::Crc32};
+    c.State.OldSet = {SetKind::Directory, old.root(), ChecksumKind::Crc32};
   }
 
   RunOutcome run() { return RunComparison(c, readers); }
@@ -74,23 +74,23 @@ TEST_F(ComparisonRunTest, MissingSetAsksAbortOrRetry) {
 
 TEST_F(ComparisonRunTest, ValidationMessagesOfEachKind) {
   struct Case {
-    std::uint8_t kind;
+    SetKind kind;
     std::string root;
     std::string message;
   } cases[] = {
-      {skSnapshot, "/nonexistent/s.snp", "Error opening NEW Snapshot :\r\n/nonexistent/s.snp"},
-      {skSnapshot, fresh.path("bad.snp"), "Can't find Snapshot header ([Pelto LIST]/[Quorvane Snapshot]) in first line"},
-      {skSnapshot, fresh.root(), "Error opening NEW Snapshot :\r\n" + fresh.root()},
-      {skZip, "/nonexistent/a.zip", "Error opening NEW archive : /nonexistent/a.zip"},
-      {skDirectory, "/nonexistent/", "Error for NEW directory (does not exist ?) :\r/nonexistent/"},
+      {SetKind::Snapshot, "/nonexistent/s.snp", "Error opening NEW Snapshot :\r\n/nonexistent/s.snp"},
+      {SetKind::Snapshot, fresh.path("bad.snp"), "Can't find Snapshot header ([Pelto LIST]/[Quorvane Snapshot]) in first line"},
+      {SetKind::Snapshot, fresh.root(), "Error opening NEW Snapshot :\r\n" + fresh.root()},
+      {SetKind::Zip, "/nonexistent/a.zip", "Error opening NEW archive : /nonexistent/a.zip"},
+      {SetKind::Directory, "/nonexistent/", "Error for NEW directory (does not exist ?) :\r/nonexistent/"},
   };
   fresh.file("bad.snp", "[Quorvane Snapshot] \r\n");  // trailing blank: not the header
   for (const Case& k : cases) {
-    c.State.NewSet = {k.kind, k.root, 32};
-    EXPECT_EQ(SetValidationError(c, Side::New), k.message) << "kind " << int(k.kind) << " root " << k.root;
+    c.State.NewSet = {k.kind, k.root, ChecksumKind::Crc32};
+    EXPECT_EQ(SetValidationError(c, Side::New), k.message) << "kind " << setKindName(k.kind) << " root " << k.root;
   }
   fresh.file("good.snp", "[Pelto LIST]\r\nrest");
-  c.State.NewSet = {skSnapshot, fresh.path("good.snp"), 32};
+  c.State.NewSet = {SetKind::Snapshot, fresh.path("good.snp"), ChecksumKind::Crc32};
   EXPECT_EQ(SetValidationError(c, Side::New), "");
 }
 
@@ -113,7 +113,7 @@ TEST_F(ComparisonRunTest, AbortWhileReadingTheOldSetLeavesAnEmptyList) {
 TEST_F(ComparisonRunTest, ReaderErrorStopsTheRunWithItsMessage) {
   fresh.file("a", "x");
   old.file("s.snp", "[Quorvane Snapshot]\r\n");
-  c.State.OldSet = {skLha, old.path("s.snp"), 32};
+  c.State.OldSet = {SetKind::Lha, old.path("s.snp"), ChecksumKind::Crc32};
   EXPECT_EQ(run(), RunOutcome::Failed);
   ASSERT_FALSE(ui.asked().empty());
   EXPECT_EQ(ui.asked().back().kind, platform::MessageKind::Error);
@@ -123,11 +123,11 @@ TEST_F(ComparisonRunTest, ReaderErrorStopsTheRunWithItsMessage) {
 TEST_F(ComparisonRunTest, ChecksumKindsThatDifferSwitchQuickOn) {
   fresh.file("a", "x");
   old.file("a", "x");
-  c.State.NewSet.ChecksumKind = 32;
-  c.State.OldSet.ChecksumKind = 16;
+  c.State.NewSet.Checksum = ChecksumKind::Crc32;
+  c.State.OldSet.Checksum = ChecksumKind::Crc16;
   ASSERT_EQ(run(), RunOutcome::Completed);
   EXPECT_TRUE(settings.Quick);
-  EXPECT_EQ(c.State.CurrentChecksumKind, 0);
+  EXPECT_EQ(c.State.CurrentChecksumKind, ChecksumKind::None);
 }
 
 TEST_F(ComparisonRunTest, PauseAsksBeforeEachSetAndStatusWindowShowsTotals) {

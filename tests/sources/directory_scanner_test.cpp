@@ -334,8 +334,8 @@ TEST(CaseCollisionTrees, EachPathMeetsItsOwnAndTheRestPairAsTheReferenceSays) {
     settings.CloseProgressDlg = true;
     test::RecordingUserInterface ui(nullptr);
     Comparison c(settings, ui);
-    c.State.NewSet = {skDirectory, fresh.root(), 32};
-    c.State.OldSet = {skDirectory, old.root(), 32};
+    c.State.NewSet = {SetKind::Directory, fresh.root(), ChecksumKind::Crc32};
+    c.State.OldSet = {SetKind::Directory, old.root(), ChecksumKind::Crc32};
     SetSourceReaders readers;
     ASSERT_EQ(RunComparison(c, readers), RunOutcome::Completed);
 
@@ -366,8 +366,8 @@ TEST(CaseCollisionTrees, AChangeToOneOfTwoCaseTwinsIsSeen) {
   settings.CloseProgressDlg = true;
   test::RecordingUserInterface ui(nullptr);
   Comparison c(settings, ui);
-  c.State.NewSet = {skDirectory, fresh.root(), 32};
-  c.State.OldSet = {skDirectory, old.root(), 32};
+  c.State.NewSet = {SetKind::Directory, fresh.root(), ChecksumKind::Crc32};
+  c.State.OldSet = {SetKind::Directory, old.root(), ChecksumKind::Crc32};
   SetSourceReaders readers;
   ASSERT_EQ(RunComparison(c, readers), RunOutcome::Completed);
   ASSERT_EQ(c.Files.Count(), 2);

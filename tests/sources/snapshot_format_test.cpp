@@ -36,7 +36,7 @@ TEST(SnapshotFileLine, EqualsTheTextRoutinesOnGeneratedValues) {
 
 TEST(SnapshotHeader, LinesOneToSeventeen) {
   SnapshotHeaderFacts f;
-  f.kind = 8;
+  f.kind = SetKind::Directory;
   f.source = "/data/";
   f.sideNote = "  [DATA]";
   f.includeMask = "*.TXT";
@@ -69,7 +69,7 @@ TEST(SnapshotHeader, LinesOneToSeventeen) {
   EXPECT_EQ(SnapshotHeaderLines(f), want);
 
   SnapshotHeaderFacts archive;
-  archive.kind = 1;
+  archive.kind = SetKind::Zip;
   archive.source = "/x/a.zip";
   archive.includeMask = "*.*";
   archive.noPath = true;

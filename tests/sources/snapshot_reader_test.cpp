@@ -108,8 +108,8 @@ TEST(SnapshotLine, SkipRules) {
 class SnapshotReaderTest : public ::testing::Test, public test::ComparisonFixture {
  protected:
   SnapshotReaderTest() : ComparisonFixture(nullptr) {
-    c.State.NewSet = {skSnapshot, "mem.snp", 32};
-    c.State.OldSet = {skDirectory, "/old/", 32};
+    c.State.NewSet = {SetKind::Snapshot, "mem.snp", ChecksumKind::Crc32};
+    c.State.OldSet = {SetKind::Directory, "/old/", ChecksumKind::Crc32};
   }
 
   // Reads the bytes as the side's snapshot; returns the exception text, "" when none.
@@ -209,20 +209,20 @@ TEST_F(SnapshotReaderTest, SubdirectoriesNeedRecurseAndPathsAreRewritten) {
 TEST_F(SnapshotReaderTest, ChecksumFieldsBySetKindAndMode) {
   const std::string bytes = kHead + "         1 2023/11/14 22:13:20 ABCD 12345678 a\r\n" + kFoot;
   struct Case {
-    std::uint8_t otherKind;
+    SetKind otherKind;
     bool snapshotMode;
     std::uint32_t crc;
     std::uint16_t status;
   } cases[] = {
-      {skDirectory, false, 0x12345678, stInserted}, {skZip, false, 0x12345678, stInserted},
-      {skLha, false, 0xABCD, stInserted},           {skZoo, false, 0xABCD, stInserted},
-      {skArc, false, 0xABCD, stInserted},           {skDirectory, true, 0x12345678, 0xABCD},
+      {SetKind::Directory, false, 0x12345678, stInserted}, {SetKind::Zip, false, 0x12345678, stInserted},
+      {SetKind::Lha, false, 0xABCD, stInserted},           {SetKind::Zoo, false, 0xABCD, stInserted},
+      {SetKind::Arc, false, 0xABCD, stInserted},           {SetKind::Directory, true, 0x12345678, 0xABCD},
   };
   for (const Case& k : cases) {
     c.ClearFiles();
     c.State.OldSet.Kind = k.otherKind;
     c.State.SnapshotMode = k.snapshotMode;
-    SCOPED_TRACE("other set kind " + std::to_string(k.otherKind) + (k.snapshotMode ? ", snapshot mode" : ""));
+    SCOPED_TRACE(std::string("other set kind ") + setKindName(k.otherKind) + (k.snapshotMode ? ", snapshot mode" : ""));
     ASSERT_EQ(read(bytes), "");
     const FileEntry* e = c.Files.Find("a");
     ASSERT_NE(e, nullptr);
@@ -232,7 +232,7 @@ TEST_F(SnapshotReaderTest, ChecksumFieldsBySetKindAndMode) {
 }
 
 TEST_F(SnapshotReaderTest, OldSideFillsTheOldFields) {
-  c.State.OldSet = {skSnapshot, "old.snp", 32};
+  c.State.OldSet = {SetKind::Snapshot, "old.snp", ChecksumKind::Crc32};
   const std::string bytes = kHead + "3221225472 2023/11/14 22:13:21 0000 DEADBEEF a\r\n" + kFoot;
   EXPECT_EQ(read(bytes, Side::Old), "");
   const FileEntry* e = c.Files.Find("a");
@@ -357,9 +357,9 @@ TEST(SnapshotFiles, SparseFilesAreReadInBoundedMemory) {
   Comparison c(settings, ui);
   const long before = peakKiB();
 
-  c.State.NewSet = {skSnapshot, noHeader, 32};
+  c.State.NewSet = {SetKind::Snapshot, noHeader, ChecksumKind::Crc32};
   EXPECT_THROW(ReadSnapshotSet(c, Side::New), eSnpHeader);
-  c.State.NewSet = {skSnapshot, holed, 32};
+  c.State.NewSet = {SetKind::Snapshot, holed, ChecksumKind::Crc32};
   ASSERT_NO_THROW(ReadSnapshotSet(c, Side::New));
   EXPECT_EQ(c.Files.Count(), 1);  // the same path twice: one entry
   EXPECT_EQ(c.Problems.Lines(), (std::vector<std::string>{holed + ": line 9 is longer than 65536 bytes: not read"}));
@@ -374,7 +374,7 @@ TEST(SnapshotFiles, WhatCannotBeOpenedIsAnOpenError) {
   test::RecordingUserInterface ui(nullptr);
   Comparison c(settings, ui);
   for (const std::string name : {"a-directory", "a-fifo", "missing.snp"}) {
-    c.State.NewSet = {skSnapshot, tree.path(name), 32};
+    c.State.NewSet = {SetKind::Snapshot, tree.path(name), ChecksumKind::Crc32};
     try {
       ReadSnapshotSet(c, Side::New);
       ADD_FAILURE() << name;

@@ -36,17 +36,23 @@ void storeMember(Comparison& c, Side side, const TArchiveItem& item) {
 
 }  // namespace
 
-std::unique_ptr<TArchiveFile> OpenArchiveOfKind(std::uint8_t kind, const std::string& path) {
+std::unique_ptr<TArchiveFile> OpenArchiveOfKind(SetKind kind, const std::string& path) {
   switch (kind) {
-    case skZip:
+    case SetKind::Zip:
       return std::make_unique<TZIPFile>(path, false);
-    case skRar:
+    case SetKind::Rar:
       return std::make_unique<TRARFile>(path, true);
-    case skArj:
+    case SetKind::Arj:
       return std::make_unique<TARJFile>(path, true);
-    default:
-      throw Exception("Error unsupported archive type");
+    case SetKind::Nothing:
+    case SetKind::Ace:
+    case SetKind::Lha:
+    case SetKind::Zoo:
+    case SetKind::Arc:
+    case SetKind::Directory:
+    case SetKind::Snapshot: break;
   }
+  throw Exception("Error unsupported archive type");
 }
 
 void ReadArchiveSet(Comparison& c, Side side) {

@@ -13,7 +13,7 @@ namespace quorvane {
 // The reader for a set kind, opened on path: ZIP not strict, RAR and ARJ strict. Any
 // other kind raises Exception "Error unsupported archive type"; the readers raise their
 // eArchiveError family.
-std::unique_ptr<TArchiveFile> OpenArchiveOfKind(std::uint8_t kind, const std::string& path);
+std::unique_ptr<TArchiveFile> OpenArchiveOfKind(SetKind kind, const std::string& path);
 
 // Members whose attributes leave the mask (0xE1, plus SpecialAttr when SpecialAlsoArc is
 // on) and directory entries are skipped; members below a directory set the subdirectories

@@ -58,8 +58,8 @@ class PdfPrintTest : public ::testing::Test, public test::ComparisonFixture {
     fresh.file("sub/inserted.txt", "new", T);
     old.file("gone/deleted.txt", "old", T);
     for (int i = 0; i < extraFiles; ++i) fresh.file("many/file" + std::to_string(1000 + i) + ".txt", "x", T);
-    c.State.NewSet = {skDirectory, fresh.root(), 32};
-    c.State.OldSet = {skDirectory, old.root(), 32};
+    c.State.NewSet = {SetKind::Directory, fresh.root(), ChecksumKind::Crc32};
+    c.State.OldSet = {SetKind::Directory, old.root(), ChecksumKind::Crc32};
     SetSourceReaders readers;
     ASSERT_EQ(RunComparison(c, readers), RunOutcome::Completed);
   }
