@@ -15,20 +15,11 @@ namespace quorvane {
 namespace {
 
 std::string sideCaption(SetKind kind, Side side) {
+  if (kind == SetKind::Nothing) return "<Nothing>";
   const std::string word = sideWord(side);
-  switch (kind) {
-    case SetKind::Nothing: return "<Nothing>";
-    case SetKind::Directory: return word + " directory :";
-    case SetKind::Snapshot: return word + " snapshot :";
-    case SetKind::Zip:
-    case SetKind::Rar:
-    case SetKind::Ace:
-    case SetKind::Arj:
-    case SetKind::Lha:
-    case SetKind::Zoo:
-    case SetKind::Arc: break;
-  }
-  return word + " archive :";
+  if (kind == SetKind::Directory) return word + " directory :";
+  if (kind == SetKind::Snapshot) return word + " snapshot :";
+  return word + " archive :";  // every archive kind
 }
 
 void showMaskIndicators(Comparison& c) {
