@@ -71,3 +71,20 @@ function(quorvane_test_executable name)
     QUORVANE_TESTS_DIR="${PROJECT_SOURCE_DIR}/tests")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "TZ=UTC")
 endfunction()
+
+# A test executable of the window: GoogleTest with QtTest's event helpers, run on the
+# offscreen platform, with one QApplication made by tests/ui/support/qt_test_main.cpp.
+function(quorvane_qt_test_executable name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  add_executable(${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/ui/support/qt_test_main.cpp)
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} quorvane_test_support Qt6::Widgets Qt6::Test
+                        GTest::gtest GTest::gmock)
+  target_compile_definitions(${name} PRIVATE
+    QUORVANE_REALWORLD_DIR="${QUORVANE_REALWORLD_DIR}"
+    QUORVANE_TESTS_DIR="${PROJECT_SOURCE_DIR}/tests")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+                       PROPERTIES ENVIRONMENT "TZ=UTC;QT_QPA_PLATFORM=offscreen")
+endfunction()
