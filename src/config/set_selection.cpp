@@ -21,6 +21,8 @@ constexpr std::size_t kLongestSnapshotLine = 1 << 16;
 void SetSelection::ResetResults() {
   CommandState& cmd = c_.State.Commands;
   cmd.SaveDiff = cmd.Synchronize = cmd.SaveNewListing = cmd.SaveOldListing = cmd.CheckMoved = cmd.EditMenu = false;
+  cmd.GridVisible = false;
+  cmd.LFilterActive = cmd.LCRCActive = false;
   c_.State.Stats.StatusCounts.fill(0);
   c_.State.Stats.ShownCounts.fill(0);
   c_.Display.Clear();

@@ -24,6 +24,11 @@ void ShowResults(Comparison& c) {
   UpdateIndicators(c);
 }
 
+std::string MatchingText(const Comparison& c) {
+  if (c.State.SnapshotMode) return std::to_string(c.Files.Count()) + " files in snapshot";
+  return std::to_string(c.Display.Count()) + " of " + std::to_string(c.Files.Count()) + " files matching filter";
+}
+
 void UpdateIndicators(Comparison& c) {
   CommandState& commands = c.State.Commands;
   commands.LCRCActive = c.settings.Quick || !(c.Files.IFilter & stCrcDiffers);

@@ -4,6 +4,7 @@
 // window itself sets up the grid's columns and rows from the display index, restarts its
 // hint timer and passes Escape to the grid when GridVisible turns on.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/comparison.h"
@@ -15,6 +16,10 @@ namespace quorvane {
 // empty file list, else "No file matching filter" with the count in memory). Otherwise
 // the grid is shown and the Edit menu enabled. Then the indicators are updated.
 void ShowResults(Comparison& c);
+
+// The main window's file count: "%d files in snapshot" in snapshot mode, else
+// "%d of %d files matching filter" (shown and in memory).
+std::string MatchingText(const Comparison& c);
 
 // The "No CRC", "Filter" and "Dirs" indicators.
 void UpdateIndicators(Comparison& c);

@@ -6,8 +6,10 @@
 // program's fixed texts; "\r" and "\r\n" are line breaks.
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/name_metrics.h"
 #include "platform/side.h"
@@ -117,6 +119,18 @@ class UserInterface {
   // Hides the window and makes its button a Close button; with showModal the window is
   // then shown again modally until the user closes it.
   virtual void printProgressClose(bool showModal) = 0;
+
+  // The directory and open-file dialogs of set selection. Each returns the chosen path,
+  // or nothing when the user cancelled; a front end without dialogs cancels. The open-file
+  // dialog offers the filters in order (each "Name (*.A *.B)") and accepts only an
+  // existing file.
+  virtual std::optional<std::string> chooseDirectory(std::string_view /*title*/, std::string_view /*startFolder*/) {
+    return std::nullopt;
+  }
+  virtual std::optional<std::string> chooseOpenFile(std::string_view /*title*/, std::string_view /*startFolder*/,
+                                                    const std::vector<std::string>& /*filters*/) {
+    return std::nullopt;
+  }
 
   // The windows of start-up, in the order DoInits calls them. A front end without
   // windows keeps these defaults.

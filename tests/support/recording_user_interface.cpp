@@ -53,6 +53,25 @@ void RecordingUserInterface::busyShow(std::string_view text) {
   busyBars_.push_back(0);
 }
 
+std::optional<std::string> RecordingUserInterface::nextDialogAnswer() {
+  if (dialogAnswers_.empty()) return std::nullopt;
+  std::optional<std::string> answer = std::move(dialogAnswers_.front());
+  dialogAnswers_.pop_front();
+  return answer;
+}
+
+std::optional<std::string> RecordingUserInterface::chooseDirectory(std::string_view title,
+                                                                   std::string_view startFolder) {
+  dialogs_.push_back({std::string(title), std::string(startFolder), {}});
+  return nextDialogAnswer();
+}
+
+std::optional<std::string> RecordingUserInterface::chooseOpenFile(std::string_view title, std::string_view startFolder,
+                                                                  const std::vector<std::string>& filters) {
+  dialogs_.push_back({std::string(title), std::string(startFolder), filters});
+  return nextDialogAnswer();
+}
+
 std::uint8_t RecordingUserInterface::chooseFileType() {
   asked_.push_back({"Choose file type", {}, MessageKind::Confirmation, MessageButtons::OkCancel, false, {}});
   if (fileTypes_.empty()) return 0;

@@ -31,6 +31,15 @@ class RecordingUserInterface : public platform::HeadlessUserInterface {
   void scriptAnswer(platform::Answer a) { answers_.push_back(a); }
   void scriptFileAction(platform::FileAction a) { fileActions_.push_back(a); }
   void scriptFileType(std::uint8_t kind) { fileTypes_.push_back(kind); }
+  // The directory and open-file dialogs: each answer is a path, or nothing for Cancel;
+  // with none queued the dialog is cancelled. What each dialog was opened with is kept.
+  void scriptDialogAnswer(std::optional<std::string> path) { dialogAnswers_.push_back(std::move(path)); }
+  struct DialogOpened {
+    std::string title;
+    std::string startFolder;
+    std::vector<std::string> filters;  // the open-file dialog's
+  };
+  const std::vector<DialogOpened>& dialogsOpened() const { return dialogs_; }
   // Runs at every pump (tests use it to press Abort part-way).
   std::function<void()> onPump;
   // Whether the main window exists (start-up's exit save and what's-new prompt).
@@ -82,6 +91,9 @@ class RecordingUserInterface : public platform::HeadlessUserInterface {
   void pumpMessages() override;
   // Answers from scriptFileType, else Cancel (0).
   std::uint8_t chooseFileType() override;
+  std::optional<std::string> chooseDirectory(std::string_view title, std::string_view startFolder) override;
+  std::optional<std::string> chooseOpenFile(std::string_view title, std::string_view startFolder,
+                                            const std::vector<std::string>& filters) override;
   void busyShow(std::string_view text) override;
   void busyText(std::string_view text) override { busyTexts_.emplace_back(text); }
   void busyBar(int percent) override { busyBars_.push_back(percent); }
@@ -111,6 +123,9 @@ class RecordingUserInterface : public platform::HeadlessUserInterface {
   std::deque<platform::Answer> answers_;
   std::deque<platform::FileAction> fileActions_;
   std::deque<std::uint8_t> fileTypes_;
+  std::deque<std::optional<std::string>> dialogAnswers_;
+  std::vector<DialogOpened> dialogs_;
+  std::optional<std::string> nextDialogAnswer();
   std::vector<Asked> asked_;
   std::vector<std::string> statuses_;
   platform::StatusSummary summary_;
