@@ -46,6 +46,7 @@ ProgressDialog::ProgressDialog(platform::UserInterface& ui, QWidget* parent) : Q
   for (QLabel* l : {newLabel_, oldLabel_, file_}) {
     l->setMinimumWidth(420);
     l->setTextFormat(Qt::PlainText);
+    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // a long path must not widen the window
   }
   bar_ = new ScanBar(this);
   bar_->setObjectName(QStringLiteral("Bar1"));
