@@ -38,6 +38,8 @@ class ProgressMeter {
   // Redraws the figures and the bar (percent < 0: moving block) when more than 200 ms
   // have passed, or at once when forced.
   void Update(int percent, bool force = false);
+  // Milliseconds since Start.
+  std::uint64_t ElapsedMs() const { return clock() - start_; }
 
   // Formats for the window: "1,234,567"; "hh:mm:ss".
   static std::string Thousands(double value);

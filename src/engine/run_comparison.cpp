@@ -8,6 +8,7 @@
 #include "engine/include_dirs_found.h"
 #include "engine/moved_files.h"
 #include "engine/sort_menu_state.h"
+#include "engine/status_summary.h"
 #include "platform/path_checks.h"
 
 namespace quorvane {
@@ -111,6 +112,7 @@ RunOutcome RunComparison(Comparison& c, SetReaders& readers) {
     ui.progressButton(platform::ProgressButton::Close);
   }
 
+  s.LastRunMs = c.Progress.ElapsedMs();
   if (c.Aborted()) {
     ui.progressHide();
     c.ClearFiles();
@@ -129,6 +131,7 @@ RunOutcome RunComparison(Comparison& c, SetReaders& readers) {
   ui.progressStatus("Applying filter and sorting");
   FilterPass(c);
   ui.progressStatus("Operation complete");
+  s.LastRunMs = c.Progress.ElapsedMs();  // the time the user then spends reading the totals is not the run's
   UpdateSortMenu(s.Commands.SortMenu, s.SnapshotMode, c.Display.SortType);
   s.Commands.Diff = s.Commands.Compare = false;
   s.Commands.ResetDiff = true;
@@ -138,15 +141,7 @@ RunOutcome RunComparison(Comparison& c, SetReaders& readers) {
   s.ResultsSaved = false;
   ui.progressHide();
   if (!c.settings.CloseProgressDlg) ui.progressShowModal();
-  if (c.settings.ShowStatusDlg) {
-    platform::StatusSummary summary;
-    summary.filesCompared = stats.FilesFound;
-    summary.newDuplicates = stats.NewDuplicates;
-    summary.oldDuplicates = stats.OldDuplicates;
-    summary.filesInError = stats.FilesSkipped;
-    for (std::size_t i = 0; i < 8; ++i) summary.shownCounts[i] = stats.ShownCounts[i];
-    ui.showStatusWindow(summary);
-  }
+  if (c.settings.ShowStatusDlg) ui.showStatusWindow(StatusSummaryOf(c));
   if (s.Commands.GridVisible) s.Commands.EditMenu = true;
   c.IncludeDirsUsed = c.IncludeDirs;
   return RunOutcome::Completed;

@@ -61,6 +61,7 @@ struct RunState {
   bool DiffInMemory = false;
   bool SubdirectoriesWarning = false;
   bool ResultsSaved = true;
+  std::uint64_t LastRunMs = 0;  // duration of the last run, from its start to its end
   RunStats Stats;
   CommandState Commands;
 

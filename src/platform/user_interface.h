@@ -59,6 +59,11 @@ struct StatusSummary {
   std::uint32_t oldDuplicates = 0;
   std::uint32_t filesInError = 0;
   std::uint32_t shownCounts[8] = {};
+  std::uint32_t matching = 0;          // entries displayed
+  std::uint64_t memoryUsed = 0;        // the file list's memory counter, bytes
+  std::uint64_t elapsedMs = 0;         // duration of the last run
+  bool saved = false;                  // the results have been written out
+  bool subdirectoriesWarning = false;  // an archive or snapshot held subdirectories, Recurse off
 };
 
 class UserInterface {
