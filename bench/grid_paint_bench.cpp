@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
 #include <chrono>
@@ -133,7 +134,10 @@ int main(int argc, char** argv) {
   QImage image(grid.size(), QImage::Format_ARGB32_Premultiplied);
   // As the window repaints it: the viewport paints every pixel itself (opaque), so no
   // window background is drawn first.
-  const auto paint = [&] { grid.render(&image, QPoint(), QRegion(), QWidget::DrawChildren); };
+  const auto paint = [&] {
+    QPainter painter(&image);
+    grid.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+  };
 
   const double buildMs = milliseconds([&] { build(program.comparison); });
   const double passMs = milliseconds([&] { FilterPass(program.comparison); });

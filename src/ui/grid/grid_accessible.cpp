@@ -91,8 +91,10 @@ QAccessibleInterface* GridAccessible::summary() const { return nullptr; }
 QAccessibleInterface* GridAccessible::cellAt(int row, int column) const {
   if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) return nullptr;
   const quint64 key = keyOf(row, column);
-  if (const auto found = cells_.constFind(key); found != cells_.constEnd())
-    return QAccessible::accessibleInterface(found.value());
+  if (const auto found = cells_.constFind(key); found != cells_.constEnd()) {
+    if (QAccessibleInterface* cell = QAccessible::accessibleInterface(found.value())) return cell;
+    cells_.remove(key);  // deleted by Qt's cache meanwhile
+  }
   if (cells_.size() >= kCellCacheLimit) const_cast<GridAccessible*>(this)->forgetCells();
   auto* cell = new GridCellAccessible(const_cast<GridAccessible*>(this), row, column);
   cells_.insert(key, QAccessible::registerAccessibleInterface(cell));

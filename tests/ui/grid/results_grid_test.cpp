@@ -24,6 +24,9 @@ enum : int { I = 0, X, INS, DEL, NEW, OLD, BIG, SMALL };
 
 QRgb rgbOf(Colour c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
+// "#rrggbb", for readable failures.
+std::string nameOf(QRgb rgb) { return QColor(rgb).name().toStdString(); }
+
 class ResultsGridTest : public ::testing::Test {
  protected:
   ResultsGridTest() : ui(nullptr), program(ui, readers, writers) {
@@ -102,11 +105,11 @@ TEST_F(ResultsGridTest, PaintedCellsTakeTheColoursOfTheirStatus) {
   for (const Case& k : cases) {
     const int row = rowOf(k.path);
     ASSERT_GE(row, 0) << k.path;
-    EXPECT_EQ(QColor(pixelIn(image, grid, row, k.column)).name().toStdString(), QColor(k.expected).name().toStdString())
+    EXPECT_EQ(nameOf(pixelIn(image, grid, row, k.column)), nameOf(k.expected))
         << k.path << " column " << k.column;
   }
   // Row numbers: silver outside the selection's rows, grey on the selected row.
-  EXPECT_EQ(QColor(pixelIn(image, grid, 0, 0)).name().toStdString(), QColor(qRgb(0xC0, 0xC0, 0xC0)).name().toStdString());
+  EXPECT_EQ(nameOf(pixelIn(image, grid, 0, 0)), nameOf(qRgb(0xC0, 0xC0, 0xC0)));
 }
 
 TEST_F(ResultsGridTest, SelectedCellHasANavyBorderAndItsRowNumberIsGrey) {
@@ -115,13 +118,13 @@ TEST_F(ResultsGridTest, SelectedCellHasANavyBorderAndItsRowNumberIsGrey) {
   grid.setCurrentRow(2);
   const QImage image = grid.viewport()->grab().toImage();
   const QRect r = grid.cellRect(2, 1);
-  EXPECT_EQ(QColor(image.pixel(r.left(), r.center().y())).name().toStdString(), QColor(qRgb(0, 0, 0x80)).name().toStdString());
-  EXPECT_EQ(QColor(image.pixel(r.right(), r.center().y())).name().toStdString(), QColor(qRgb(0, 0, 0x80)).name().toStdString());
-  EXPECT_EQ(QColor(pixelIn(image, grid, 2, 0)).name().toStdString(), QColor(qRgb(0x80, 0x80, 0x80)).name().toStdString());
+  EXPECT_EQ(nameOf(image.pixel(r.left(), r.center().y())), nameOf(qRgb(0, 0, 0x80)));
+  EXPECT_EQ(nameOf(image.pixel(r.right(), r.center().y())), nameOf(qRgb(0, 0, 0x80)));
+  EXPECT_EQ(nameOf(pixelIn(image, grid, 2, 0)), nameOf(qRgb(0x80, 0x80, 0x80)));
   program.settings.TrackSelection = false;
   grid.viewport()->repaint();
-  EXPECT_EQ(QColor(pixelIn(grid.viewport()->grab().toImage(), grid, 2, 0)).name().toStdString(),
-            QColor(qRgb(0xC0, 0xC0, 0xC0)).name().toStdString());
+  EXPECT_EQ(nameOf(pixelIn(grid.viewport()->grab().toImage(), grid, 2, 0)),
+            nameOf(qRgb(0xC0, 0xC0, 0xC0)));
 }
 
 TEST_F(ResultsGridTest, SnapshotModePaintsSevenColumnsInTheSnapshotColours) {
@@ -134,7 +137,28 @@ TEST_F(ResultsGridTest, SnapshotModePaintsSevenColumnsInTheSnapshotColours) {
   EXPECT_EQ(grid.columnLayout().count, 7);
   const QImage image = grid.viewport()->grab().toImage();
   for (int column = 1; column < 7; ++column)
-    EXPECT_EQ(QColor(pixelIn(image, grid, 1, column)).name().toStdString(), QColor(qRgb(0, 0, 0x80)).name().toStdString()) << column;
+    EXPECT_EQ(nameOf(pixelIn(image, grid, 1, column)), nameOf(qRgb(0, 0, 0x80))) << column;
+}
+
+TEST_F(ResultsGridTest, TheMovedArrowIsGreenAndTheRowNumbersStayWhenScrolledSideways) {
+  FileList& files = program.comparison.Files;
+  const std::int32_t inserted = files.IndexOf(files.Find("sub\\b.txt"));
+  const std::int32_t deleted = files.IndexOf(files.Find("c.txt"));
+  files.ItemAt(inserted).MovedPartner = deleted;
+  files.ItemAt(deleted).MovedPartner = inserted;
+  ResultsGrid grid(program);
+  show(grid);
+  grid.setCurrentRow(100);
+  grid.verticalScrollBar()->setValue(0);
+  grid.resize(700, 500);
+  grid.horizontalScrollBar()->setValue(grid.horizontalScrollBar()->maximum());
+  ASSERT_GT(grid.horizontalScrollBar()->value(), 0);
+  const QImage image = grid.viewport()->grab().toImage();
+  // c.txt is at the root: its directory text is empty and the arrow starts 6 pixels in.
+  const QRect dir = grid.cellRect(rowOf("c.txt"), 9);
+  EXPECT_EQ(nameOf(image.pixel(dir.left() + 10, dir.top() + 6)), nameOf(qRgb(0, 0x80, 0)));
+  EXPECT_EQ(grid.cellRect(0, 0).left(), 0);
+  EXPECT_EQ(nameOf(pixelIn(image, grid, 0, 0)), nameOf(qRgb(0xC0, 0xC0, 0xC0))) << "column 0 does not scroll";
 }
 
 TEST_F(ResultsGridTest, KeysMoveTheCurrentCellAndShiftExtendsTheRectangle) {
