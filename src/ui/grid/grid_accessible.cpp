@@ -102,7 +102,7 @@ QAccessibleInterface* GridAccessible::cellAt(int row, int column) const {
 }
 
 int GridAccessible::selectedCellCount() const {
-  if (rowCount() == 0) return 0;
+  if (rowCount() == 0) return 0;  // the selection is empty
   const ResultsGrid::Selection s = grid()->selection();
   const qint64 n = static_cast<qint64>(s.bottom - s.top + 1) * (s.right - s.left + 1);
   return static_cast<int>(std::min<qint64>(n, std::numeric_limits<int>::max()));

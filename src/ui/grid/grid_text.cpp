@@ -27,10 +27,10 @@ void GridText::setFont(const QFont& font) {
   }
   const QList<QPointF> advances = raw_.advancesForGlyphIndexes(indexes);
   glyphs_.fill(indexes[0]);  // control characters show as blanks
-  advances_.fill(advances[0].x());
+  advances_.fill(std::round(advances[0].x()));
   for (int c = 0x20; c < 0x7F; ++c) {
     glyphs_[static_cast<std::size_t>(c)] = indexes[c - 0x20];
-    advances_[static_cast<std::size_t>(c)] = advances[c - 0x20].x();
+    advances_[static_cast<std::size_t>(c)] = std::round(advances[c - 0x20].x());
   }
 }
 

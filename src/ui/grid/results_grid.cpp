@@ -44,11 +44,11 @@ void ResultsGrid::setUpColumns() {
   metricsMeasured_ = false;
   const view::FontMeasure measure = view::MeasureFont(
       [&fm](std::string_view t) { return fm.horizontalAdvance(QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()))); },
-      fm.boundingRect(QStringLiteral("Ay")).height());
+      fm.height());  // the height of a line such as "Ay": ascent, descent and leading
   const Comparison& c = program_.comparison;
   layout_ = view::SetUpColumns(measure, c.Files.WidestName, c.Display.Count(), c.State.SnapshotMode,
                                program_.settings);
-  layout_.rowHeight = std::max({layout_.rowHeight, fm.height(), 1});
+  layout_.rowHeight = std::max(layout_.rowHeight, 1);
   colours_ = view::PrepareGridColours(program_.settings);
   cursor_.clamp(extent());
   updateScrollBars();
@@ -87,6 +87,7 @@ view::SetLabelLayout ResultsGrid::setLabelLayout(int windowWidth, int labelHeigh
 }
 
 ResultsGrid::Selection ResultsGrid::selection() const {
+  if (rowCount() == 0) return {0, -1, cursor_.column, cursor_.column};
   const view::GridSelection s = cursor_.selection();
   return {s.top, s.bottom, s.left, s.right};
 }

@@ -45,6 +45,8 @@ class ResultsGrid : public QAbstractScrollArea {
   // The New and Old label panels for a window of that width.
   view::SetLabelLayout setLabelLayout(int windowWidth, int labelHeight) const;
 
+  // The selected rectangle (display rows, data columns 1..); with no rows, bottom is
+  // top - 1 so that a loop over the rows does nothing.
   Selection selection() const;
   int currentRow() const { return cursor_.row; }
   int currentColumn() const { return cursor_.column; }
@@ -71,10 +73,16 @@ class ResultsGrid : public QAbstractScrollArea {
   Program& program() const { return program_; }
 
  signals:
+  // A left click on the header of the column (0 is the corner); the window sorts by
+  // view::SortKindOfColumn(column, snapshot mode).
   void headerClicked(int column);
+  // A resize drag ended; the widths are in settings.ColWidths already.
   void columnWidthsChanged();
+  // Any mouse button pressed on a cell (row -1: the header row). The left button has
+  // moved the current cell first (Shift extends the selection); others leave it.
   void cellPressed(int row, int column, Qt::MouseButton button, QPoint globalPos);
   void cellDoubleClicked(int row, int column);
+  // The current cell or the selection changed (keys, mouse, scrolling, select-all).
   void selectionChanged();
 
  protected:

@@ -68,10 +68,11 @@ class ResultsGridTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
   }
 
-  // The colour at the inner right of the cell, clear of text and of the selection border.
+  // The colour in the cell's top right corner, above the glyphs and clear of the
+  // selection border and of the fixed cells' highlight edge.
   static QRgb pixelIn(const QImage& image, const ResultsGrid& grid, int row, int column) {
     const QRect r = grid.cellRect(row, column);
-    return image.pixel(r.right() - 3, r.center().y());
+    return image.pixel(r.right() - 2, r.top() + 1);
   }
 
   test::RecordingUserInterface ui;
@@ -259,6 +260,21 @@ TEST_F(ResultsGridTest, TheAccessibleTableReadsThePaintedTexts) {
   EXPECT_EQ(table->selectedCellCount(), grid.rowCount() * 9);
   EXPECT_EQ(table->selectedCells().size(), std::min(grid.rowCount() * 9, 1000));
   EXPECT_TRUE(table->isRowSelected(7));
+}
+
+TEST_F(ResultsGridTest, AnEmptyDisplayIndexHasAnEmptySelectionAndIgnoresKeys) {
+  ResultsGrid grid(program);
+  show(grid);
+  grid.setCurrentRow(50);
+  program.comparison.Display.Clear();
+  grid.refresh();
+  QTest::keyClick(&grid, Qt::Key_Down);
+  grid.selectAll();
+  const ResultsGrid::Selection s = grid.selection();
+  EXPECT_LT(s.bottom, s.top);
+  EXPECT_EQ(grid.verticalScrollBar()->maximum(), 0);
+  const QImage image = grid.viewport()->grab().toImage();  // paints without a row
+  EXPECT_FALSE(image.isNull());
 }
 
 TEST_F(ResultsGridTest, NameMetricsAndLabelLayoutComeFromTheGridFont) {
