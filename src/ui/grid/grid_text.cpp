@@ -47,10 +47,11 @@ int GridText::width(std::string_view text) const {
   return static_cast<int>(std::ceil(w));
 }
 
-void GridText::draw(QPainter& p, int x, int baseline, std::string_view text, int clipLeft, int clipRight) {
+void GridText::draw(QPainter& p, int x, int baseline, std::string_view text, QRgb colour, int clipLeft, int clipRight) {
   if (text.empty() || x >= clipRight || clipLeft >= clipRight) return;
   const QRect clip(clipLeft, baseline - 1000, clipRight - clipLeft, 2000);
   if (!tableUsable_ || !ascii(text)) {
+    p.setPen(QColor::fromRgb(colour));
     p.save();
     p.setClipRect(clip, Qt::IntersectClip);
     p.drawText(x, baseline, qtText(text));
@@ -61,7 +62,6 @@ void GridText::draw(QPainter& p, int x, int baseline, std::string_view text, int
   for (const char c : text) end += advances_[static_cast<std::size_t>(c)];
   const bool cut = x < clipLeft || end > clipRight;
   if (batching_ && !cut) {
-    const QRgb colour = p.pen().color().rgba();
     Batch* batch = nullptr;
     for (Batch& b : batches_)
       if (b.colour == colour) batch = &b;
@@ -91,6 +91,7 @@ void GridText::draw(QPainter& p, int x, int baseline, std::string_view text, int
   run.setRawFont(raw_);
   run.setGlyphIndexes(glyphs);
   run.setPositions(positions);
+  p.setPen(QColor::fromRgb(colour));
   if (!cut) {
     p.drawGlyphRun(QPointF(x, baseline), run);
     return;
@@ -109,7 +110,6 @@ void GridText::beginBatch() {
 
 void GridText::flush(QPainter& p) {
   batching_ = false;
-  const QPen pen = p.pen();
   for (Batch& b : batches_) {
     if (b.glyphs.isEmpty()) continue;
     QGlyphRun run;
@@ -119,7 +119,6 @@ void GridText::flush(QPainter& p) {
     p.setPen(QColor::fromRgba(b.colour));
     p.drawGlyphRun(QPointF(0, 0), run);
   }
-  p.setPen(pen);
 }
 
 }  // namespace quorvane::ui

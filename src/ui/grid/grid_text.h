@@ -20,11 +20,12 @@ class GridText {
 
   // Width in pixels of the text (UTF-8).
   int width(std::string_view text) const;
-  // Draws the text (UTF-8) with its baseline at (x, baseline) in the painter's pen
-  // colour; nothing of it outside clipLeft..clipRight (exclusive) is drawn. Between
+  // Draws the text (UTF-8) with its baseline at (x, baseline) in the colour; nothing of
+  // it outside clipLeft..clipRight (exclusive) is drawn. Leaves the painter's pen set
+  // to an unspecified colour. Between
   // beginBatch and flush, texts that need no clipping are only collected, by colour, and
   // flush draws each colour's glyphs in one run: one call instead of one per cell.
-  void draw(QPainter& p, int x, int baseline, std::string_view text, int clipLeft, int clipRight);
+  void draw(QPainter& p, int x, int baseline, std::string_view text, QRgb colour, int clipLeft, int clipRight);
   void beginBatch();
   void flush(QPainter& p);
 

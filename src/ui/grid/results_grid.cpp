@@ -19,6 +19,7 @@ constexpr int kResizeHandle = 3;  // pixels either side of a header edge that st
 constexpr int kMinimumWidth = 4;
 
 QColor colourOf(view::Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QRgb rgbOf(view::Colour c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 }  // namespace
 
@@ -361,8 +362,7 @@ void ResultsGrid::paintHeader(QPainter& p, int column, const QRect& r) const {
   p.fillRect(r, pal.color(QPalette::Button));
   const view::HeaderPaint h = view::HeaderCell(layout_, program_.comparison.Display, column);
   if (!h.title.empty()) {
-    p.setPen(Qt::black);
-    text_.draw(p, r.left() + view::kTextMargin, r.top() + ascent_, h.title, r.left(), r.right() + 1);
+    text_.draw(p, r.left() + view::kTextMargin, r.top() + ascent_, h.title, qRgb(0, 0, 0), r.left(), r.right() + 1);
   }
   if (h.sortImage != view::kNoSortImage) {
     // A small triangle in the top right corner: pointing up ascending, down descending.
@@ -384,8 +384,8 @@ void ResultsGrid::paintHeader(QPainter& p, int column, const QRect& r) const {
 void ResultsGrid::paintRowNumber(QPainter& p, int row, const QRect& r, const view::GridSelection& sel) const {
   const view::CellPaint cell = view::RowNumberCell(row, program_.settings.TrackSelection, sel.top, sel.bottom);
   p.fillRect(r, colourOf(cell.back));
-  p.setPen(colourOf(cell.fore));
-  text_.draw(p, r.left() + view::kRowNumberMargin, r.top() + ascent_, cell.text, r.left(), r.right() + 1);
+  text_.draw(p, r.left() + view::kRowNumberMargin, r.top() + ascent_, cell.text, rgbOf(cell.fore), r.left(),
+             r.right() + 1);
   p.setPen(palette().color(QPalette::Light));
   p.drawLine(r.topLeft(), r.topRight());
   p.drawLine(r.topLeft(), r.bottomLeft());
@@ -405,15 +405,12 @@ void ResultsGrid::paintCell(QPainter& p, const view::CellPaint& cell, const QRec
   if (cell.empty) return;
   const int baseline = full.top() + ascent_;
   const int left = full.left(), right = full.right() + 1;
-  p.setPen(colourOf(cell.fore));
   const int x = cell.align == view::CellAlign::Right
                     ? view::RightAlignedTextLeft(right, cell.text.size(), layout_.digitWidth)
                     : left + view::kTextMargin;
-  text_.draw(p, x, baseline, cell.text, left, right);
-  if (!cell.aliasText.empty()) {
-    p.setPen(colourOf(view::kBlue));
-    text_.draw(p, right - 1 - text_.width(cell.aliasText), baseline, cell.aliasText, left, right);
-  }
+  text_.draw(p, x, baseline, cell.text, rgbOf(cell.fore), left, right);
+  if (!cell.aliasText.empty())
+    text_.draw(p, right - 1 - text_.width(cell.aliasText), baseline, cell.aliasText, rgbOf(view::kBlue), left, right);
   if (cell.movedArrow) {
     const view::MovedArrow a = view::MovedArrowAt(left, full.top(), text_.width(cell.text));
     p.save();
@@ -423,8 +420,7 @@ void ResultsGrid::paintCell(QPainter& p, const view::CellPaint& cell, const QRec
     p.drawLine(a.headX1, a.headY1, a.tipX, a.tipY);
     p.drawLine(a.tipX, a.tipY, a.headX2, a.headY2);
     p.restore();
-    p.setPen(colourOf(view::kBlue));
-    text_.draw(p, a.partnerX, baseline, cell.partnerText, left, right);
+    text_.draw(p, a.partnerX, baseline, cell.partnerText, rgbOf(view::kBlue), left, right);
   }
 }
 
