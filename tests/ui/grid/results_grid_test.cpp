@@ -38,6 +38,7 @@ class ResultsGridTest : public ::testing::Test {
     add("c.txt", stDeleted);
     add("sub\\d.txt", stNewer | stSmaller);
     add("e.txt", stCrcDiffers);
+    add("\xC3\xBC.txt", stIdentical);  // a UTF-8 name: drawn by Qt's text layout
     for (int i = 0; i < 200; ++i) add("zz\\f" + std::to_string(1000 + i) + ".txt", stIdentical);
     for (std::int32_t i = 0; i < program.comparison.Files.Count(); ++i)
       program.comparison.Display.Items().push_back(&program.comparison.Files.ItemAt(i));
@@ -126,6 +127,22 @@ TEST_F(ResultsGridTest, SelectedCellHasANavyBorderAndItsRowNumberIsGrey) {
   grid.viewport()->repaint();
   EXPECT_EQ(nameOf(pixelIn(grid.viewport()->grab().toImage(), grid, 2, 0)),
             nameOf(qRgb(0xC0, 0xC0, 0xC0)));
+}
+
+TEST_F(ResultsGridTest, TextIsClippedToItsCell) {
+  program.settings.AutoColWidth = false;
+  program.settings.ColWidths.fill(0);
+  program.settings.ColWidths[0] = 12;  // "zz\f1000.txt" and the rest cannot fit
+  ResultsGrid grid(program);
+  show(grid);
+  grid.setCurrentRow(100);
+  grid.verticalScrollBar()->setValue(0);
+  const QImage image = grid.viewport()->grab().toImage();
+  const int row = rowOf("zz\\f1000.txt");
+  const QRect size = grid.cellRect(row, 2);
+  for (int x = size.left(); x < size.left() + 8; ++x)
+    for (int y = size.top(); y <= size.bottom(); ++y)
+      ASSERT_EQ(nameOf(image.pixel(x, y)), nameOf(rgbOf(kBacks[I]))) << "at " << x << "," << y;
 }
 
 TEST_F(ResultsGridTest, SnapshotModePaintsSevenColumnsInTheSnapshotColours) {
@@ -256,6 +273,7 @@ TEST_F(ResultsGridTest, TheAccessibleTableReadsThePaintedTexts) {
   EXPECT_EQ(table->cellAt(inserted, 4)->text(QAccessible::Name), QString()) << "the absent Old side";
   EXPECT_EQ(table->cellAt(inserted, 8)->text(QAccessible::Name), QStringLiteral("sub"));
   EXPECT_EQ(table->cellAt(grid.rowCount(), 0), nullptr);
+  EXPECT_EQ(table->cellAt(rowOf("\xC3\xBC.txt"), 4)->text(QAccessible::Name), QString::fromUtf8("\xC3\xBC.txt"));
   grid.selectAll();
   EXPECT_EQ(table->selectedCellCount(), grid.rowCount() * 9);
   EXPECT_EQ(table->selectedCells().size(), std::min(grid.rowCount() * 9, 1000));
