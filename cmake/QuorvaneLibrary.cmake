@@ -69,7 +69,8 @@ function(quorvane_test_executable name)
   target_compile_definitions(${name} PRIVATE
     QUORVANE_REALWORLD_DIR="${QUORVANE_REALWORLD_DIR}"
     QUORVANE_TESTS_DIR="${PROJECT_SOURCE_DIR}/tests")
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "TZ=UTC")
+  # A test that waits for a window or a prompt fails after five minutes instead of hanging.
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "TZ=UTC" TIMEOUT 300)
 endfunction()
 
 # A test executable of the window: GoogleTest with QtTest's event helpers, run on the
@@ -86,5 +87,5 @@ function(quorvane_qt_test_executable name)
     QUORVANE_REALWORLD_DIR="${QUORVANE_REALWORLD_DIR}"
     QUORVANE_TESTS_DIR="${PROJECT_SOURCE_DIR}/tests")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-                       PROPERTIES ENVIRONMENT "TZ=UTC;QT_QPA_PLATFORM=offscreen")
+                       PROPERTIES ENVIRONMENT "TZ=UTC;QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
 endfunction()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The run command: installs what is missing, builds Quorvane and runs it with the given
-# arguments; without arguments it runs the bundled demonstration (scripts/demo.sh).
+# arguments; without arguments it shows the bundled demonstration (scripts/demo.sh): in the
+# window when a display is available, else as printed diff reports.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh" >&2
@@ -8,4 +9,5 @@ cmake -S "$top" -B "$top/build-run" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVA
 cmake --build "$top/build-run" --target quorvane >&2
 binary="$top/build-run/src/app/quorvane"
 if [ $# -gt 0 ]; then exec "$binary" "$@"; fi
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then exec "$top/scripts/demo.sh" "$binary" --window; fi
 exec "$top/scripts/demo.sh" "$binary"

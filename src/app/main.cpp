@@ -1,6 +1,6 @@
 // quorvane: compares two sets of files. In automatic mode (-A) with its sets given it runs
 // headless: no window and no display; the result goes to the output file or the printer and
-// the exit code tells whether differences were found.
+// the exit code tells whether differences were found. Every other start opens the window.
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -10,6 +10,7 @@
 #include "config/command_line.h"
 #include "engine/program_version.h"
 #include "platform/headless_user_interface.h"
+#include "program/front_end_choice.h"
 #include "program/program.h"
 #include "program/report_writers.h"
 #include "program/run_guarded.h"
@@ -19,10 +20,24 @@
 #ifdef QUORVANE_WITH_PRINTING
 #include "ui/printing/printer.h"
 #endif
+#ifdef QUORVANE_WITH_WINDOW
+#include "ui/main_window/window_program.h"
+#endif
 
 int main(int argc, char** argv) {
   using namespace quorvane;
   const std::vector<std::string> args(argv + 1, argv + argc);
+
+  if (ChooseFrontEnd(args) == FrontEnd::Window) {
+#ifdef QUORVANE_WITH_WINDOW
+    if (ui::DisplayAvailable()) return ui::RunWindowProgram(argc, argv, args);
+    std::cerr << "quorvane: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                 "use -A with two sets and -O:<file> for a headless comparison (quorvane --help)\n";
+#else
+    std::cerr << "quorvane: this build has no window; use -A with two sets and -O:<file> (quorvane --help)\n";
+#endif
+    return 1;
+  }
 
   platform::HeadlessUserInterface ui;  // no window: messages to standard error, safe answers
 #ifdef QUORVANE_WITH_PRINTING
@@ -52,11 +67,9 @@ int main(int argc, char** argv) {
       !program.settings.OutputFile.empty())
     std::cerr << "quorvane: nothing was written to " << program.settings.OutputFile << '\n';
   if (!program.ended) {
-    if (program.settings.AutoMode)
-      std::cerr << "quorvane: automatic mode needs the New and Old sets (or one set with -L); nothing was compared\n";
-    else
-      std::cerr << "quorvane: the window arrives in a later version; use -A with two sets and -O:<file> "
-                   "(quorvane --help)\n";
+    // Only a complete automatic run comes here; a set that could not be opened leaves it
+    // without a run.
+    std::cerr << "quorvane: automatic mode needs the New and Old sets (or one set with -L); nothing was compared\n";
     return 1;
   }
   return program.exitCode;

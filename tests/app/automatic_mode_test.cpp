@@ -116,8 +116,6 @@ TEST_F(AutomaticModeTest, FailuresGiveOne) {
       {{"-A", "new", "old", "-K", "-O:r.txt"}, "unknown switch"},
       {{"-A", "new", "missing", "-O:r.txt"}, "a set that does not exist"},
       {{"-A", "new", "old", "-O:no/such/dir/r.txt"}, "output that cannot be written"},
-      {{"-A", "new", "-O:r.txt"}, "only one set"},
-      {{"new", "old"}, "no window in this version"},
   };
   for (const Case& k : cases) {
     const Result r = run(k.args);
@@ -125,6 +123,42 @@ TEST_F(AutomaticModeTest, FailuresGiveOne) {
     EXPECT_FALSE(r.out.empty()) << k.what;
   }
 }
+
+// Without -A, or with -A but a set missing, the window opens; without a display to show it
+// on, the program says so and ends with 1 instead of waiting.
+TEST_F(AutomaticModeTest, TheWindowWithoutADisplayEndsWithOne) {
+  twoTrees();
+  const std::vector<std::vector<std::string>> starts = {{"new", "old"}, {"-A", "new", "-O:r.txt"}, {}};
+  for (const std::vector<std::string>& args : starts) {
+    const Result r = test::runShell(test::programCommandWithoutDisplay(t.root(), args) + " 2>&1");
+    EXPECT_EQ(r.exitCode, 1) << r.out;
+#ifdef QUORVANE_WITH_WINDOW
+    EXPECT_NE(r.out.find("no display"), std::string::npos) << r.out;
+#endif
+  }
+}
+
+#ifdef QUORVANE_WITH_WINDOW
+// The window starts on the sets named on the command line and writes its position and
+// column widths on its orderly end; with -A but a set missing it stays a window, which
+// writes them too where the headless program never does.
+TEST_F(AutomaticModeTest, TheWindowComparesTheCommandLineSetsAndSavesOnItsEnd) {
+  twoTrees();
+  const std::string settings =
+      "[Quorvane]\r\nBuild=February 21, 2005\r\nShowStatusDlg=0\r\nCloseProgressDlg=1\r\n"
+      "[Display]\r\nSaveColWidth=1\r\n";
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"-NOLOGO", "new", "old"}, std::vector<std::string>{"-NOLOGO", "-A", "new", "-O:r.txt"}}) {
+    t.file("Quorvane.ini", settings);
+    const Result r = test::runShell(
+        test::programCommand(t.root(), args, "QT_QPA_PLATFORM=offscreen QUORVANE_EXIT_AFTER_STARTUP=1 ") + " 2>&1");
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    const std::string saved = read("Quorvane.ini");
+    EXPECT_NE(saved.find("[WindowPos]"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("ColWidths="), std::string::npos) << saved;
+  }
+}
+#endif
 
 TEST_F(AutomaticModeTest, HelpAndVersion) {
   const Result help = run({"--help"});

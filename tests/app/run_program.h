@@ -21,12 +21,19 @@ inline std::string shellQuote(const std::string& s) {
 
 // The program with its arguments, quoted for the shell, run in the directory with its own
 // settings file and the time zone fixed.
-inline std::string programCommand(const std::string& directory, const std::vector<std::string>& args) {
+// The program run in the directory with its own settings file. The offscreen platform lets
+// the headless program print without a display, and the window run without one.
+inline std::string programCommand(const std::string& directory, const std::vector<std::string>& args,
+                                  const std::string& platform = "QT_QPA_PLATFORM=offscreen ") {
   std::string command = "cd " + shellQuote(directory) + " && TZ=UTC QUORVANE_INI=" +
-                        shellQuote(directory + "Quorvane.ini") + " QT_QPA_PLATFORM=offscreen " +
-                        shellQuote(QUORVANE_BINARY);
+                        shellQuote(directory + "Quorvane.ini") + " " + platform + shellQuote(QUORVANE_BINARY);
   for (const std::string& a : args) command += " " + shellQuote(a);
   return command;
+}
+
+// The same on a machine without a display: no Qt platform, no X or Wayland display.
+inline std::string programCommandWithoutDisplay(const std::string& directory, const std::vector<std::string>& args) {
+  return programCommand(directory, args, "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ");
 }
 
 inline ProgramResult runShell(const std::string& command) {

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "engine/program_version.h"
@@ -64,6 +65,9 @@ void SplashWindow::setStatus(std::string_view text) {
 QString SplashWindow::status() const { return status_->text(); }
 
 void SplashWindow::showEvent(QShowEvent* event) {
+  // Centred on its screen: a splash has no window manager placement to rely on.
+  adjustSize();
+  if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
   QWidget::showEvent(event);
   timer_.start();
 }

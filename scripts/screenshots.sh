@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Takes the window's screenshots for docs/screenshots/ on a virtual X display (Xvfb), driving
+# the real program as a user would: the demonstration comparison in each colour set, snapshot
+# mode, the progress dialog during a run over a large tree, the status window, the about box
+# (through the Help menu) and the splash. Needs xvfb, xdotool and imagemagick.
+# Usage: scripts/screenshots.sh QUORVANE_BINARY [OUTPUT_DIR] [LARGE_TREE]
+set -euo pipefail
+quorvane=$(realpath "$1")
+scripts=$(cd "$(dirname "$0")" && pwd)
+out=$(realpath -m "${2:-$scripts/../docs/screenshots}")
+large=${3:-/usr/share}
+mkdir -p "$out"
+export TZ=UTC
+work=$(mktemp -d "${TMPDIR:-/tmp}/quorvane-shots.XXXXXX")
+display=:97
+Xvfb "$display" -screen 0 1000x660x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+cd "$work"
+source "$scripts/demo_pair.sh"
+
+# ini COLOUR_SET [KEY=VALUE of [Quorvane] ...] -- writes a settings file and points QUORVANE_INI at it.
+ini() {
+  local colours=$1
+  shift
+  export QUORVANE_INI="$work/Quorvane.ini"
+  {
+    echo "[Quorvane]"
+    for kv in "$@"; do echo "$kv"; done  # the first of a repeated key counts
+    echo "Build=February 21, 2005"
+    echo "SaveWindowPos=1"
+    echo "ShowStatusDlg=0"
+    echo "CloseProgressDlg=1"
+    echo "[WindowPos]"
+    echo "Position=T0L0H660W1000"
+    echo "State=0"
+    echo "[Display]"
+    echo "ColorSet=$colours"
+  } > "$QUORVANE_INI"
+}
+
+# shot FILE SECONDS KEYS ARGS... -- starts Quorvane, waits, presses KEYS ("-" for none) as a
+# user would, takes the whole screen and ends the program.
+shot() {
+  local file=$1 wait=$2 keys=$3
+  shift 3
+  "$quorvane" "$@" >/dev/null 2>&1 &
+  local pid=$!
+  sleep "$wait"
+  if [ "$keys" != "-" ]; then
+    for key in $keys; do xdotool key --clearmodifiers "$key"; sleep 0.4; done
+    sleep 0.5
+  fi
+  import -window root "$out/$file"
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  echo "$out/$file"
+}
+
+names=("windows16" "pastel" "dos" "custom")
+for set in 0 1 2 3; do
+  ini "$set"
+  # Return closes the "moved files found" box.
+  shot "comparison-${names[$set]}.png" 2 Return -NOLOGO -MO new old
+done
+
+ini 1
+shot "snapshot-mode.png" 2 - -NOLOGO -L new
+ini 1 "ShowStatusDlg=1"
+shot "status-window.png" 2 Return -NOLOGO -MO new old
+ini 1
+shot "progress-dialog.png" 1.5 - -NOLOGO "$large" "$large"
+shot "splash.png" 0.8 - new old
+
+# The about box, opened from the Help menu with the keyboard.
+ini 1
+"$quorvane" -NOLOGO -MO new old >/dev/null 2>&1 &
+pid=$!
+sleep 1.5
+xdotool key --clearmodifiers Return
+sleep 0.5
+window=$(xdotool search --onlyvisible --name "Quorvane" | head -1)
+xdotool windowfocus --sync "$window" key --clearmodifiers alt+h
+sleep 0.5
+xdotool key a
+sleep 1
+import -window root "$out/about-box.png"
+echo "$out/about-box.png"
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true

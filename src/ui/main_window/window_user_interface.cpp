@@ -1,0 +1,99 @@
+#include "ui/main_window/window_user_interface.h"
+
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QScreen>
+#include <limits>
+
+#include "ui/dialogs/about_box.h"
+#include "ui/dialogs/splash_window.h"
+#include "ui/grid/results_grid.h"
+#include "ui/main_window/main_window.h"
+#include "ui/printing/printer.h"
+
+namespace quorvane::ui {
+
+namespace {
+
+QString fromText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+WindowUserInterface::WindowUserInterface() = default;
+WindowUserInterface::~WindowUserInterface() = default;
+
+void WindowUserInterface::setMainWindow(MainWindow* window) {
+  window_ = window;
+  setParentWindow(window);
+  if (window) QObject::connect(window, &MainWindow::aboutRequested, aboutBox(), [this] { aboutBox()->exec(); });
+}
+
+int WindowUserInterface::screenColours() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return -1;
+  const int depth = screen->depth();
+  if (depth <= 0) return -1;
+  return depth >= 31 ? std::numeric_limits<int>::max() : 1 << depth;
+}
+
+void WindowUserInterface::showMainWindow(bool /*diagnosticMode*/) {
+  if (!window_) return;
+  window_->show();
+  window_->raise();
+  // The splash stays above the main window until its timer closes it, also where no window
+  // manager keeps it on top.
+  if (splash()->isVisible()) splash()->raise();
+}
+
+void WindowUserInterface::setCaption(std::string_view caption) {
+  if (window_) window_->setWindowTitle(fromText(caption));
+}
+
+void WindowUserInterface::refreshIndicators() {
+  if (window_) window_->refreshIndicators();
+}
+
+const platform::NameMetrics* WindowUserInterface::nameMetrics() {
+  return window_ ? window_->grid()->nameMetrics() : nullptr;
+}
+
+PrinterPort* WindowUserInterface::printer() {
+  if (!printer_) printer_ = MakePrinterPort(*this);
+  return printer_.get();
+}
+
+std::optional<std::string> WindowUserInterface::chooseDirectory(std::string_view title, std::string_view startFolder) {
+  const QString chosen = QFileDialog::getExistingDirectory(window_, fromText(title), fromText(startFolder));
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen.toStdString();
+}
+
+std::optional<std::string> WindowUserInterface::chooseOpenFile(std::string_view title, std::string_view startFolder,
+                                                               const std::vector<std::string>& filters) {
+  QStringList names;
+  for (const std::string& f : filters) names << fromText(f);
+  QFileDialog dialog(window_, fromText(title), fromText(startFolder));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(names);
+  // The patterns name the kinds in capitals and match names in any letter case.
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
+}
+
+void WindowUserInterface::resultsChanged() {
+  if (window_) window_->resultsChanged();
+}
+
+void WindowUserInterface::commandsChanged() {
+  if (window_) window_->commandsChanged();
+}
+
+void WindowUserInterface::runStarted() {
+  if (window_) window_->runStarted();
+}
+
+void WindowUserInterface::runEnded() {
+  if (window_) window_->runEnded();
+}
+
+}  // namespace quorvane::ui
