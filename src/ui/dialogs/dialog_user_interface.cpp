@@ -91,7 +91,10 @@ void DialogUserInterface::showStatusWindow(const platform::StatusSummary& summar
 
 std::uint8_t DialogUserInterface::chooseFileType() { return fileType_->choose(); }
 
-void DialogUserInterface::pumpMessages() { QCoreApplication::processEvents(); }
+void DialogUserInterface::pumpMessages() {
+  progress_->flushTexts();
+  QCoreApplication::processEvents();
+}
 
 void DialogUserInterface::busyShow(std::string_view text) {
   busy_->showText(text);

@@ -97,6 +97,7 @@ void ProgressDialog::openFor(const platform::ProgressHeader& header) {
   oldCaption_->setText(WindowText(header.oldCaption));
   oldLabel_->setText(WindowText(header.oldPath));
   file_->clear();
+  pathPending_[0] = pathPending_[1] = filePending_ = false;
   files_->setText(QStringLiteral("0"));
   kbytes_->setText(QStringLiteral("0"));
   elapsed_->setText(QStringLiteral("00:00:00"));
@@ -108,15 +109,40 @@ void ProgressDialog::openFor(const platform::ProgressHeader& header) {
   raise();
 }
 
-void ProgressDialog::setStatus(std::string_view status) { status_->setText(WindowText(status)); }
-
-void ProgressDialog::setCurrentPath(quorvane::Side side, std::string_view path) {
-  (side == quorvane::Side::New ? newLabel_ : oldLabel_)->setText(WindowText(path));
+void ProgressDialog::setStatus(std::string_view status) {
+  flushTexts();
+  status_->setText(WindowText(status));
 }
 
-void ProgressDialog::setCurrentFile(std::string_view relativePath) { file_->setText(WindowText(relativePath)); }
+// The reader names every directory and large file it enters, thousands a second on a big
+// tree; the labels take the latest one with the figures (at most every 200 ms) and before
+// each pump, instead of being laid out again for every name.
+void ProgressDialog::setCurrentPath(quorvane::Side side, std::string_view path) {
+  const int i = side == quorvane::Side::New ? 0 : 1;
+  pendingPath_[i].assign(path);
+  pathPending_[i] = true;
+}
+
+void ProgressDialog::setCurrentFile(std::string_view relativePath) {
+  pendingFile_.assign(relativePath);
+  filePending_ = true;
+}
+
+void ProgressDialog::flushTexts() {
+  QLabel* const paths[2] = {newLabel_, oldLabel_};
+  for (int i = 0; i < 2; ++i) {
+    if (!pathPending_[i]) continue;
+    paths[i]->setText(WindowText(pendingPath_[i]));
+    pathPending_[i] = false;
+  }
+  if (filePending_) {
+    file_->setText(WindowText(pendingFile_));
+    filePending_ = false;
+  }
+}
 
 void ProgressDialog::setFigures(const platform::ProgressFigures& f) {
+  flushTexts();
   files_->setText(WindowText(f.filesRead));
   kbytes_->setText(WindowText(f.kbytesRead));
   elapsed_->setText(WindowText(f.elapsed));
@@ -127,6 +153,7 @@ void ProgressDialog::setFigures(const platform::ProgressFigures& f) {
 void ProgressDialog::setBar(int percent) { bar_->setPercent(percent); }
 
 void ProgressDialog::setButton(ProgressButton button) {
+  flushTexts();
   button_ = button;
   switch (button) {
     case ProgressButton::Abort: button1_->setText(QStringLiteral("&Abort")); break;
@@ -135,6 +162,7 @@ void ProgressDialog::setButton(ProgressButton button) {
 }
 
 void ProgressDialog::showModal() {
+  flushTexts();
   setModal(true);
   exec();
   setModal(false);

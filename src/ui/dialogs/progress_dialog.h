@@ -4,6 +4,7 @@
 // Close afterwards. Shown modeless while a run reads, then modally for the totals.
 // Controls carry their names as object names (NewLabel, LNbFiles, BitBtn1, ...).
 #include <QDialog>
+#include <string>
 #include <string_view>
 
 #include "platform/user_interface.h"
@@ -29,6 +30,8 @@ class ProgressDialog : public QDialog {
   void setButton(platform::ProgressButton button);
   platform::ProgressButton button() const { return button_; }
   void showModal();
+  // Puts the latest current directory and file into their labels.
+  void flushTexts();
 
   ScanBar* bar() const { return bar_; }
 
@@ -57,6 +60,11 @@ class ProgressDialog : public QDialog {
   QLabel* rate_;
   ScanBar* bar_;
   QPushButton* button1_;
+  // The current directories (New, Old) and file as last given, not yet in their labels.
+  std::string pendingPath_[2];
+  std::string pendingFile_;
+  bool pathPending_[2] = {false, false};
+  bool filePending_ = false;
 };
 
 }  // namespace quorvane::ui
