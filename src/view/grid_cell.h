@@ -71,9 +71,12 @@ struct HeaderPaint {
 HeaderPaint HeaderCell(const ColumnLayout& layout, const TDisplayIndex& display, int column);
 
 // The left x of a text right-aligned in a cell spanning left..right (exclusive): its width
-// is estimated as characters x digit width.
-inline int RightAlignedTextLeft(int right, std::size_t characters, int digitWidth) {
-  return right - kTextMargin - static_cast<int>(characters) * digitWidth;
+// is estimated as characters x digit width, so that figures line up digit under digit; a
+// text measured wider than that (hexadecimal letters, a wide font) moves left by the
+// difference instead of being cut at the cell's right edge.
+inline int RightAlignedTextLeft(int right, std::size_t characters, int digitWidth, int measuredWidth = 0) {
+  const int estimated = static_cast<int>(characters) * digitWidth;
+  return right - kTextMargin - (measuredWidth > estimated ? measuredWidth : estimated);
 }
 
 // The moved arrow after a directory text of width w in the cell at (x, y): the shaft, the

@@ -1,5 +1,6 @@
 #include "view/grid_columns.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -31,6 +32,8 @@ FontMeasure MeasureFont(const std::function<int(std::string_view)>& textWidth, i
   f.rowHeight = rowHeight;
   f.crc16TextWidth = textWidth("0000 ");
   f.crc32TextWidth = textWidth("ABCDEF56 ");
+  for (const char digit : std::string_view("0123456789ABCDEF"))
+    f.hexDigitWidth = std::max(f.hexDigitWidth, textWidth(std::string_view(&digit, 1)));
   return f;
 }
 
@@ -50,7 +53,9 @@ ColumnWidths DefaultColumnWidths(const FontMeasure& font, int widestName) {
   const int name = (widestName > 0 ? widestName : 13 * font.averageCharWidth) + 8;
   const int size = font.digitWidth * 12;
   const int time = font.digitWidth * (font.fixedPitch ? 19 : 18);
-  const int crc = font.digitWidth * 9;
+  // Nine digits leave a margin in most fonts; where hexadecimal letters are much wider
+  // than digits, eight of the widest and the margins.
+  const int crc = std::max(font.digitWidth * 9, font.hexDigitWidth * 8 + 4);
   const int directory = font.averageCharWidth * 48;
   return {name, size, time, crc, name, size, time, crc, directory,
           name, size, time, font.crc16TextWidth + 4, font.crc32TextWidth + 4, directory};

@@ -22,6 +22,7 @@ struct FontMeasure {
   int rowHeight = 0;         // height of "Ay"
   int crc16TextWidth = 0;    // width of "0000 "
   int crc32TextWidth = 0;    // width of "ABCDEF56 "
+  int hexDigitWidth = 0;     // width of the widest of "0" to "9" and "A" to "F"
 };
 
 // The figures from a text measure of the grid font (pixels of a text) and its row height.

@@ -223,6 +223,8 @@ TEST(GridHeaders, TheSortImageMarksTheSortColumn) {
 
 TEST(GridGeometry, RightAlignmentAndTheMovedArrow) {
   EXPECT_EQ(RightAlignedTextLeft(200, 4, 6), 200 - 4 - 24);
+  EXPECT_EQ(RightAlignedTextLeft(200, 4, 6, 20), 200 - 4 - 24) << "narrower than the estimate: digits line up";
+  EXPECT_EQ(RightAlignedTextLeft(200, 8, 6, 57), 200 - 4 - 57) << "wider (hex letters): ends at the margin";
   const MovedArrow a = MovedArrowAt(10, 20, 30);
   EXPECT_EQ((std::array<int, 11>{a.shaftX1, a.shaftY1, a.shaftX2, a.shaftY2, a.headX1, a.headY1, a.tipX, a.tipY,
                                  a.headX2, a.headY2, a.partnerX}),

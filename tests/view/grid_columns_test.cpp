@@ -15,13 +15,20 @@ constexpr FontMeasure kFont = {7, 6, false, 15, 30, 60};
 TEST(GridColumns, MeasureFontTakesRoundedAveragesAndThePitchTest) {
   const std::map<std::string, int> widths = {{"ABCmjo", 45}, {"0123456789", 64}, {"i", 3}, {"M", 9},
                                              {"0000 ", 31},  {"ABCDEF56 ", 58}};
-  const FontMeasure f = MeasureFont([&](std::string_view t) { return widths.at(std::string(t)); }, 14);
+  // Single hexadecimal digits are 6 wide but "D", 9.
+  const FontMeasure f = MeasureFont(
+      [&](std::string_view t) {
+        const auto it = widths.find(std::string(t));
+        return it != widths.end() ? it->second : t == "D" ? 9 : 6;
+      },
+      14);
   EXPECT_EQ(f.averageCharWidth, 8);  // 7.5 rounds up
   EXPECT_EQ(f.digitWidth, 6);        // 6.4
   EXPECT_FALSE(f.fixedPitch);
   EXPECT_EQ(f.rowHeight, 14);
   EXPECT_EQ(f.crc16TextWidth, 31);
   EXPECT_EQ(f.crc32TextWidth, 58);
+  EXPECT_EQ(f.hexDigitWidth, 9);
   EXPECT_TRUE(MeasureFont([](std::string_view t) { return static_cast<int>(t.size()) * 8; }, 14).fixedPitch);
 }
 
@@ -32,6 +39,10 @@ TEST(GridColumns, DefaultsOfBothLayouts) {
   fixed.fixedPitch = true;
   EXPECT_EQ(DefaultColumnWidths(fixed, 100)[2], 6 * 19);
   EXPECT_EQ(DefaultColumnWidths(kFont, 0)[0], 13 * 7 + 8) << "a list never measured";
+  FontMeasure wideLetters = kFont;
+  wideLetters.hexDigitWidth = 8;  // letters a third wider than digits: 8 x 8 + 4 beats 6 x 9
+  EXPECT_EQ(DefaultColumnWidths(wideLetters, 100)[3], 68);
+  EXPECT_EQ(DefaultColumnWidths(wideLetters, 100)[7], 68);
 }
 
 TEST(GridColumns, LayoutTitlesCountAndRowNumberColumn) {

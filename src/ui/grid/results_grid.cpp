@@ -406,7 +406,7 @@ void ResultsGrid::paintCell(QPainter& p, const view::CellPaint& cell, const QRec
   const int baseline = full.top() + ascent_;
   const int left = full.left(), right = full.right() + 1;
   const int x = cell.align == view::CellAlign::Right
-                    ? view::RightAlignedTextLeft(right, cell.text.size(), layout_.digitWidth)
+                    ? view::RightAlignedTextLeft(right, cell.text.size(), layout_.digitWidth, text_.width(cell.text))
                     : left + view::kTextMargin;
   text_.draw(p, x, baseline, cell.text, rgbOf(cell.fore), left, right);
   if (!cell.aliasText.empty())
