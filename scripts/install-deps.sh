@@ -10,6 +10,7 @@ packages=(
   zip unzip rsync diffutils
   arj fastjar
   qt6-base-dev poppler-utils
+  dpkg-dev desktop-file-utils appstream shared-mime-info man-db
   "$@"
 )
 

@@ -90,3 +90,17 @@ import -window root "$out/about-box.png"
 echo "$out/about-box.png"
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
+
+# The main window at 150 % and 200 % scaling, on screens of the scaled size.
+kill $xvfb 2>/dev/null || true
+for scale in 150 200; do
+  factor=$(awk -v s="$scale" 'BEGIN { printf "%.1f", s / 100 }')
+  width=$((1000 * scale / 100)) height=$((660 * scale / 100))
+  Xvfb "$display" -screen 0 "${width}x${height}x24" -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  ini 1
+  QT_SCALE_FACTOR=$factor shot "comparison-scaled-$scale.png" 2.5 Return -NOLOGO -MO new old
+  kill $xvfb 2>/dev/null || true
+  wait $xvfb 2>/dev/null || true
+done

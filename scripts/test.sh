@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds Quorvane twice (plain, and with
-# AddressSanitizer + UndefinedBehaviorSanitizer) and runs the whole suite with CTest on both.
+# AddressSanitizer + UndefinedBehaviorSanitizer) and runs the whole suite with CTest on both,
+# checks the Debian package made from the plain build, and runs the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,6 +19,9 @@ run_suite() {
 
 echo "== plain build =="
 run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_REQUIRE_QT=ON
+
+echo "== Debian package (from the plain build) =="
+tests/packaging/package_test.sh build
 
 echo "== sanitizer build (ASan + UBSan) =="
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

@@ -1,6 +1,7 @@
 #include "ui/main_window/window_program.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 #include <cstdlib>
 
@@ -12,6 +13,7 @@
 #include "program/startup.h"
 #include "program/termine.h"
 #include "sources/set_readers.h"
+#include "ui/dialogs/program_picture.h"
 #include "ui/dialogs/splash_window.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/window_user_interface.h"
@@ -44,6 +46,11 @@ int RunWindowProgram(int argc, char** argv, const std::vector<std::string>& args
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorvane"));
   QApplication::setApplicationDisplayName(QStringLiteral("Quorvane"));
+  // The desktop entry's id ties the windows to it; the icon is the installed one, or the
+  // program's picture drawn when it runs from a build.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quorvane.Quorvane"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.quorvane.Quorvane"),
+                                               QIcon(ProgramPicture(256))));
   app.setQuitOnLastWindowClosed(false);  // the program ends through Termine only
 
   WindowUserInterface ui;
