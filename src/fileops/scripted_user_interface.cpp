@@ -22,6 +22,7 @@ Answer ScriptedUserInterface::answerFor(platform::MessageButtons buttons) {
 FileAction ScriptedUserInterface::askFileAction(std::string_view text, std::string_view path,
                                                 std::string_view primaryCaption, std::string_view allCaption,
                                                 std::string_view reason) {
+  if (onQuestion) onQuestion();
   Question q;
   q.fileAction = true;
   q.text = text;
@@ -36,6 +37,7 @@ FileAction ScriptedUserInterface::askFileAction(std::string_view text, std::stri
 
 Answer ScriptedUserInterface::message(std::string_view text, platform::MessageKind kind,
                                       platform::MessageButtons buttons) {
+  if (onQuestion) onQuestion();
   Question q;
   q.text = text;
   q.kind = kind;

@@ -37,6 +37,8 @@ class ScriptedUserInterface : public platform::HeadlessUserInterface {
   platform::FileAction defaultFileAction = platform::FileAction::Skip;
   // Runs at every pump (tests press Abort part-way through with it).
   std::function<void()> onPump;
+  // Runs before every question is answered.
+  std::function<void()> onQuestion;
 
   const std::vector<Question>& questions() const { return questions_; }
   std::size_t pumps() const { return pumps_; }

@@ -32,6 +32,8 @@ class FaultyFileSystem : public platform::LocalFileSystem {
   int logWritesBeforeFault = 0;
   // Runs before every openSource (a test changes the tree between listing and copy).
   std::function<void(const std::string&)> beforeOpenSource;
+  // Runs before every read of a source, given the position read from.
+  std::function<void(std::uint64_t)> beforeRead;
 
   int sourceOpens = 0;
   int reads = 0;
@@ -88,6 +90,7 @@ class FaultyFileSystem : public platform::LocalFileSystem {
     Source(FaultyFileSystem& fs, std::unique_ptr<platform::SourceFile> inner) : fs_(fs), inner_(std::move(inner)) {}
     std::int64_t read(void* buffer, std::size_t size, int* error) override {
       ++fs_.reads;
+      if (fs_.beforeRead) fs_.beforeRead(position_);
       if (position_ + size > fs_.readFault.atByte && fs_.readFault.hit()) {
         *error = fs_.readFault.error;
         return -1;
