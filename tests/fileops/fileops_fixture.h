@@ -2,7 +2,9 @@
 // A New tree and an Old tree under one temporary directory, entries made for their
 // files, and an engine over the faulty file system answering from a script.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -33,9 +35,24 @@ inline std::string patternBytes(std::size_t size, unsigned seed) {
   return s;
 }
 
+// The bytes of a regular file (links followed), "<missing>" for anything else.
 inline std::string contentsOf(const std::string& path) {
-  std::string bytes;
-  if (!platform::readWholeFile(path, bytes)) return "<missing>";
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  struct stat st {};
+  if (fd < 0) return "<missing>";
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    return "<missing>";
+  }
+  std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = read(fd, bytes.data() + done, bytes.size() - done);
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  close(fd);
+  bytes.resize(done);
   return bytes;
 }
 
