@@ -21,6 +21,7 @@ struct FileOperationEngine::CopyJob {
   std::string shownDestination;
   std::uint64_t size = 0;
   bool destinationExisted = false;
+  bool destinationIsDirectory = false;
   bool destinationReadOnly = false;
   bool skipped = false;
   bool sourceOpened = false;
@@ -71,6 +72,7 @@ OutcomeCode FileOperationEngine::CopyEntry(OperationCode code, int row, const Fi
 
   const platform::PathFacts destination = fs_.facts(job.destination);
   job.destinationExisted = destination.exists();
+  job.destinationIsDirectory = destination.kind == platform::PathKind::Directory;
   job.destinationReadOnly = destination.readOnly;
 
   if (answers_.Simulation) {
@@ -143,7 +145,7 @@ void FileOperationEngine::realCopy(CopyJob& job) {
     const RetryResult created = RetryFileStepWithReason(ui_, answers_.SkipWriteErrors, prompt, [&] {
       answers_.FilesChanged = true;
       // A directory in the file's place is never replaced.
-      if (fs_.facts(job.destination).kind == platform::PathKind::Directory) return EISDIR;
+      if (job.destinationIsDirectory) return EISDIR;
       int error = 0;
       job.output = fs_.stageReplacement(job.destination, &error);
       return job.output ? 0 : failureOr(error);

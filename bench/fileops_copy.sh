@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Copies through the file operation engine (every confirmation off) beside cp -a of the
+# same data: a tree of 10,000 small files and one big file, each into an empty
+# destination and over an existing copy. Warm cache; the destinations are synced and
+# removed between runs, outside the timing.
+#   QUORVANE_BENCH_COPY_MB   size of the big file in MiB (default 1024)
+#   QUORVANE_BENCH_COPY_DIR  where the data is made (default $QUORVANE_BENCH_BUILD/bench-copy)
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib/timing.sh"
+engine="${QUORVANE_BENCH_BUILD:?}/bench/fileops_copy_bench"
+dir=${QUORVANE_BENCH_COPY_DIR:-$QUORVANE_BENCH_BUILD/bench-copy}
+mb=${QUORVANE_BENCH_COPY_MB:-1024}
+runs=${QUORVANE_BENCH_RUNS:-5}
+
+need_kb=$(( (mb * 1024 + 200 * 1024) * 3 ))
+mkdir -p "$dir"
+free_kb=$(df -Pk "$dir" | awk 'NR == 2 { print $4 }')
+if [ "$free_kb" -lt "$need_kb" ]; then
+  echo "fileops_copy: $((need_kb / 1024)) MiB needed under $dir, $((free_kb / 1024)) MiB free" >&2
+  exit 1
+fi
+trap 'rm -rf "$dir"' EXIT
+
+# 10,000 files of 1 to 16 KiB in 100 directories.
+mkdir -p "$dir/tree"
+python3 - "$dir/tree" <<'PY'
+import os, random, sys
+root = sys.argv[1]
+rnd = random.Random(7)
+for d in range(100):
+    sub = os.path.join(root, "d%03d" % d)
+    os.makedirs(sub, exist_ok=True)
+    for f in range(100):
+        with open(os.path.join(sub, "f%03d.dat" % f), "wb") as out:
+            out.write(rnd.randbytes(rnd.randint(1024, 16384)))
+PY
+mkdir -p "$dir/big"
+head -c "$((mb * 1024 * 1024))" /dev/urandom > "$dir/big/big.bin"
+
+# best_prepared N PREPARE COMMAND...: the shortest wall time of COMMAND, PREPARE run
+# (untimed) before each.
+best_prepared() {
+  local runs=$1 prepare=$2; shift 2
+  local best=""
+  for _ in $(seq "$runs"); do
+    eval "$prepare"
+    sync
+    local start end
+    start=$(date +%s%N)
+    "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }
+    end=$(date +%s%N)
+    local t=$(( end - start ))
+    if [ -z "$best" ] || [ "$t" -lt "$best" ]; then best=$t; fi
+  done
+  awk -v ns="$best" 'BEGIN { printf "%.3f", ns / 1e9 }'
+}
+
+measure() {
+  local name=$1 src=$2
+  local dst="$dir/dest-$name"
+  cat "$src"/*/* "$src"/* >/dev/null 2>&1 || true  # warm the cache
+  local t_cp_new t_q_new t_cp_rep t_q_rep
+  t_cp_new=$(best_prepared "$runs" "rm -rf '$dst'; mkdir -p '$dst'" cp -a "$src/." "$dst/")
+  t_q_new=$(best_prepared "$runs" "rm -rf '$dst'; mkdir -p '$dst'" "$engine" "$src" "$dst")
+  t_cp_rep=$(best_prepared "$runs" "rm -rf '$dst'; cp -a '$src' '$dst'" cp -a "$src/." "$dst/")
+  t_q_rep=$(best_prepared "$runs" "rm -rf '$dst'; cp -a '$src' '$dst'" "$engine" "$src" "$dst")
+  rm -rf "$dst"
+  printf '%-40s %8s s   cp -a %8s s   ratio %s   (target <= 1.3)\n' \
+    "$name, empty destination" "$t_q_new" "$t_cp_new" "$(ratio "$t_q_new" "$t_cp_new")" \
+    "$name, replacing a copy" "$t_q_rep" "$t_cp_rep" "$(ratio "$t_q_rep" "$t_cp_rep")"
+}
+
+"$engine" "$dir/tree" "$dir/check" && rm -rf "$dir/check"
+measure "10,000 files of 1-16 KiB" "$dir/tree"
+measure "one file of $mb MiB" "$dir/big"
