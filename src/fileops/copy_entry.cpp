@@ -27,6 +27,7 @@ struct FileOperationEngine::CopyJob {
   bool sourceOpened = false;
   bool directoryPresent = false;
   bool destinationWritten = false;  // the new copy is in place
+  bool kernelCopy = true;           // chunks move inside the system until that fails once
   OutcomeCode outcome = OutcomeCode::Ok;
   std::unique_ptr<platform::SourceFile> input;
   std::unique_ptr<platform::StagedFile> output;
@@ -254,8 +255,12 @@ bool FileOperationEngine::transfer(CopyJob& job) {
   const RetryPrompt writePrompt{texts::kWriteError, {}, job.shownDestination, texts::kRetry};
   std::uint64_t position = 0;
   for (;;) {
-    std::int64_t count = 0;
-    const RetryResult read = RetryFileStepWithReason(ui_, answers_.SkipReadErrors, readPrompt, [&] {
+    // The system moves the chunk itself when it can; a failure there is taken again
+    // through the buffer, whose read and write tell which side failed.
+    std::int64_t count = job.kernelCopy ? job.output->copyFrom(*job.input, kCopyBufferSize) : -1;
+    const bool moved = count >= 0;
+    if (!moved) job.kernelCopy = false;
+    const RetryResult read = moved ? RetryResult::Done : RetryFileStepWithReason(ui_, answers_.SkipReadErrors, readPrompt, [&] {
       int error = 0;
       count = job.input->read(buffer, kCopyBufferSize, &error);
       if (count >= 0) return 0;
@@ -268,7 +273,7 @@ bool FileOperationEngine::transfer(CopyJob& job) {
     }
     if (read != RetryResult::Done) return false;
 
-    if (count > 0) {
+    if (count > 0 && !moved) {
       const RetryResult written = RetryFileStepWithReason(ui_, answers_.SkipWriteErrors, writePrompt, [&] {
         int error = 0;
         return job.output->write(buffer, static_cast<std::size_t>(count), &error) ? 0 : failureOr(error);

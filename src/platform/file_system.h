@@ -65,6 +65,12 @@ class StagedFile {
   // Appends the bytes, all of them or none: on a failure (full disk included) the file
   // is cut back to its length before the call and *error is set.
   virtual bool write(const void* data, std::size_t size, int* error) = 0;
+  // Moves up to size bytes from the source's position to the end of this file inside the
+  // system, without passing them through the process, and returns the count (fewer only
+  // at the source's end, 0 there). -1 when that failed or cannot be done here: both files
+  // are then as before the call, and the caller moves the chunk through its own buffer,
+  // whose read and write name the failing side.
+  virtual std::int64_t copyFrom(SourceFile& /*source*/, std::size_t /*size*/) { return -1; }
   // Gives the file the modification time and permission bits, then renames it over the
   // destination (a symlink at the destination is replaced, its target left alone). On a
   // failure the staged file stays complete, so commit may be called again.

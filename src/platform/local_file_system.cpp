@@ -76,6 +76,10 @@ class LocalSourceFile : public SourceFile {
   FileTime modified() const override { return modified_; }
   std::uint32_t mode() const override { return mode_; }
 
+  int descriptor() const { return fd_; }
+  off_t position() const { return position_; }
+  void advanced(off_t count) { position_ += count; }
+
  private:
   int fd_;
   off_t position_ = 0;
@@ -105,6 +109,31 @@ class LocalStagedFile : public StagedFile {
       fd_ = -1;
     }
     return false;
+  }
+
+  std::int64_t copyFrom(SourceFile& source, std::size_t size) override {
+    auto* local = dynamic_cast<LocalSourceFile*>(&source);
+    if (local == nullptr || fd_ < 0 || state_ != State::Writing) return -1;
+    std::size_t done = 0;
+    while (done < size) {
+      const ssize_t n = copy_file_range(local->descriptor(), nullptr, fd_, nullptr, size - done, 0);
+      if (n > 0) {
+        done += static_cast<std::size_t>(n);
+      } else if (n == 0) {
+        break;
+      } else if (errno != EINTR) {
+        // Back to where the chunk began on both sides.
+        if (lseek(local->descriptor(), local->position(), SEEK_SET) < 0 || ftruncate(fd_, length_) != 0 ||
+            lseek(fd_, length_, SEEK_SET) < 0) {
+          ::close(fd_);
+          fd_ = -1;
+        }
+        return -1;
+      }
+    }
+    local->advanced(static_cast<off_t>(done));
+    length_ += static_cast<off_t>(done);
+    return static_cast<std::int64_t>(done);
   }
 
   bool commit(const FileTime& modified, std::uint32_t mode, int* error) override {
