@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Copies through the file operation engine (every confirmation off) beside cp -a of the
 # same data: a tree of 10,000 small files and one big file, each into an empty
-# destination and over an existing copy. Warm cache; the destinations are synced and
-# removed between runs, outside the timing.
+# destination and over an existing copy. Warm cache; before each run the destination is
+# prepared, synced and the disk left to settle (a file system mounted with discard frees
+# blocks for seconds after a removal), outside the timing.
 #   QUORVANE_BENCH_COPY_MB   size of the big file in MiB (default 1024)
-#   QUORVANE_BENCH_COPY_DIR  where the data is made (default $QUORVANE_BENCH_BUILD/bench-copy)
+#   QUORVANE_BENCH_COPY_DIR  where the data is made (default $QUORVANE_BENCH_BUILD/bench-copy;
+#                            /dev/shm measures the copies without the disk)
+#   QUORVANE_BENCH_RUNS      runs per figure, the best kept (default 5)
+#   QUORVANE_BENCH_SETTLE    seconds of rest before each run (default 3)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib/timing.sh"
@@ -12,6 +16,7 @@ engine="${QUORVANE_BENCH_BUILD:?}/bench/fileops_copy_bench"
 dir=${QUORVANE_BENCH_COPY_DIR:-$QUORVANE_BENCH_BUILD/bench-copy}
 mb=${QUORVANE_BENCH_COPY_MB:-1024}
 runs=${QUORVANE_BENCH_RUNS:-5}
+settle=${QUORVANE_BENCH_SETTLE:-3}
 
 need_kb=$(( (mb * 1024 + 200 * 1024) * 3 ))
 mkdir -p "$dir"
@@ -46,6 +51,7 @@ best_prepared() {
   for _ in $(seq "$runs"); do
     eval "$prepare"
     sync
+    sleep "$settle"
     local start end
     start=$(date +%s%N)
     "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }
