@@ -209,7 +209,8 @@ class LocalLogFile : public LogFile {
 // processes started at the same moment.
 std::string stagedName() {
   static std::atomic<std::uint32_t> counter{0};
-  const std::uint64_t mix = (static_cast<std::uint64_t>(getpid()) << 40) ^ (tickCount() << 16) ^
+  static const auto process = static_cast<std::uint64_t>(getpid());
+  const std::uint64_t mix = (process << 40) ^ (tickCount() << 16) ^
                             counter.fetch_add(1, std::memory_order_relaxed) * 0x9E3779B97F4A7C15ull;
   char digits[17];
   std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(mix));
