@@ -71,12 +71,21 @@ OutcomeCode FileOperationEngine::CopyEntry(OperationCode code, int row, const Fi
     logBegin(line);
   }
 
+  // Only absolute directories are ever written to: an empty target or set directory
+  // would otherwise name the root or the working directory.
+  const std::string_view chosenDest = CopiesToTarget(code) ? targetDirectory : std::string_view(fromNew ? Sets.OldDir : Sets.NewDir);
+  const std::string_view chosenSource = fromNew ? Sets.NewDir : Sets.OldDir;
+  const bool placed = !chosenDest.empty() && chosenDest.front() == '/' && !chosenSource.empty() && chosenSource.front() == '/';
+
   const platform::PathFacts destination = fs_.facts(job.destination);
   job.destinationExisted = destination.exists();
   job.destinationIsDirectory = destination.kind == platform::PathKind::Directory;
   job.destinationReadOnly = destination.readOnly;
 
-  if (answers_.Simulation) {
+  if (!placed) {
+    job.skipped = true;
+    job.outcome = OutcomeCode::Skip;
+  } else if (answers_.Simulation) {
     simulateCopy(job);
   } else {
     realCopy(job);

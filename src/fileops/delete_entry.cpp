@@ -38,7 +38,11 @@ OutcomeCode FileOperationEngine::DeleteEntry(OperationCode code, int row, const 
   bool attempted = false;
   bool deleted = false;
   bool skipped = false;
-  if (!answers_.Simulation && !aborted()) {
+  if (directory.empty() || directory.front() != '/') {
+    // Never a path relative to the working directory.
+    skipped = true;
+    outcome = OutcomeCode::Skip;
+  } else if (!answers_.Simulation && !aborted()) {
     answers_.SkipFile = answers_.SkipAllDelete;
     skipped = answers_.SkipFile;
     if (!skipped && answers_.ConfirmDelete) {

@@ -172,3 +172,21 @@ TEST_F(FileOpsTest, AbortDuringTheTransferLeavesTheFormerDestination) {
 
 }  // namespace
 }  // namespace quorvane::test
+
+namespace quorvane::test {
+namespace {
+
+TEST_F(FileOpsTest, AnEmptyTargetOrSetDirectoryIsNeverTakenForTheRootOrTheWorkingDirectory) {
+  tree.file("new/a", "a");
+  startRun(1, 3);
+  EXPECT_EQ(engine.CopyEntry(OperationCode::CopyNewToTarget, 1, entry("a", 1), false, ""), OutcomeCode::Skip);
+  EXPECT_FALSE(pathExists("/a"));
+  engine.Sets.OldDir.clear();
+  EXPECT_EQ(engine.DeleteEntry(OperationCode::DeleteOld, 2, entry("a", 1, 1), false), OutcomeCode::Skip);
+  EXPECT_EQ(engine.CopyEntry(OperationCode::CopyNewToOld, 3, entry("a", 1), false), OutcomeCode::Skip);
+  EXPECT_EQ(fs.sourceOpens + fs.removes + fs.stages, 0);
+  EXPECT_EQ(status.Counters().Errors, 3u);
+}
+
+}  // namespace
+}  // namespace quorvane::test
