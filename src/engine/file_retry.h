@@ -2,8 +2,10 @@
 // The one Retry / Skip / Skip all / Abort loop around a file step that can fail (open,
 // read, write, delete, ...). Every file operation goes through it instead of writing
 // the loop out again.
+#include <string>
 #include <string_view>
 
+#include "platform/os_error_text.h"
 #include "platform/user_interface.h"
 
 namespace quorvane {
@@ -37,6 +39,23 @@ template <typename Attempt>
 RetryResult RetryFileStep(platform::UserInterface& ui, bool& skipAll, const RetryPrompt& prompt, Attempt&& attempt) {
   for (;;) {
     if (attempt()) return RetryResult::Done;
+    switch (AskAfterFailure(ui, skipAll, prompt)) {
+      case RetryChoice::Retry: break;
+      case RetryChoice::Skip: return RetryResult::Skipped;
+      case RetryChoice::Abort: return RetryResult::Aborted;
+    }
+  }
+}
+
+// The same for an attempt that returns 0 on success or the errno of its failure: the
+// prompt shows the system's reason for the failure just met.
+template <typename Attempt>
+RetryResult RetryFileStepWithReason(platform::UserInterface& ui, bool& skipAll, RetryPrompt prompt, Attempt&& attempt) {
+  for (;;) {
+    const int error = attempt();
+    if (error == 0) return RetryResult::Done;
+    const std::string reason = platform::osErrorText(error);
+    prompt.reason = reason;
     switch (AskAfterFailure(ui, skipAll, prompt)) {
       case RetryChoice::Retry: break;
       case RetryChoice::Skip: return RetryResult::Skipped;
