@@ -19,42 +19,10 @@
 #include "support/temp_tree.h"
 #include "ui/grid/results_grid.h"
 #include "ui/main_window/main_window.h"
-#include "ui/main_window/window_user_interface.h"
+#include "ui/main_window/scripted_window_interface.h"
 
 namespace quorvane::ui {
 namespace {
-
-// The window's interface with its message boxes and dialogs answered from a script.
-class ScriptedWindowInterface : public WindowUserInterface {
- public:
-  std::deque<platform::Answer> answers;
-  std::deque<std::optional<std::string>> dialogAnswers;
-  std::vector<std::string> messages;
-
-  platform::Answer message(std::string_view text, platform::MessageKind, platform::MessageButtons) override {
-    messages.emplace_back(text);
-    if (answers.empty()) return platform::Answer::Ok;
-    const platform::Answer a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-  std::optional<std::string> chooseDirectory(std::string_view, std::string_view) override { return next(); }
-  std::optional<std::string> chooseOpenFile(std::string_view, std::string_view,
-                                            const std::vector<std::string>&) override {
-    return next();
-  }
-  void progressShowModal() override {}
-  void showStatusWindow(const platform::StatusSummary&) override { statusShown = true; }
-  bool statusShown = false;
-
- private:
-  std::optional<std::string> next() {
-    if (dialogAnswers.empty()) return std::nullopt;
-    std::optional<std::string> a = dialogAnswers.front();
-    dialogAnswers.pop_front();
-    return a;
-  }
-};
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -89,7 +57,7 @@ class MainWindowTest : public ::testing::Test {
 
   test::TempIni ini;
   test::TempTree t;
-  ScriptedWindowInterface ui;
+  test::ScriptedWindowInterface ui;
   SetSourceReaders readers;
   ReportWriters writers;
   Program program;
