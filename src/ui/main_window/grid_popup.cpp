@@ -44,6 +44,9 @@ void GridPopup::apply(const MenuState& m) {
   for (const auto& [name, on] : states) action(name)->setEnabled(on);
 }
 
-void GridPopup::popup(const QPoint& globalPos) { menu_->popup(globalPos); }
+void GridPopup::popup(const QPoint& globalPos) {
+  openedAt_ = globalPos;
+  menu_->popup(globalPos);
+}
 
 }  // namespace quorvane::ui

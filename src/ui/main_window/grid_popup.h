@@ -24,11 +24,14 @@ class GridPopup : public QObject {
   void popup(const QPoint& globalPos);
 
   QMenu* menu() const { return menu_; }
+  // Where it was last opened (the menu itself may move to fit on the screen).
+  QPoint openedAt() const { return openedAt_; }
   QAction* action(const char* name) const;
 
  private:
   MainWindow& window_;
   QMenu* menu_;
+  QPoint openedAt_;
 };
 
 }  // namespace quorvane::ui

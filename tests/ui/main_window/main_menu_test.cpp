@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
@@ -15,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <set>
 #include <sstream>
 
 #include "engine/sort_menu_state.h"
@@ -339,6 +341,181 @@ TEST_F(MainMenuTest, AWholeUseFromStartToQuit) {
   entry("miQuit")->trigger();
   EXPECT_TRUE(program.ended);
   EXPECT_EQ(program.exitCode, 0);
+}
+
+// Every entry is reached by the keyboard alone: the menus by their accelerators (a letter
+// shared within a menu moves between its entries, Return chooses), the rest by arrows, and
+// the shortcuts from the grid. Here the entries' commands are cut off and each entry is
+// enabled, so that only the keys are under test.
+TEST_F(MainMenuTest, TheKeyboardAloneReachesEveryEntry) {
+  ChooseSetDirectory(program, Side::New, t.path("new"));
+  ChooseSetDirectory(program, Side::Old, t.path("old"));
+  Diff(program);
+  ASSERT_TRUE(window.grid()->hasFocus());
+
+  std::vector<QAction*> entries;
+  const std::function<void(QMenu*)> collect = [&](QMenu* m) {
+    for (QAction* a : m->actions()) {
+      if (a->isSeparator()) continue;
+      if (a->menu()) collect(a->menu());
+      entries.push_back(a);
+    }
+  };
+  for (QMenu* m : {menu().fileSetMenu(), menu().actionMenu(), menu().editMenu(), menu().optionsMenu(),
+                   menu().helpMenu(), window.gridPopup()->menu()})
+    collect(m);
+  for (QAction* a : entries) {
+    QObject::disconnect(a, nullptr, window.mainMenu(), nullptr);
+    QObject::disconnect(a, nullptr, &window, nullptr);
+  }
+  const auto enableAll = [&] {
+    for (QAction* a : entries) a->setEnabled(true);
+    for (QMenu* m : {menu().fileSetMenu(), menu().actionMenu(), menu().editMenu(), menu().optionsMenu()})
+      m->menuAction()->setEnabled(true);
+  };
+
+  using K = QKeyCombination;
+  const K ret(Qt::Key_Return), down(Qt::Key_Down);
+  const auto alt = [](Qt::Key key) { return K(Qt::AltModifier, key); };
+  const auto ctrl = [](Qt::Key key) { return K(Qt::ControlModifier, key); };
+  const auto downs = [&](std::vector<K> keys, int n) {
+    for (int i = 0; i < n; ++i) keys.push_back(down);
+    keys.push_back(ret);
+    return keys;
+  };
+  const K fileSet = alt(Qt::Key_T), action = alt(Qt::Key_A), edit = alt(Qt::Key_E), options = alt(Qt::Key_O),
+          help = alt(Qt::Key_H);
+  struct Case {
+    std::vector<K> keys;
+    std::string entry;
+  };
+  std::vector<Case> cases = {
+      {{fileSet, K(Qt::Key_N)}, "miOpenNewDir"},
+      {{fileSet, K(Qt::Key_A)}, "miOpenNewArc"},
+      {{fileSet, K(Qt::Key_O)}, "miOpenOldDir"},
+      {{fileSet, K(Qt::Key_R)}, "miOpenOldArc"},
+      {{fileSet, K(Qt::Key_D)}, "miIncludeExclude"},
+      {{fileSet, K(Qt::Key_H), ret}, "miSaveNewSnapshot"},
+      {{fileSet, K(Qt::Key_B)}, "miSaveNewBatch"},
+      {{fileSet, K(Qt::Key_V)}, "miSaveOldSnapshot"},
+      {{fileSet, K(Qt::Key_H), K(Qt::Key_H), ret}, "miSaveOldBatch"},
+      {{fileSet, K(Qt::Key_S)}, "miSaveDiff"},
+      {{fileSet, K(Qt::Key_P)}, "miPrintDiff"},
+      {{fileSet, K(Qt::Key_Q)}, "miQuit"},
+      {{action, K(Qt::Key_C)}, "miCompare"},
+      {{action, K(Qt::Key_T)}, "miTakeSnapshot"},
+      {{action, K(Qt::Key_A)}, "miStatus"},
+      {{action, K(Qt::Key_R)}, "miResetDiff"},
+      {{action, K(Qt::Key_O), K(Qt::Key_N)}, "miSort1"},
+      {{action, K(Qt::Key_O), K(Qt::Key_O)}, "miSort7"},
+      {{action, K(Qt::Key_O), K(Qt::Key_F)}, "miSort11"},
+      {{action, K(Qt::Key_M)}, "miCheckMoved"},
+      {{action, K(Qt::Key_S)}, "miSynchronize"},
+      {{action, K(Qt::Key_F)}, "miFileOperations"},
+      {{action, K(Qt::Key_V)}, "miViewLog"},
+      {{edit, K(Qt::Key_O)}, "miCopy"},
+      {{edit, K(Qt::Key_S)}, "miSearch"},
+      {{edit, K(Qt::Key_N)}, "miSearchNext"},
+      {{edit, K(Qt::Key_I)}, "miInformation"},
+      {{edit, K(Qt::Key_F)}, "miOpenFile"},
+      {{edit, K(Qt::Key_U)}, "miUserTool"},
+      {{help, K(Qt::Key_I)}, "miHelpIndex"},
+      {{help, K(Qt::Key_Q)}, "miQuickStart"},
+      {{help, K(Qt::Key_L)}, "miLegend"},
+      {downs({help}, 3), "miHints"},
+      {{help, K(Qt::Key_A)}, "miAbout"},
+      // Shortcuts, pressed in the grid.
+      {{ctrl(Qt::Key_S)}, "miSaveDiff"},
+      {{ctrl(Qt::Key_P)}, "miPrintDiff"},
+      {{ctrl(Qt::Key_D)}, "miCompare"},
+      {{ctrl(Qt::Key_T)}, "miTakeSnapshot"},
+      {{ctrl(Qt::Key_R)}, "miResetDiff"},
+      {{ctrl(Qt::Key_C)}, "miCopy"},
+      {{ctrl(Qt::Key_F)}, "miSearch"},
+      {{K(Qt::Key_F3)}, "miSearchNext"},
+      {{alt(Qt::Key_I)}, "miInformation"},
+      {{ctrl(Qt::Key_O)}, "miOpenFile"},
+      {{ctrl(Qt::Key_U)}, "miUserTool"},
+      {{alt(Qt::Key_S)}, "miOptions0"},
+      {{alt(Qt::Key_F)}, "miOptions1"},
+      {{alt(Qt::Key_U)}, "miOptions2"},
+      {{K(Qt::Key_F1)}, "miHelpIndex"},
+      {{ctrl(Qt::Key_Delete)}, "pmRemove"},
+  };
+  // The sort items without an accelerator, by arrows from the first.
+  for (int tag : {2, 3, 4, 5, 6, 8, 9, 10})
+    cases.push_back({downs({action, K(Qt::Key_O)}, tag - 1), "miSort" + std::to_string(tag)});
+  // The Options menu by its accelerators.
+  const Qt::Key pages[] = {Qt::Key_S, Qt::Key_F, Qt::Key_U, Qt::Key_D, Qt::Key_L, Qt::Key_P, Qt::Key_B, Qt::Key_T};
+  for (int page = 0; page < 8; ++page) cases.push_back({{options, K(pages[page])}, "miOptions" + std::to_string(page)});
+
+  std::set<std::string> reached;
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.entry);
+    const char* name = k.entry.c_str();
+    QAction* target = entry(name) ? entry(name) : window.gridPopup()->action(name);
+    ASSERT_NE(target, nullptr);
+    QSignalSpy spy(target, &QAction::triggered);
+    for (const K& key : k.keys) {
+      enableAll();
+      QWidget* to = QApplication::activePopupWidget();
+      if (!to) to = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+      QTest::keyClick(to, key.key(), key.keyboardModifiers());
+    }
+    EXPECT_EQ(spy.count(), 1);
+    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    window.grid()->setFocus();
+    reached.insert(k.entry);
+  }
+  // Every visible entry of the menus was reached; the popup's others are the menus' own.
+  for (QAction* a : entries) {
+    if (a->isVisible() && !a->menu() && !a->objectName().startsWith(QStringLiteral("pm"))) {
+      EXPECT_TRUE(reached.count(a->objectName().toStdString())) << a->objectName().toStdString();
+    }
+  }
+}
+
+// A right click on a data row points at it and opens the popup at the cursor; the menu key
+// opens it at the current cell. On a header or below the last row nothing opens.
+TEST_F(MainMenuTest, ThePopupOpensOnADataRowWithItsEntries) {
+  ChooseSetDirectory(program, Side::New, t.path("new"));
+  ChooseSetDirectory(program, Side::Old, t.path("old"));
+  Diff(program);
+  QMenu* popup = window.gridPopup()->menu();
+  QStringList captions;
+  for (QAction* a : popup->actions())
+    if (!a->isSeparator()) captions << a->text() + (a->shortcut().isEmpty() ? QString() : "\t" + a->shortcut().toString());
+  EXPECT_EQ(captions.join(QStringLiteral(" | ")),
+            "&Informations... | &Open file...\tCtrl+O | &User tool...\tCtrl+U | &Copy to Clipboard\tCtrl+C | "
+            "Remove from list\tCtrl+Del | &Synchronize directories... | &File operations... | &Search...");
+
+  ResultsGrid* grid = window.grid();
+  const QPoint at = grid->cellRect(2, 6).center();  // gone.txt, an Old column
+  QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, at);
+  EXPECT_TRUE(popup->isVisible());
+  EXPECT_EQ(window.gridPopup()->openedAt(), grid->viewport()->mapToGlobal(at));
+  EXPECT_EQ(label("LPopupFileName"), "gone.txt");
+  EXPECT_EQ(window.pointer().pointed.row, 3);
+  EXPECT_FALSE(window.pointer().pointed.newSide);
+  popup->close();
+
+  // A right click does not move the selection: the selected side is still the current
+  // cell's (a New column), so Copy is enabled.
+  EXPECT_TRUE(window.gridPopup()->action("pmCopy")->isEnabled());
+  EXPECT_TRUE(window.gridPopup()->action("pmRemove")->isEnabled());
+  EXPECT_FALSE(window.gridPopup()->action("pmInformations")->isEnabled());  // its window comes later
+
+  QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, grid->cellRect(-1, 2).center());
+  EXPECT_FALSE(popup->isVisible());
+  EXPECT_EQ(label("LPopupFileName"), "gone.txt");  // the header points at nothing and keeps the text
+
+  QTest::keyClick(grid, Qt::Key_Down);
+  EXPECT_EQ(label("LPopupFileName"), "changed.txt");  // a key-up points at the current cell
+  QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0), grid->mapToGlobal(QPoint(0, 0)));
+  QApplication::sendEvent(grid, &key);
+  EXPECT_TRUE(popup->isVisible());
+  EXPECT_EQ(window.gridPopup()->openedAt(), grid->viewport()->mapToGlobal(grid->cellRect(1, 1).center()));
+  popup->close();
 }
 
 }  // namespace
