@@ -306,20 +306,28 @@ void MainWindow::openPopup(int row, const QPoint& globalPos) {
   popup_->popup(globalPos);
 }
 
+void MainWindow::popupAtCurrentCell() {
+  if (grid_->rowCount() == 0) return;
+  pointAtCurrentCell();
+  const QRect cell = grid_->cellRect(grid_->currentRow(), grid_->currentColumn());
+  openPopup(grid_->currentRow(), grid_->viewport()->mapToGlobal(cell.center()));
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == grid_) {
     if (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
       pointAtCurrentCell();
-    } else if (event->type() == QEvent::KeyPress && program_.settings.TrackSelection) {
-      grid_->repaintRowNumbers();
+    } else if (event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+        popupAtCurrentCell();
+        return true;
+      }
+      if (program_.settings.TrackSelection) grid_->repaintRowNumbers();
     } else if (event->type() == QEvent::ContextMenu) {
       // A right click opened the popup at its mouse-down; the menu key opens it at the
       // current cell.
-      if (static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse && grid_->rowCount() > 0) {
-        pointAtCurrentCell();
-        const QRect cell = grid_->cellRect(grid_->currentRow(), grid_->currentColumn());
-        openPopup(grid_->currentRow(), grid_->viewport()->mapToGlobal(cell.center()));
-      }
+      if (static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse) popupAtCurrentCell();
       return true;
     }
   }

@@ -106,6 +106,7 @@ class MainWindow : public QMainWindow {
   void pointAt(int row, int column);
   void pointAtCurrentCell();
   void openPopup(int row, const QPoint& globalPos);
+  void popupAtCurrentCell();  // the menu key, Shift+F10
   void hintTick();
 
   Program& program_;
