@@ -1,12 +1,17 @@
 #include "ui/main_window/grid_popup.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
+
+#include "ui/grid/results_grid.h"
 
 #include "ui/main_window/main_window.h"
 
 namespace quorvane::ui {
 
-GridPopup::GridPopup(MainWindow& window) : QObject(&window), window_(window), menu_(new QMenu(&window)) {
+GridPopup::GridPopup(MainWindow& window, ResultsGrid* grid)
+    : QObject(&window), window_(window), grid_(grid), menu_(new QMenu(&window)) {
   menu_->setObjectName(QStringLiteral("PopupMenu1"));
   const auto add = [this](const char* name, const QString& caption, const QKeySequence& shortcut = {}) {
     QAction* a = menu_->addAction(caption);
@@ -30,6 +35,7 @@ GridPopup::GridPopup(MainWindow& window) : QObject(&window), window_(window), me
   add("pmFileOperations", QStringLiteral("&File operations..."));
   menu_->addSeparator();
   add("pmSearch", QStringLiteral("&Search..."));
+  grid_->installEventFilter(this);
 }
 
 QAction* GridPopup::action(const char* name) const { return menu_->findChild<QAction*>(QString::fromLatin1(name)); }
@@ -44,9 +50,33 @@ void GridPopup::apply(const MenuState& m) {
   for (const auto& [name, on] : states) action(name)->setEnabled(on);
 }
 
-void GridPopup::popup(const QPoint& globalPos) {
+void GridPopup::popupOnRow(int row, const QPoint& globalPos) {
+  if (row < 0 || row >= grid_->rowCount()) return;
   openedAt_ = globalPos;
   menu_->popup(globalPos);
+}
+
+void GridPopup::popupAtCurrentCell() {
+  if (grid_->rowCount() == 0) return;
+  window_.pointAtCurrentCell();
+  const QRect cell = grid_->cellRect(grid_->currentRow(), grid_->currentColumn());
+  popupOnRow(grid_->currentRow(), grid_->viewport()->mapToGlobal(cell.center()));
+}
+
+bool GridPopup::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != grid_) return false;
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier) return false;
+    popupAtCurrentCell();
+    return true;
+  }
+  if (event->type() == QEvent::ContextMenu) {
+    // A right click opened the popup at its mouse-down already.
+    if (static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse) popupAtCurrentCell();
+    return true;
+  }
+  return false;
 }
 
 }  // namespace quorvane::ui

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHBoxLayout>
@@ -12,7 +11,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMenuBar>
-#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -29,6 +27,7 @@
 #include "view/grid_columns.h"
 #include "view/set_label_layout.h"
 #include "ui/main_window/grid_popup.h"
+#include "ui/main_window/idle_hint_panel.h"
 #include "ui/main_window/main_menu.h"
 #include "ui/main_window/results_area.h"
 #include "ui/main_window/set_labels_panel.h"
@@ -99,22 +98,30 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
   connect(grid_, &ResultsGrid::cellPressed, this, [this](int row, int column, Qt::MouseButton button, QPoint at) {
     pointedAt_ = at;
     pointAt(row, column);
-    if (button == Qt::RightButton) openPopup(row, at);
+    if (button == Qt::RightButton) popup_->popupOnRow(row, at);
   });
   grid_->installEventFilter(this);
 
-  hint_ = new QLabel(central_);
-  hint_->setObjectName(QStringLiteral("pnHint"));
-  hint_->setFrameShape(QFrame::Box);
-  hint_->setStyleSheet(QStringLiteral("background: #FFFFE1; color: #000000; padding: 3px;"));
-  hint_->hide();
-  hintTimer_ = new QTimer(this);
-  hintTimer_->setObjectName(QStringLiteral("Timer1"));
-  hintTimer_->setInterval(view::kIdleHintTickMs);
-  connect(hintTimer_, &QTimer::timeout, this, &MainWindow::hintTick);
+  hint_ = new IdleHintPanel(
+      central_,
+      [this] {
+        const auto rect = [this](const QWidget* w) {
+          const QPoint at = w->mapTo(central_, QPoint(0, 0));
+          return view::PanelRect{at.x(), at.y(), w->width(), w->height()};
+        };
+        view::HintAnchors anchors;
+        anchors.windowWidth = central_->width();
+        anchors.windowHeight = central_->height();
+        anchors.buttonBar = rect(setButtons_[0]->parentWidget());
+        anchors.newDir = rect(setButtons_[0]);
+        anchors.oldDir = rect(setButtons_[2]);
+        anchors.diff = rect(diffButton_);
+        return anchors;
+      },
+      [this] { return grid_->isVisible(); });
 
   menu_ = new MainMenu(*this, menuBar());
-  popup_ = new GridPopup(*this);
+  popup_ = new GridPopup(*this, grid_);
   resize(900, 600);
   refreshButtons();
   refreshStatusBar();
@@ -290,6 +297,7 @@ void MainWindow::refreshMenus() {
 }
 
 void MainWindow::pointAt(int row, int column) {
+  if (program_.runInProgress) return;  // the display index is being rebuilt
   const ResultsGrid::Selection sel = grid_->selection();
   PointAt(pointer_, program_.comparison, row + 1, column, sel.left, sel.right);
   popupFileName_->setText(fromText(pointer_.popupFileName));
@@ -301,35 +309,12 @@ void MainWindow::pointAtCurrentCell() {
   if (grid_->rowCount() > 0) pointAt(grid_->currentRow(), grid_->currentColumn());
 }
 
-void MainWindow::openPopup(int row, const QPoint& globalPos) {
-  if (row < 0 || row >= grid_->rowCount()) return;
-  popup_->popup(globalPos);
-}
-
-void MainWindow::popupAtCurrentCell() {
-  if (grid_->rowCount() == 0) return;
-  pointAtCurrentCell();
-  const QRect cell = grid_->cellRect(grid_->currentRow(), grid_->currentColumn());
-  openPopup(grid_->currentRow(), grid_->viewport()->mapToGlobal(cell.center()));
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == grid_) {
-    if (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+    if (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
       pointAtCurrentCell();
-    } else if (event->type() == QEvent::KeyPress) {
-      const auto* key = static_cast<QKeyEvent*>(event);
-      if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
-        popupAtCurrentCell();
-        return true;
-      }
-      if (program_.settings.TrackSelection) grid_->repaintRowNumbers();
-    } else if (event->type() == QEvent::ContextMenu) {
-      // A right click opened the popup at its mouse-down; the menu key opens it at the
-      // current cell.
-      if (static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Mouse) popupAtCurrentCell();
-      return true;
-    }
+    else if (event->type() == QEvent::KeyPress && program_.settings.TrackSelection)
+      grid_->repaintRowNumbers();
   }
   return QMainWindow::eventFilter(watched, event);
 }
@@ -353,37 +338,9 @@ void MainWindow::removeSelection() {
   if (grid_->isVisible()) grid_->setFocus();
 }
 
-void MainWindow::startIdleHints() { hintTimer_->start(); }
+void MainWindow::startIdleHints() { hint_->start(); }
 
-void MainWindow::stopIdleHints() {
-  hintTimer_->stop();
-  hint_->hide();
-}
-
-void MainWindow::hintTick() {
-  switch (hints_.tick(grid_->isVisible())) {
-    case view::IdleHints::Step::Stop: stopIdleHints(); return;
-    case view::IdleHints::Step::Wait: return;
-    case view::IdleHints::Step::Show: break;
-  }
-  hint_->setText(QString::fromLatin1(hints_.text()));
-  hint_->adjustSize();
-  const auto rect = [this](const QWidget* w) {
-    const QPoint at = w->mapTo(central_, QPoint(0, 0));
-    return view::PanelRect{at.x(), at.y(), w->width(), w->height()};
-  };
-  view::HintAnchors anchors;
-  anchors.windowWidth = central_->width();
-  anchors.windowHeight = central_->height();
-  anchors.buttonBar = rect(setButtons_[0]->parentWidget());
-  anchors.newDir = rect(setButtons_[0]);
-  anchors.oldDir = rect(setButtons_[2]);
-  anchors.diff = rect(diffButton_);
-  const view::PanelRect place = view::HintPlace(hints_.index(), hint_->width(), hint_->height(), anchors);
-  hint_->move(place.x, place.y);
-  hint_->show();
-  hint_->raise();
-}
+void MainWindow::stopIdleHints() { hint_->stop(); }
 
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);

@@ -12,17 +12,16 @@
 #include "program/menu_state.h"
 #include "program/pointed_entry.h"
 #include "program/program.h"
-#include "view/idle_hints.h"
 
 class QLabel;
 class QMenu;
-class QTimer;
 class QToolButton;
 class QWidget;
 
 namespace quorvane::ui {
 
 class GridPopup;
+class IdleHintPanel;
 class MainMenu;
 class ResultsGrid;
 class SetLabelsPanel;
@@ -41,13 +40,15 @@ class MainWindow : public QMainWindow {
   MainMenu* mainMenu() const { return menu_; }
   GridPopup* gridPopup() const { return popup_; }
   const GridPointer& pointer() const { return pointer_; }
-  // pnHint, the idle hints' panel, and Timer1.
-  QLabel* hintPanel() const { return hint_; }
-  QTimer* hintTimer() const { return hintTimer_; }
+  // pnHint, the idle hints' panel, with Timer1.
+  IdleHintPanel* hintPanel() const { return hint_; }
 
   // The comparison progress window, brought to the front when this window is activated
   // while it shows.
   void setProgressWindow(std::function<QWidget*()> progressWindow) { progressWindow_ = std::move(progressWindow); }
+
+  // The pointed entry and the selected side from the grid's current cell, as a key-up does.
+  void pointAtCurrentCell();
 
   // "C&opy" / "&Copy to Clipboard": the paths of the selected rows on the selected side.
   void copySelection();
@@ -104,10 +105,6 @@ class MainWindow : public QMainWindow {
   void endProgram();
   // The pointed entry and the selected side from a grid cell (display row, -1 the header).
   void pointAt(int row, int column);
-  void pointAtCurrentCell();
-  void openPopup(int row, const QPoint& globalPos);
-  void popupAtCurrentCell();  // the menu key, Shift+F10
-  void hintTick();
 
   Program& program_;
   QWidget* central_ = nullptr;
@@ -129,9 +126,7 @@ class MainWindow : public QMainWindow {
   GridPointer pointer_;
   QPoint pointedAt_;  // where the pointing click was, for the windows placed beside it
   int newColumnsWidth_ = -1;
-  QLabel* hint_ = nullptr;
-  QTimer* hintTimer_ = nullptr;
-  view::IdleHints hints_;
+  IdleHintPanel* hint_ = nullptr;
   std::function<QWidget*()> progressWindow_;
   WindowPlacement normalPlacement_;
   bool closeAfterRun_ = false;

@@ -20,6 +20,7 @@
 #include "support/temp_ini.h"
 #include "support/temp_tree.h"
 #include "ui/grid/results_grid.h"
+#include "ui/main_window/idle_hint_panel.h"
 #include "ui/main_window/main_menu.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/scripted_window_interface.h"
@@ -157,8 +158,8 @@ TEST_F(MainWindowTest, TheStatusBarShowsTheIndicators) {
 // "Enable hints when idle": every fourth tick the next hint, beside what it talks about,
 // until the File Set menu opens or results show.
 TEST_F(MainWindowTest, IdleHintsCycleUntilTheFileSetMenuOpensOrResultsShow) {
-  QLabel* hint = window.hintPanel();
-  window.hintTimer()->setInterval(2);
+  const QLabel* hint = window.hintPanel();
+  window.hintPanel()->timer()->setInterval(2);
   window.mainMenu()->action("miHints")->trigger();
   ASSERT_TRUE(QTest::qWaitFor([&] { return hint->isVisible(); }));
   EXPECT_EQ(hint->text(), view::kIdleHintTexts[0]);
@@ -172,13 +173,13 @@ TEST_F(MainWindowTest, IdleHintsCycleUntilTheFileSetMenuOpensOrResultsShow) {
 
   emit window.mainMenu()->fileSetMenu()->aboutToShow();
   EXPECT_FALSE(hint->isVisible());
-  EXPECT_FALSE(window.hintTimer()->isActive());
+  EXPECT_FALSE(window.hintPanel()->timer()->isActive());
 
   window.mainMenu()->action("miHints")->trigger();
   ChooseSetDirectory(program, Side::New, t.path("new"));
   ChooseSetDirectory(program, Side::Old, t.path("old"));
   click(window.diffButton());
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.hintTimer()->isActive(); }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.hintPanel()->timer()->isActive(); }));
   EXPECT_FALSE(hint->isVisible());
 }
 
