@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -283,6 +284,12 @@ TEST_F(MainMenuTest, AWholeUseFromStartToQuit) {
          QTest::keyClick(window.grid(), Qt::Key_P, Qt::ControlModifier);
          EXPECT_TRUE(std::filesystem::file_size(pdf) > 0);
          EXPECT_EQ(readFile(pdf).rfind("%PDF", 0), 0u);
+         if (std::system("command -v pdftotext >/dev/null 2>&1") == 0) {
+           ASSERT_EQ(std::system(("pdftotext -layout '" + pdf + "' '" + pdf + ".txt'").c_str()), 0);
+           const std::string text = readFile(pdf + ".txt");
+           EXPECT_NE(text.find("[Quorvane DIFF file]"), std::string::npos);
+           EXPECT_NE(text.find("gone.txt"), std::string::npos);
+         }
        },
        pointedNew, newRoot, oldRoot, "4 of 4 files matching filter"},
       {"save both snapshots and both batch files",
