@@ -67,7 +67,8 @@ bool GridPopup::eventFilter(QObject* watched, QEvent* event) {
   if (watched != grid_) return false;
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier) return false;
+    const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
+    if (!menuKey && (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier)) return false;
     popupAtCurrentCell();
     return true;
   }

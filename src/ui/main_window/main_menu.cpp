@@ -33,12 +33,11 @@ QAction* MainMenu::add(QMenu* menu, const char* name, const QString& caption, co
   QAction* a = menu->addAction(caption);
   a->setObjectName(QString::fromLatin1(name));
   if (!shortcut.isEmpty()) a->setShortcut(shortcut);
+  actions_.insert(a->objectName(), a);
   return a;
 }
 
-QAction* MainMenu::action(const char* name) const {
-  return window_.findChild<QAction*>(QString::fromLatin1(name));
-}
+QAction* MainMenu::action(const char* name) const { return actions_.value(QString::fromLatin1(name)); }
 
 void MainMenu::makeFileSetMenu(QMenuBar* bar) {
   fileSet_ = bar->addMenu(QStringLiteral("File Se&t"));
@@ -109,6 +108,7 @@ void MainMenu::makeActionMenu(QMenuBar* bar) {
   for (int tag = 1; tag <= kSortMenuItems; ++tag) {
     QAction* item = sort_->addAction(QString::fromLatin1(kSortMenuCaptions[static_cast<std::size_t>(tag - 1)]));
     item->setObjectName(QStringLiteral("miSort%1").arg(tag));
+    actions_.insert(item->objectName(), item);
     item->setCheckable(true);
     sortGroup_->addAction(item);
     sortItems_[static_cast<std::size_t>(tag - 1)] = item;
@@ -144,9 +144,8 @@ void MainMenu::makeOptionsMenu(QMenuBar* bar) {
                                     QKeySequence(Qt::ALT | Qt::Key_U)};
   int page = 0;
   for (const char* caption : kOptionsPages) {
-    QAction* a = options_->addAction(QString::fromLatin1(caption));
-    a->setObjectName(QStringLiteral("miOptions%1").arg(page));
-    if (page < 3) a->setShortcut(shortcuts[page]);
+    add(options_, QStringLiteral("miOptions%1").arg(page).toLatin1().constData(), QString::fromLatin1(caption),
+        page < 3 ? shortcuts[page] : QKeySequence());
     ++page;
   }
 }

@@ -4,6 +4,7 @@
 // program layer through the window's dispatch(); apply() enables the entries from the
 // core's MenuState, so no rule is decided here.
 #include <QKeySequence>
+#include <QHash>
 #include <QObject>
 #include <array>
 
@@ -46,6 +47,7 @@ class MainMenu : public QObject {
   void makeHelpMenu(QMenuBar* bar);
 
   MainWindow& window_;
+  QHash<QString, QAction*> actions_;  // by object name
   QMenu* fileSet_ = nullptr;
   QMenu* action_ = nullptr;
   QMenu* edit_ = nullptr;

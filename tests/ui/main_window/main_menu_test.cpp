@@ -529,6 +529,12 @@ TEST_F(MainMenuTest, ThePopupOpensOnADataRowWithItsEntries) {
   EXPECT_TRUE(popup->isVisible());
   EXPECT_EQ(window.gridPopup()->openedAt(), grid->viewport()->mapToGlobal(grid->cellRect(2, 1).center()));
   popup->close();
+
+  QTest::keyClick(grid, Qt::Key_Down);
+  QTest::keyClick(grid, Qt::Key_Menu);
+  EXPECT_TRUE(popup->isVisible());
+  EXPECT_EQ(window.gridPopup()->openedAt(), grid->viewport()->mapToGlobal(grid->cellRect(3, 1).center()));
+  popup->close();
 }
 
 }  // namespace
