@@ -2,8 +2,11 @@
 # Takes the window's screenshots for docs/screenshots/ on a virtual X display (Xvfb), driving
 # the real program as a user would: the demonstration comparison in each colour set, snapshot
 # mode, the progress dialog during a run over a large tree, the status window, the about box
-# (through the Help menu) and the splash. Needs xvfb, xdotool and imagemagick.
+# (through the Help menu), the splash, each menu of the menu bar open, the grid's popup menu
+# on a moved entry and the Take Snapshot question. Needs xvfb, xdotool and imagemagick.
 # Usage: scripts/screenshots.sh QUORVANE_BINARY [OUTPUT_DIR] [LARGE_TREE]
+# QUORVANE_SHOTS=menus takes only the menus' screenshots; QUORVANE_SHOTS_DISPLAY names the
+# virtual display (default :97).
 set -euo pipefail
 quorvane=$(realpath "$1")
 scripts=$(cd "$(dirname "$0")" && pwd)
@@ -12,7 +15,8 @@ large=${3:-/usr/share}
 mkdir -p "$out"
 export TZ=UTC
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorvane-shots.XXXXXX")
-display=:97
+display=${QUORVANE_SHOTS_DISPLAY:-:97}
+only=${QUORVANE_SHOTS:-all}
 Xvfb "$display" -screen 0 1000x660x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
@@ -59,6 +63,7 @@ shot() {
   echo "$out/$file"
 }
 
+if [ "$only" = all ]; then
 names=("windows16" "pastel" "dos" "custom")
 for set in 0 1 2 3; do
   ini "$set"
@@ -90,17 +95,63 @@ import -window root "$out/about-box.png"
 echo "$out/about-box.png"
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
+fi
 
-# The main window at 150 % and 200 % scaling, on screens of the scaled size.
-kill $xvfb 2>/dev/null || true
-for scale in 150 200; do
-  factor=$(awk -v s="$scale" 'BEGIN { printf "%.1f", s / 100 }')
-  width=$((1000 * scale / 100)) height=$((660 * scale / 100))
-  Xvfb "$display" -screen 0 "${width}x${height}x24" -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  ini 1
-  QT_SCALE_FACTOR=$factor shot "comparison-scaled-$scale.png" 2.5 Return -NOLOGO -MO new old
+# The menus, on the demonstration comparison, opened with the keyboard; the popup menu by a
+# right click on the moved file's row (the third); the Take Snapshot question (Ctrl+T with
+# results in memory).
+ini 1
+"$quorvane" -NOLOGO -MO new old >/dev/null 2>&1 &
+pid=$!
+sleep 2
+xdotool key --clearmodifiers Return  # the "moved files found" box
+sleep 0.5
+window=$(xdotool search --onlyvisible --name "Quorvane" | head -1)
+xdotool windowfocus --sync "$window"
+menu() {  # menu FILE KEYS...
+  local file=$1
+  shift
+  for key in "$@"; do xdotool key --clearmodifiers "$key"; sleep 0.4; done
+  sleep 0.4
+  import -window root "$out/$file"
+  echo "$out/$file"
+  xdotool key Escape Escape
+  sleep 0.3
+}
+menu menu-file-set.png alt+t
+menu menu-action.png alt+a
+menu menu-sort-by.png alt+a o
+menu menu-edit.png alt+e
+menu menu-options.png alt+o
+menu menu-help.png alt+h
+row_y=$((87 + 2 * 14))  # the middle of the third row of the grid
+xdotool mousemove 70 "$row_y" click 3
+sleep 0.8
+import -window root "$out/popup-menu-moved.png"
+echo "$out/popup-menu-moved.png"
+xdotool key Escape
+sleep 0.3
+xdotool key --clearmodifiers ctrl+t
+sleep 0.8
+import -window root "$out/take-snapshot-question.png"
+echo "$out/take-snapshot-question.png"
+xdotool key Escape
+sleep 0.3
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+
+if [ "$only" = all ]; then
+  # The main window at 150 % and 200 % scaling, on screens of the scaled size.
   kill $xvfb 2>/dev/null || true
-  wait $xvfb 2>/dev/null || true
-done
+  for scale in 150 200; do
+    factor=$(awk -v s="$scale" 'BEGIN { printf "%.1f", s / 100 }')
+    width=$((1000 * scale / 100)) height=$((660 * scale / 100))
+    Xvfb "$display" -screen 0 "${width}x${height}x24" -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    ini 1
+    QT_SCALE_FACTOR=$factor shot "comparison-scaled-$scale.png" 2.5 Return -NOLOGO -MO new old
+    kill $xvfb 2>/dev/null || true
+    wait $xvfb 2>/dev/null || true
+  done
+fi

@@ -136,6 +136,16 @@ class UserInterface {
                                                     const std::vector<std::string>& /*filters*/) {
     return std::nullopt;
   }
+  // The save dialog of the reports, snapshots and batch files: offers the filters in order
+  // (each "Name (*.A *.B)"), the one matching the default extension (e.g. "DIF") selected,
+  // with an empty file name; a name typed without an extension gets the default one. Only
+  // a file in an existing folder is accepted; whether to overwrite an existing file is
+  // asked by the writer, not by the dialog. Returns the path, or nothing for Cancel.
+  virtual std::optional<std::string> chooseSaveFile(std::string_view /*title*/, std::string_view /*startFolder*/,
+                                                    std::string_view /*defaultExtension*/,
+                                                    const std::vector<std::string>& /*filters*/) {
+    return std::nullopt;
+  }
 
   // The windows of start-up, in the order DoInits calls them. A front end without
   // windows keeps these defaults.

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "engine/file_entry.h"
+#include "engine/filter_pass.h"
+#include "engine/status_summary.h"
 #include "engine/moved_files.h"
 #include "engine/results_view.h"
 
@@ -41,6 +43,33 @@ std::string CopyPaths(Program& p, std::vector<std::int32_t> rows, SelectedSide s
     p.ui.message("No file selected - nothing copied to clipboard", platform::MessageKind::Warning,
                  platform::MessageButtons::Ok);
   return text;
+}
+
+bool CopyToClipboard(Program& p, std::vector<std::int32_t> rows, SelectedSide side,
+                     const std::function<bool(const std::string&)>& put) {
+  if (p.runInProgress) return false;
+  const std::string text = CopyPaths(p, std::move(rows), side);
+  if (text.empty()) return false;
+  if (put(text)) return true;
+  p.ui.message("Error during copy to clipboard", platform::MessageKind::Error, platform::MessageButtons::Ok);
+  return false;
+}
+
+void ShowComparisonStatus(Program& p) {
+  if (p.runInProgress) return;
+  p.ui.showStatusWindow(StatusSummaryOf(p.comparison));
+}
+
+std::uint32_t FilterMaskSum(const Program& p) {
+  return std::uint32_t{p.comparison.Files.IFilter} + p.comparison.Files.XFilter;
+}
+
+void OptionsClosed(Program& p, std::uint32_t filterMaskSumBefore) {
+  if (p.runInProgress) return;
+  if (p.comparison.State.DiffInMemory && p.comparison.Files.Count() > 0 && FilterMaskSum(p) != filterMaskSumBefore)
+    FilterPass(p.comparison);
+  p.ui.resultsChanged();
+  p.ui.commandsChanged();
 }
 
 }  // namespace quorvane

@@ -2,6 +2,7 @@
 // The commands on the loaded results: Check moved files, Remove from list, Copy. None of
 // them reads a set again. Each does nothing while a run is in progress.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,5 +32,23 @@ enum class SelectedSide { None, New, Old };
 // shows the warning "No file selected - nothing copied to clipboard" and returns "".
 // Changes nothing; raises nothing. The window puts the text on the clipboard.
 std::string CopyPaths(Program& program, std::vector<std::int32_t> rows, SelectedSide side);
+
+// "C&opy" and "&Copy to Clipboard": the text of CopyPaths handed to put, which puts it on
+// the clipboard and says whether that worked; when it did not, shows the error "Error
+// during copy to clipboard". Returns whether text reached the clipboard.
+bool CopyToClipboard(Program& program, std::vector<std::int32_t> rows, SelectedSide side,
+                     const std::function<bool(const std::string&)>& put);
+
+// "St&atus...": the status window with the figures of the last run. Changes nothing.
+void ShowComparisonStatus(Program& program);
+
+// The sum of the two filter masks (IFilter + XFilter) that the options dialog may change.
+std::uint32_t FilterMaskSum(const Program& program);
+
+// After the options dialog closed: when results are loaded and FilterMaskSum differs from
+// the sum before the dialog, the display index is rebuilt by a filter pass. Raises
+// resultsChanged and commandsChanged in any case (the grid takes the new colours and
+// layout).
+void OptionsClosed(Program& program, std::uint32_t filterMaskSumBefore);
 
 }  // namespace quorvane

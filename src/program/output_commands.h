@@ -5,6 +5,7 @@
 // written completely. Raises no notice. Messages (overwrite question, an output that
 // cannot be opened or written) are the writers'.
 #include <string>
+#include <vector>
 
 #include "program/program.h"
 #include "reports/set_listing.h"
@@ -17,5 +18,19 @@ bool PrintDiffReport(Program& program);
 
 // One side of the file list as a snapshot or a batch file.
 ListingOutcome SaveSetListing(Program& program, ListingKind kind, const std::string& target, bool append = false);
+
+// The save dialog's filters, in this order: diff files, snapshots, text files, batch files.
+const std::vector<std::string>& SaveFileFilters();
+
+// "&Save Diff report...": the save dialog titled "Save Diff file", default extension
+// "DIF", opened at Program::saveFolder; on OK the report is written to the chosen file
+// (and saveFolder becomes its folder). Cancel writes nothing. True when written completely.
+bool SaveDiffReportByDialog(Program& program);
+
+// "Save New set as Snaps&hot..", "Save New set as &batch file...", "Sa&ve Old set as
+// Snapshot...", "Save Old set as batc&h file...": the save dialog titled "Save New
+// Snapshot", "Save New Batch", "Save Old Snapshot" or "Save Old Batch" (default extension
+// "SNP" or "BAT"), then SaveSetListing to the chosen file. Cancel gives NotWritten.
+ListingOutcome SaveSetListingByDialog(Program& program, ListingKind kind);
 
 }  // namespace quorvane

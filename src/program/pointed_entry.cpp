@@ -39,4 +39,10 @@ void PointAt(GridPointer& g, const Comparison& c, std::int32_t row, int column, 
   g.fileOperations = side && side->Kind == SetKind::Directory;
 }
 
+void ForgetPointedEntry(GridPointer& g) {
+  g.pointed = {};
+  g.informations = false;
+  g.openFile = false;
+}
+
 }  // namespace quorvane

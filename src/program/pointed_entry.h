@@ -38,4 +38,8 @@ struct GridPointer {
 void PointAt(GridPointer& pointer, const Comparison& c, std::int32_t row, int column, int selectionLeft,
              int selectionRight);
 
+// The display index was emptied or rebuilt: the pointed entry is none (and the commands on
+// it disabled) until the next click or key; the selected side and the file name shown stay.
+void ForgetPointedEntry(GridPointer& pointer);
+
 }  // namespace quorvane

@@ -36,6 +36,9 @@ struct Program {
   SetSelection selection;
   CommandLine commandLine;
   std::string caption = std::string("Quorvane 32 v") + kProgramVersion;
+  // The folder of the last file saved through the save dialog, where it opens next time
+  // (empty: the working directory).
+  std::string saveFolder;
 
   // A comparison run is in progress (between the notices runStarted and runEnded): it
   // pumps events, and every command that would change the sets or the results refuses.

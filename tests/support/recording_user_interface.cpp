@@ -62,13 +62,20 @@ std::optional<std::string> RecordingUserInterface::nextDialogAnswer() {
 
 std::optional<std::string> RecordingUserInterface::chooseDirectory(std::string_view title,
                                                                    std::string_view startFolder) {
-  dialogs_.push_back({std::string(title), std::string(startFolder), {}});
+  dialogs_.push_back({std::string(title), std::string(startFolder), {}, {}});
   return nextDialogAnswer();
 }
 
 std::optional<std::string> RecordingUserInterface::chooseOpenFile(std::string_view title, std::string_view startFolder,
                                                                   const std::vector<std::string>& filters) {
-  dialogs_.push_back({std::string(title), std::string(startFolder), filters});
+  dialogs_.push_back({std::string(title), std::string(startFolder), filters, {}});
+  return nextDialogAnswer();
+}
+
+std::optional<std::string> RecordingUserInterface::chooseSaveFile(std::string_view title, std::string_view startFolder,
+                                                                  std::string_view defaultExtension,
+                                                                  const std::vector<std::string>& filters) {
+  dialogs_.push_back({std::string(title), std::string(startFolder), filters, std::string(defaultExtension)});
   return nextDialogAnswer();
 }
 

@@ -31,13 +31,15 @@ class RecordingUserInterface : public platform::HeadlessUserInterface {
   void scriptAnswer(platform::Answer a) { answers_.push_back(a); }
   void scriptFileAction(platform::FileAction a) { fileActions_.push_back(a); }
   void scriptFileType(std::uint8_t kind) { fileTypes_.push_back(kind); }
-  // The directory and open-file dialogs: each answer is a path, or nothing for Cancel;
-  // with none queued the dialog is cancelled. What each dialog was opened with is kept.
+  // The directory, open-file and save dialogs: each answer is a path, or nothing for
+  // Cancel; with none queued the dialog is cancelled. What each dialog was opened with is
+  // kept.
   void scriptDialogAnswer(std::optional<std::string> path) { dialogAnswers_.push_back(std::move(path)); }
   struct DialogOpened {
     std::string title;
     std::string startFolder;
-    std::vector<std::string> filters;  // the open-file dialog's
+    std::vector<std::string> filters;  // the open-file and save dialogs'
+    std::string defaultExtension;      // the save dialog's
   };
   const std::vector<DialogOpened>& dialogsOpened() const { return dialogs_; }
   // Runs at every pump (tests use it to press Abort part-way).
@@ -93,6 +95,9 @@ class RecordingUserInterface : public platform::HeadlessUserInterface {
   std::uint8_t chooseFileType() override;
   std::optional<std::string> chooseDirectory(std::string_view title, std::string_view startFolder) override;
   std::optional<std::string> chooseOpenFile(std::string_view title, std::string_view startFolder,
+                                            const std::vector<std::string>& filters) override;
+  std::optional<std::string> chooseSaveFile(std::string_view title, std::string_view startFolder,
+                                            std::string_view defaultExtension,
                                             const std::vector<std::string>& filters) override;
   void busyShow(std::string_view text) override;
   void busyText(std::string_view text) override { busyTexts_.emplace_back(text); }

@@ -104,6 +104,10 @@ void ResultsGrid::selectAll() {
   emit selectionChanged();
 }
 
+void ResultsGrid::repaintRowNumbers() {
+  viewport()->update(QRect(0, 0, layout_.widths[0] + 1, viewport()->height()));
+}
+
 int ResultsGrid::rowCount() const { return program_.comparison.Display.Count(); }
 
 int ResultsGrid::topRow() const { return verticalScrollBar()->value(); }

@@ -54,6 +54,9 @@ class ResultsGrid : public QAbstractScrollArea {
   void setCurrentRow(int row);
   // Every row and data column as one rectangle.
   void selectAll();
+  // Repaints the row-number strip (column 0), which marks the selected rows when
+  // TrackSelection is on.
+  void repaintRowNumbers();
 
   int rowCount() const;    // display-index rows
   int topRow() const;      // first row in view

@@ -1,10 +1,12 @@
 #include "ui/main_window/main_window.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -15,6 +17,7 @@
 
 #include "config/ini_file.h"
 #include "engine/results_view.h"
+#include "program/list_commands.h"
 #include "program/run_commands.h"
 #include "program/run_guarded.h"
 #include "program/set_commands.h"
@@ -23,6 +26,9 @@
 #include "ui/grid/results_grid.h"
 #include "view/grid_columns.h"
 #include "view/set_label_layout.h"
+#include "ui/main_window/grid_popup.h"
+#include "ui/main_window/idle_hint_panel.h"
+#include "ui/main_window/main_menu.h"
 #include "ui/main_window/results_area.h"
 #include "ui/main_window/set_labels_panel.h"
 
@@ -47,6 +53,15 @@ QLabel* statusPanel(QWidget* parent, const char* name, const QString& text, QHBo
   label->setTextFormat(Qt::PlainText);
   row->addWidget(label, stretch);
   return label;
+}
+
+// The rows of the grid's selection rectangle, top to bottom.
+std::vector<std::int32_t> selectedRows(const ResultsGrid& grid) {
+  const ResultsGrid::Selection sel = grid.selection();
+  std::vector<std::int32_t> rows;
+  if (sel.bottom >= sel.top) rows.reserve(static_cast<std::size_t>(sel.bottom - sel.top + 1));
+  for (int row = sel.top; row <= sel.bottom; ++row) rows.push_back(row);
+  return rows;
 }
 
 }  // namespace
@@ -76,23 +91,40 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     const int kind = view::SortKindOfColumn(column, program_.comparison.State.SnapshotMode);
     if (kind >= 0) dispatch([&] { SortBy(program_, kind); });
   });
-  connect(grid_, &ResultsGrid::columnWidthsChanged, this, [this] { layOutSetLabels(); });
+  connect(grid_, &ResultsGrid::columnWidthsChanged, this, [this] {
+    // Only a change of the New columns moves the Old set's label.
+    if (grid_->newPanelWidth() != newColumnsWidth_) layOutSetLabels();
+  });
+  connect(grid_, &ResultsGrid::cellPressed, this, [this](int row, int column, Qt::MouseButton button, QPoint at) {
+    pointedAt_ = at;
+    pointAt(row, column);
+    if (button == Qt::RightButton) popup_->popupOnRow(row, at);
+  });
+  grid_->installEventFilter(this);
 
-  makeHelpMenu();
+  hint_ = new IdleHintPanel(
+      central_,
+      [this] {
+        const auto rect = [this](const QWidget* w) {
+          const QPoint at = w->mapTo(central_, QPoint(0, 0));
+          return view::PanelRect{at.x(), at.y(), w->width(), w->height()};
+        };
+        view::HintAnchors anchors;
+        anchors.windowWidth = central_->width();
+        anchors.windowHeight = central_->height();
+        anchors.buttonBar = rect(setButtons_[0]->parentWidget());
+        anchors.newDir = rect(setButtons_[0]);
+        anchors.oldDir = rect(setButtons_[2]);
+        anchors.diff = rect(diffButton_);
+        return anchors;
+      },
+      [this] { return grid_->isVisible(); });
+
+  menu_ = new MainMenu(*this, menuBar());
+  popup_ = new GridPopup(*this, grid_);
   resize(900, 600);
   refreshButtons();
   refreshStatusBar();
-}
-
-void MainWindow::makeHelpMenu() {
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  auto topic = [this](const char* name) { return [this, name] { program_.ui.openHelpTopic(name); }; };
-  QAction* index = help->addAction(QStringLiteral("&Index"), this, topic("Main_window"));
-  index->setShortcut(QKeySequence(Qt::Key_F1));
-  help->addAction(QStringLiteral("&Quick start"), this, topic("Quick_start"));
-  help->addAction(QStringLiteral("&Legend"), this, topic("Legend"));
-  help->addSeparator();
-  help->addAction(QStringLiteral("&About..."), this, [this] { emit aboutRequested(); });
 }
 
 QWidget* MainWindow::makeButtonBar() {
@@ -202,7 +234,11 @@ void MainWindow::resultsChanged() {
   }
   grid_->setVisible(visible);
   layOutSetLabels();
+  // The display was rebuilt: point again at the current cell, as a key-up would.
+  ForgetPointedEntry(pointer_);
+  if (visible) pointAtCurrentCell();
   refreshStatusBar();
+  refreshMenus();
   if (visible) grid_->setFocus();
   grid_->parentWidget()->update();
 }
@@ -234,6 +270,7 @@ void MainWindow::refreshButtons() {
   diffButton_->setEnabled(idle && cmd.Diff);
   resetButton_->setEnabled(idle && cmd.ResetDiff);
   setAcceptDrops(idle);
+  refreshMenus();
   labels_->setTexts(fromText(program_.selection.Selection(Side::New).Label),
                     fromText(program_.selection.Selection(Side::Old).Label));
   setWindowTitle(fromText(program_.caption));
@@ -249,9 +286,74 @@ void MainWindow::refreshStatusBar() {
   showIndicator(inclExclActive_, cmd.LInclExclActive);
   wildCard_->setText(fromText(cmd.WildcardLabel));
   wildCard_->setStyleSheet(cmd.WildcardRed ? QStringLiteral("color: #FF0000;") : QString());
+  popupFileName_->setText(fromText(pointer_.popupFileName));
+}
+
+void MainWindow::refreshMenus() {
+  if (!menu_) return;
+  const MenuState state = MenuStateOf(program_, pointer_, kDialogsAvailable);
+  menu_->apply(state);
+  popup_->apply(state);
+}
+
+void MainWindow::pointAt(int row, int column) {
+  if (program_.runInProgress) return;  // the display index is being rebuilt
+  const ResultsGrid::Selection sel = grid_->selection();
+  PointAt(pointer_, program_.comparison, row + 1, column, sel.left, sel.right);
+  popupFileName_->setText(fromText(pointer_.popupFileName));
+  if (program_.settings.TrackSelection) grid_->repaintRowNumbers();
+  refreshMenus();
+}
+
+void MainWindow::pointAtCurrentCell() {
+  if (grid_->rowCount() > 0) pointAt(grid_->currentRow(), grid_->currentColumn());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grid_) {
+    if (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
+      pointAtCurrentCell();
+    else if (event->type() == QEvent::KeyPress && program_.settings.TrackSelection)
+      grid_->repaintRowNumbers();
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::copySelection() {
+  const SelectedSide side = pointer_.selectedSide;
+  dispatch([&] {
+    CopyToClipboard(program_, selectedRows(*grid_), side, [](const std::string& text) {
+      QClipboard* clipboard = QGuiApplication::clipboard();
+      if (!clipboard) return false;
+      const QString value = fromText(text);
+      clipboard->setText(value);
+      return clipboard->text() == value;
+    });
+  });
+}
+
+void MainWindow::removeSelection() {
+  if (program_.comparison.Display.Count() == 0) return;
+  dispatch([&] { RemoveRows(program_, selectedRows(*grid_)); });
+  if (grid_->isVisible()) grid_->setFocus();
+}
+
+void MainWindow::startIdleHints() { hint_->start(); }
+
+void MainWindow::stopIdleHints() { hint_->stop(); }
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !progressWindow_) return;
+  QWidget* progress = progressWindow_();
+  if (progress && progress->isVisible()) {
+    progress->raise();
+    progress->activateWindow();
+  }
 }
 
 void MainWindow::layOutSetLabels() {
+  newColumnsWidth_ = grid_->newPanelWidth();
   const view::SetLabelLayout layout = grid_->setLabelLayout(width(), labels_->lineHeight());
   const auto rect = [](const view::PanelRect& r) { return QRect(r.x, r.y, r.width, r.height); };
   labels_->place(rect(layout.newPanel), rect(layout.oldPanel), layout.topPanelHeight);

@@ -1,11 +1,16 @@
 #pragma once
-// The main window: the button bar, the two set labels, the results grid, the status bar
-// and the background picture while no results are shown. It keeps no comparison logic:
-// every button and drop calls a command of the program layer through dispatch(), and the
-// notices of the contract tell it when to redraw and re-enable.
+// The main window: the button bar, the two set labels, the results grid, the status bar,
+// the menu bar, the grid's popup menu, the idle hints and the background picture while no
+// results are shown. It keeps no comparison logic: every button, menu entry and drop calls
+// a command of the program layer through dispatch(), and the notices of the contract tell
+// it when to redraw and re-enable. Between commands it keeps the pointed entry and the
+// selected side of the last click or key in the grid.
 #include <QMainWindow>
+#include <QPoint>
 #include <functional>
 
+#include "program/menu_state.h"
+#include "program/pointed_entry.h"
 #include "program/program.h"
 
 class QLabel;
@@ -15,8 +20,14 @@ class QWidget;
 
 namespace quorvane::ui {
 
+class GridPopup;
+class IdleHintPanel;
+class MainMenu;
 class ResultsGrid;
 class SetLabelsPanel;
+
+// The commands whose dialogs this build has; the others' entries stay disabled.
+inline constexpr DialogsAvailable kDialogsAvailable{};
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -25,6 +36,27 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(Program& program, QWidget* parent = nullptr);
 
   ResultsGrid* grid() const { return grid_; }
+  Program& program() const { return program_; }
+  MainMenu* mainMenu() const { return menu_; }
+  GridPopup* gridPopup() const { return popup_; }
+  const GridPointer& pointer() const { return pointer_; }
+  // pnHint, the idle hints' panel, with Timer1.
+  IdleHintPanel* hintPanel() const { return hint_; }
+
+  // The comparison progress window, brought to the front when this window is activated
+  // while it shows.
+  void setProgressWindow(std::function<QWidget*()> progressWindow) { progressWindow_ = std::move(progressWindow); }
+
+  // The pointed entry and the selected side from the grid's current cell, as a key-up does.
+  void pointAtCurrentCell();
+
+  // "C&opy" / "&Copy to Clipboard": the paths of the selected rows on the selected side.
+  void copySelection();
+  // "Remove from list": the selected rows leave the display (not the file list).
+  void removeSelection();
+  // "Enable hints when idle" starts the hints; opening "File Se&t" stops them.
+  void startIdleHints();
+  void stopIdleHints();
 
   // Runs a command of the program layer: a fatal error ends the program, any other error
   // is shown in a message box; the window closes when the program ended.
@@ -56,19 +88,23 @@ class MainWindow : public QMainWindow {
   void aboutRequested();
 
  protected:
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void makeHelpMenu();
   QWidget* makeButtonBar();
   QWidget* makeStatusBar();
   void refreshButtons();
   void refreshStatusBar();
+  void refreshMenus();
   void layOutSetLabels();
   void endProgram();
+  // The pointed entry and the selected side from a grid cell (display row, -1 the header).
+  void pointAt(int row, int column);
 
   Program& program_;
   QWidget* central_ = nullptr;
@@ -85,6 +121,13 @@ class MainWindow : public QMainWindow {
   QLabel* inclExclActive_ = nullptr;
   QLabel* wildCard_ = nullptr;
   QLabel* popupFileName_ = nullptr;
+  MainMenu* menu_ = nullptr;
+  GridPopup* popup_ = nullptr;
+  GridPointer pointer_;
+  QPoint pointedAt_;  // where the pointing click was, for the windows placed beside it
+  int newColumnsWidth_ = -1;
+  IdleHintPanel* hint_ = nullptr;
+  std::function<QWidget*()> progressWindow_;
   WindowPlacement normalPlacement_;
   bool closeAfterRun_ = false;
 };

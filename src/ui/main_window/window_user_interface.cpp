@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "ui/dialogs/about_box.h"
+#include "ui/dialogs/progress_dialog.h"
 #include "ui/dialogs/splash_window.h"
 #include "ui/grid/results_grid.h"
 #include "ui/main_window/main_window.h"
@@ -25,7 +26,9 @@ WindowUserInterface::~WindowUserInterface() = default;
 void WindowUserInterface::setMainWindow(MainWindow* window) {
   window_ = window;
   setParentWindow(window);
-  if (window) QObject::connect(window, &MainWindow::aboutRequested, aboutBox(), [this] { aboutBox()->exec(); });
+  if (!window) return;
+  QObject::connect(window, &MainWindow::aboutRequested, aboutBox(), [this] { aboutBox()->exec(); });
+  window->setProgressWindow([this]() -> QWidget* { return progressDialog(); });
 }
 
 int WindowUserInterface::screenColours() {
@@ -76,6 +79,30 @@ std::optional<std::string> WindowUserInterface::chooseOpenFile(std::string_view 
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilters(names);
   // The patterns name the kinds in capitals and match names in any letter case.
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
+}
+
+std::optional<std::string> WindowUserInterface::chooseSaveFile(std::string_view title, std::string_view startFolder,
+                                                               std::string_view defaultExtension,
+                                                               const std::vector<std::string>& filters) {
+  QStringList names;
+  for (const std::string& f : filters) names << fromText(f);
+  QFileDialog dialog(window_, fromText(title), fromText(startFolder));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);  // in an existing folder
+  // The writers ask before replacing a file, with the program's own question.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setNameFilters(names);
+  const QString suffix = fromText(defaultExtension);
+  dialog.setDefaultSuffix(suffix);
+  const QString pattern = QStringLiteral("*.") + suffix;
+  for (const QString& name : names) {
+    if (name.contains(pattern, Qt::CaseInsensitive)) {
+      dialog.selectNameFilter(name);
+      break;
+    }
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();
 }

@@ -29,6 +29,9 @@ class WindowUserInterface : public DialogUserInterface {
   std::optional<std::string> chooseDirectory(std::string_view title, std::string_view startFolder) override;
   std::optional<std::string> chooseOpenFile(std::string_view title, std::string_view startFolder,
                                             const std::vector<std::string>& filters) override;
+  std::optional<std::string> chooseSaveFile(std::string_view title, std::string_view startFolder,
+                                            std::string_view defaultExtension,
+                                            const std::vector<std::string>& filters) override;
 
   void resultsChanged() override;
   void commandsChanged() override;

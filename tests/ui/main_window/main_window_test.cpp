@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QTimer>
 #include <QTest>
 #include <QToolButton>
 #include <QUrl>
@@ -18,43 +20,13 @@
 #include "support/temp_ini.h"
 #include "support/temp_tree.h"
 #include "ui/grid/results_grid.h"
+#include "ui/main_window/idle_hint_panel.h"
+#include "ui/main_window/main_menu.h"
 #include "ui/main_window/main_window.h"
-#include "ui/main_window/window_user_interface.h"
+#include "ui/main_window/scripted_window_interface.h"
 
 namespace quorvane::ui {
 namespace {
-
-// The window's interface with its message boxes and dialogs answered from a script.
-class ScriptedWindowInterface : public WindowUserInterface {
- public:
-  std::deque<platform::Answer> answers;
-  std::deque<std::optional<std::string>> dialogAnswers;
-  std::vector<std::string> messages;
-
-  platform::Answer message(std::string_view text, platform::MessageKind, platform::MessageButtons) override {
-    messages.emplace_back(text);
-    if (answers.empty()) return platform::Answer::Ok;
-    const platform::Answer a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-  std::optional<std::string> chooseDirectory(std::string_view, std::string_view) override { return next(); }
-  std::optional<std::string> chooseOpenFile(std::string_view, std::string_view,
-                                            const std::vector<std::string>&) override {
-    return next();
-  }
-  void progressShowModal() override {}
-  void showStatusWindow(const platform::StatusSummary&) override { statusShown = true; }
-  bool statusShown = false;
-
- private:
-  std::optional<std::string> next() {
-    if (dialogAnswers.empty()) return std::nullopt;
-    std::optional<std::string> a = dialogAnswers.front();
-    dialogAnswers.pop_front();
-    return a;
-  }
-};
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -89,7 +61,7 @@ class MainWindowTest : public ::testing::Test {
 
   test::TempIni ini;
   test::TempTree t;
-  ScriptedWindowInterface ui;
+  test::ScriptedWindowInterface ui;
   SetSourceReaders readers;
   ReportWriters writers;
   Program program;
@@ -181,6 +153,63 @@ TEST_F(MainWindowTest, TheStatusBarShowsTheIndicators) {
   window.refreshIndicators();
   EXPECT_TRUE(window.statusLabel("LInclExclActive")->styleSheet().contains("#0000FF"));
   EXPECT_TRUE(window.statusLabel("LFilterActive")->styleSheet().contains("#808080"));
+}
+
+// "Enable hints when idle": every fourth tick the next hint, beside what it talks about,
+// until the File Set menu opens or results show.
+TEST_F(MainWindowTest, IdleHintsCycleUntilTheFileSetMenuOpensOrResultsShow) {
+  const QLabel* hint = window.hintPanel();
+  window.hintPanel()->timer()->setInterval(2);
+  window.mainMenu()->action("miHints")->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return hint->isVisible(); }));
+  EXPECT_EQ(hint->text(), view::kIdleHintTexts[0]);
+  const QWidget* area = hint->parentWidget();
+  EXPECT_EQ(hint->x(), area->width() / 4 - hint->width() / 2);
+  EXPECT_EQ(hint->y(), (area->height() - hint->height()) / 2);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return hint->text() == view::kIdleHintTexts[2]; }));
+  const QToolButton* newDir = window.setButton(0);
+  EXPECT_EQ(hint->x(), newDir->mapTo(area, QPoint(newDir->width() / 2, 0)).x());
+  EXPECT_EQ(hint->y(), newDir->mapTo(area, QPoint(0, newDir->height())).y() + 8);
+
+  emit window.mainMenu()->fileSetMenu()->aboutToShow();
+  EXPECT_FALSE(hint->isVisible());
+  EXPECT_FALSE(window.hintPanel()->timer()->isActive());
+
+  window.mainMenu()->action("miHints")->trigger();
+  ChooseSetDirectory(program, Side::New, t.path("new"));
+  ChooseSetDirectory(program, Side::Old, t.path("old"));
+  click(window.diffButton());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.hintPanel()->timer()->isActive(); }));
+  EXPECT_FALSE(hint->isVisible());
+}
+
+// A column dragged wider is remembered; the Old set's label moves only when a New column
+// changed.
+TEST_F(MainWindowTest, DraggedColumnWidthsAreKeptAndMoveTheOldLabelWithTheNewColumns) {
+  ChooseSetDirectory(program, Side::New, t.path("new"));
+  ChooseSetDirectory(program, Side::Old, t.path("old"));
+  click(window.diffButton());
+  ResultsGrid* grid = window.grid();
+  const QWidget* oldPanel = window.findChild<QLabel*>(QStringLiteral("OldLabel"))->parentWidget();
+  const auto drag = [&](int column, int by) {
+    const QPoint edge(grid->cellRect(-1, column).right() + 1, grid->rowPitch() / 2);
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, edge);
+    QMouseEvent move(QEvent::MouseMove, QPointF(edge + QPoint(by, 0)), grid->viewport()->mapToGlobal(QPointF(edge + QPoint(by, 0))),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid->viewport(), &move);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, edge + QPoint(by, 0));
+  };
+  const int oldX = oldPanel->x();
+  const int width2 = grid->columnLayout().widths[2];
+  drag(2, 30);
+  EXPECT_EQ(grid->columnLayout().widths[2], width2 + 30);
+  EXPECT_EQ(program.settings.ColWidths[1], width2 + 30);
+  EXPECT_EQ(oldPanel->x(), oldX + 30);
+
+  const int width7 = grid->columnLayout().widths[7];
+  drag(7, -10);
+  EXPECT_EQ(program.settings.ColWidths[6], width7 - 10);
+  EXPECT_EQ(oldPanel->x(), oldX + 30);
 }
 
 }  // namespace
