@@ -20,6 +20,13 @@ inline constexpr int kOptionsPageCount = 8;
 inline constexpr std::array<std::string_view, kOptionsPageCount> kOptionsPageNames = {
     "Scanning", "Filters", "User", "Display", "Layout", "Printing", "Batch", "Tools"};
 
+// The "..." buttons of the Tools page: the file-open dialog's types and titles.
+inline constexpr std::string_view kProgramPickerTypes =
+    "All executable files (exe, com, batch)|*.exe;*.com;*.bat;*.cmd;*.btm|Program files (exe, com)|*.exe;*.com|"
+    "Command files (cmd, bat, btm)|*.cmd;*.bat;*.btm";
+inline constexpr std::string_view kViewerPickerTitle = "Select default viewer";
+inline constexpr std::string_view kUserToolPickerTitle = "Select default comparison tool";
+
 inline constexpr std::size_t kWildIncludeMaxLength = 12;
 inline constexpr std::size_t kWildExcludeMaxLength = 255;
 
