@@ -29,11 +29,6 @@ std::string SelectedFont(const std::vector<std::string>& items, const std::strin
   return items.front();
 }
 
-std::string Truncated(std::string text, std::size_t max) {
-  if (text.size() > max) text.resize(max);
-  return text;
-}
-
 int Clamped(int value, int count) { return value >= 0 && value < count ? value : 0; }
 
 }  // namespace
@@ -65,8 +60,10 @@ void OptionsDialogModel::LoadOptionsDialog() {
   notices_ = {};
 
   ScanningControls& sc = scanning;
-  sc.WildInclude = Truncated(c_.Masks.Include.MaskText(), kWildIncludeMaxLength);
-  sc.WildExclude = Truncated(ExcludeMaskText(c_.Masks), kWildExcludeMaxLength);
+  // The length limits hold for typing only: a longer mask in force (from the command line)
+  // is shown whole, so that OK without a change keeps it.
+  sc.WildInclude = c_.Masks.Include.MaskText();
+  sc.WildExclude = ExcludeMaskText(c_.Masks);
   sc.CheckSubDir = s_.Recurse;
   sc.CheckIgnorePathEnabled = s_.Recurse;
   sc.CheckCRC = !s_.Quick;

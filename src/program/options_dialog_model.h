@@ -27,6 +27,7 @@ inline constexpr std::string_view kProgramPickerTypes =
 inline constexpr std::string_view kViewerPickerTitle = "Select default viewer";
 inline constexpr std::string_view kUserToolPickerTitle = "Select default comparison tool";
 
+// What the mask edits accept from typing.
 inline constexpr std::size_t kWildIncludeMaxLength = 12;
 inline constexpr std::size_t kWildExcludeMaxLength = 255;
 

@@ -125,6 +125,16 @@ TEST(OptionsDialog, OkWithoutAChangeKeepsEverySettingButTheListedOnes) {
   }
 }
 
+TEST(OptionsDialog, OkKeepsAMaskLongerThanTheEditTakes) {
+  Settings s;
+  s.IncludeMask = "LONGFILENAME*.TXT";  // as the command line may give it
+  OptionsFixture f(s);
+  f.dialog.Open(OptionsPage::Scanning);
+  f.dialog.Ok();
+  EXPECT_EQ(f.settings.IncludeMask, "LONGFILENAME*.TXT");
+  EXPECT_EQ(f.c.Masks.Include.MaskText(), "LONGFILENAME*.TXT");
+}
+
 TEST(OptionsDialog, CancelStoresNothingAndTheNextShowingReloads) {
   OptionsFixture f(EditedSettings());
   const Settings before = f.settings;

@@ -161,8 +161,8 @@ QComboBox* OptionsDialog::fontCombo(QVBoxLayout* layout, const char* name, std::
 void OptionsDialog::buildScanning() {
   OptionsDialogModel& m = model_;
   QVBoxLayout* l = Page(tabs_, "Scanning options");
-  edit(l, "WildInclude", "&Include filemask :", m.scanning.WildInclude)->setMaxLength(kWildIncludeMaxLength);
-  edit(l, "WildExclude", "E&xclude filemask :", m.scanning.WildExclude)->setMaxLength(kWildExcludeMaxLength);
+  wildInclude_ = edit(l, "WildInclude", "&Include filemask :", m.scanning.WildInclude);
+  wildExclude_ = edit(l, "WildExclude", "E&xclude filemask :", m.scanning.WildExclude);
   check(l, "CheckSubDir", "Scan &Subdirectories", m.scanning.CheckSubDir, [&m] { m.CheckSubDirClick(); });
   check(l, "CheckCRC", "Calculate C&RC", m.scanning.CheckCRC);
   check(l, "CheckSys", "Syste&m files", m.scanning.CheckSys);
@@ -549,6 +549,9 @@ void OptionsDialog::open(OptionsPage page) {
     for (const std::string& name : model_.printer->fontNames) printerFont_->addItem(Q(name));
   pushing_ = false;
   model_.Open(page);
+  // Typing stops at the limits; a longer mask already in force is shown whole.
+  wildInclude_->setMaxLength(static_cast<int>(std::max(kWildIncludeMaxLength, model_.scanning.WildInclude.size())));
+  wildExclude_->setMaxLength(static_cast<int>(std::max(kWildExcludeMaxLength, model_.scanning.WildExclude.size())));
   push();
 }
 

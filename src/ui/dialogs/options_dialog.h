@@ -114,6 +114,8 @@ class OptionsDialog : public QDialog {
   QLabel* batchSample_ = nullptr;
   QLabel* toolSample_ = nullptr;
   QCheckBox* ignorePath_ = nullptr;
+  QLineEdit* wildInclude_ = nullptr;
+  QLineEdit* wildExclude_ = nullptr;
   QComboBox* displayFont_ = nullptr;
   QComboBox* printerFont_ = nullptr;
 };
