@@ -538,7 +538,7 @@ void OptionsDialog::push() {
   pushing_ = false;
 }
 
-void OptionsDialog::open(OptionsPage page) {
+void OptionsDialog::load(OptionsPage page) {
   model_.screenFonts.clear();
   for (const QString& family : QFontDatabase::families()) model_.screenFonts.push_back(S(family));
   pushing_ = true;
@@ -556,7 +556,7 @@ void OptionsDialog::open(OptionsPage page) {
 }
 
 bool OptionsDialog::showOn(OptionsPage page) {
-  open(page);
+  load(page);
   const int result = exec();
   model_.Deactivate();
   return result == QDialog::Accepted;

@@ -33,7 +33,7 @@ class OptionsDialog : public QDialog {
   // are then in model().lastNotices().
   bool showOn(OptionsPage page);
   // Loads and shows the dialog without running it (showOn without the modal loop).
-  void open(OptionsPage page);
+  void load(OptionsPage page);
   OptionsDialogModel& model() { return model_; }
   QTabWidget* pages() const { return tabs_; }
 

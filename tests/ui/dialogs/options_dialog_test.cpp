@@ -40,7 +40,7 @@ struct OptionsWindow {
 
 TEST(OptionsDialogWindow, EveryPageIsThereWithItsCaption) {
   OptionsWindow w;
-  w.dialog.open(OptionsPage::Filters);
+  w.dialog.load(OptionsPage::Filters);
   ASSERT_EQ(w.dialog.pages()->count(), kOptionsPageCount);
   for (int i = 0; i < kOptionsPageCount; ++i)
     EXPECT_EQ(w.dialog.pages()->tabText(i).toStdString(), kOptionsPageNames[static_cast<std::size_t>(i)]);
@@ -53,7 +53,7 @@ TEST(OptionsDialogWindow, EveryPageIsThereWithItsCaption) {
 
 TEST(OptionsDialogWindow, ClicksReachTheModelAndOkStores) {
   OptionsWindow w;
-  w.dialog.open(OptionsPage::Scanning);
+  w.dialog.load(OptionsPage::Scanning);
   QCheckBox* sfn = w.child<QCheckBox>("CheckSFN");
   QCheckBox* strip = w.child<QCheckBox>("CheckStrip83");
   strip->click();
@@ -92,7 +92,7 @@ TEST(OptionsDialogWindow, ClicksReachTheModelAndOkStores) {
 
 TEST(OptionsDialogWindow, ColourButtonsOnlyForCustomAndSamplesShown) {
   OptionsWindow w;
-  w.dialog.open(OptionsPage::Display);
+  w.dialog.load(OptionsPage::Display);
   QPushButton* fore = w.child<QPushButton>("bnForeColor");
   EXPECT_FALSE(fore->isEnabled());  // Pastel by default
   QComboBox* sets = w.child<QComboBox>("cbColorSet");
@@ -112,7 +112,7 @@ TEST(OptionsDialogWindow, ColourButtonsOnlyForCustomAndSamplesShown) {
 TEST(OptionsDialogWindow, SaveWritesTheIniFile) {
   test::TempIni ini;
   OptionsWindow w;
-  w.dialog.open(OptionsPage::User);
+  w.dialog.load(OptionsPage::User);
   QCheckBox* quitSave = w.child<QCheckBox>("cbQuitSave");
   quitSave->click();
   w.dialog.save();
