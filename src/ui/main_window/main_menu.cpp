@@ -144,8 +144,9 @@ void MainMenu::makeOptionsMenu(QMenuBar* bar) {
                                     QKeySequence(Qt::ALT | Qt::Key_U)};
   int page = 0;
   for (const char* caption : kOptionsPages) {
-    add(options_, QStringLiteral("miOptions%1").arg(page).toLatin1().constData(), QString::fromLatin1(caption),
-        page < 3 ? shortcuts[page] : QKeySequence());
+    QAction* entry = add(options_, QStringLiteral("miOptions%1").arg(page).toLatin1().constData(),
+                         QString::fromLatin1(caption), page < 3 ? shortcuts[page] : QKeySequence());
+    connect(entry, &QAction::triggered, this, [this, page] { window_.openOptions(page); });
     ++page;
   }
 }

@@ -23,6 +23,7 @@
 #include "program/set_commands.h"
 #include "program/sort_commands.h"
 #include "program/termine.h"
+#include "ui/dialogs/options_dialog.h"
 #include "ui/grid/results_grid.h"
 #include "view/grid_columns.h"
 #include "view/set_label_layout.h"
@@ -445,6 +446,22 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   program_.settings.Window = placement();
   dispatch([&] { Termine(program_, "", ExitKind::Normal); });
   event->accept();
+}
+
+void MainWindow::openOptions(int page) {
+  if (program_.runInProgress) return;
+  dispatch([&] {
+    const std::uint32_t masksBefore = FilterMaskSum(program_);
+    OptionsDialog dialog(program_.comparison, this);
+    connect(&dialog, &OptionsDialog::helpRequested, this,
+            [this](const QString& topic) { program_.ui.openHelpTopic(topic.toStdString()); });
+    dialog.showOn(static_cast<OptionsPage>(page));
+    // A new display font or colour set shows through the grid's set-up, which the notices
+    // of OptionsClosed run whether or not the masks changed.
+    OptionsClosed(program_, masksBefore);
+  });
+  refreshButtons();
+  refreshStatusBar();
 }
 
 }  // namespace quorvane::ui

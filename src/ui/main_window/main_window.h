@@ -27,7 +27,7 @@ class ResultsGrid;
 class SetLabelsPanel;
 
 // The commands whose dialogs this build has; the others' entries stay disabled.
-inline constexpr DialogsAvailable kDialogsAvailable{};
+inline constexpr DialogsAvailable kDialogsAvailable{.options = true};
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -57,6 +57,9 @@ class MainWindow : public QMainWindow {
   // "Enable hints when idle" starts the hints; opening "File Se&t" stops them.
   void startIdleHints();
   void stopIdleHints();
+  // An entry of the Options menu: the options dialog on that page, then the re-filter and
+  // redraw of the results.
+  void openOptions(int page);
 
   // Runs a command of the program layer: a fatal error ends the program, any other error
   // is shown in a message box; the window closes when the program ended.
