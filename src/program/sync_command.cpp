@@ -125,7 +125,8 @@ void Synchronize(FileCommands& commands, const GridRect& selection) {
     engine.Answers().Simulation = simulate;
     engine.StartRun(first, last);
 
-    if (engine.OpenLog(fileops::RunKind::Synchronization)) {
+    const bool logOpened = engine.OpenLog(fileops::RunKind::Synchronization);
+    if (logOpened) {
       const SyncBoxes boxes{dialog.Checked(SyncBox::cbMatchOld),       dialog.Checked(SyncBox::cbMatchNew),
                             dialog.Checked(SyncBox::cbMatchForce),     dialog.Checked(SyncBox::cbMatchOldDelNew),
                             dialog.Checked(SyncBox::cbMatchNewDelOld), dialog.Checked(SyncBox::cbInsOld),
@@ -149,7 +150,7 @@ void Synchronize(FileCommands& commands, const GridRect& selection) {
     }
     dialog.Options.cbLog = engine.Options.cbLog;  // a failed log write unticks it
     engine.FinishRun([&program] { ResetDiff(program); });
-    if (!simulate) return;
+    if (!simulate || !logOpened) return;  // a log that cannot be written ends the command
   }
 }
 

@@ -322,9 +322,10 @@ TEST_F(SyncTest, AnUnwritableLogStopsTheRunBeforeAnyFile) {
     m.rbAll = true;
     m.Options.cbLog = true;
     m.Options.edLogFile = t->path("no/such/dir/sync.log");
-    return DialogChoice::Run;
+    return DialogChoice::Simulate;
   });
   Synchronize(*commands, allNewColumns());
+  EXPECT_EQ(ui.syncDialogShows(), 1) << "the command ends, even after Simulate";
   ASSERT_FALSE(ui.asked().empty());
   EXPECT_EQ(ui.asked()[0].text, "Synchronize: Error updating the log file.");
   EXPECT_EQ(oldFile("sub/added.txt"), "<missing>");
