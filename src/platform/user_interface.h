@@ -15,6 +15,11 @@
 #include "platform/side.h"
 #include "platform/text_device.h"
 
+namespace quorvane {
+class SyncDialogModel;
+class FileOpDialogModel;
+}  // namespace quorvane
+
 namespace quorvane::platform {
 
 enum class MessageKind { Error, Warning, Information, Confirmation };
@@ -26,6 +31,10 @@ enum class Answer { Ok, Cancel, Yes, No, Abort, Retry };
 enum class FileAction { Primary, All, Skip, SkipAll, Abort };
 
 enum class ProgressButton { Abort, Close };
+
+// How the synchronization and file operations dialogs were closed: Cancel (also the close
+// box and Escape), the run button ("Synchronize no&w", "Copy no&w", ...) or "Sim&ulate".
+enum class DialogChoice { Cancel, Run, Simulate };
 
 // The captions and paths of the comparison progress window.
 struct ProgressHeader {
@@ -146,6 +155,13 @@ class UserInterface {
                                                     const std::vector<std::string>& /*filters*/) {
     return std::nullopt;
   }
+
+  // The synchronization dialog ("Synchronize directories") and the file operations dialog
+  // ("File operations"), shown modally over their state, which the dialog changes only
+  // through the model's operations (presets, clicks, texts). A front end without these
+  // dialogs cancels.
+  virtual DialogChoice showSyncDialog(SyncDialogModel& /*model*/) { return DialogChoice::Cancel; }
+  virtual DialogChoice showFileOpDialog(FileOpDialogModel& /*model*/) { return DialogChoice::Cancel; }
 
   // The windows of start-up, in the order DoInits calls them. A front end without
   // windows keeps these defaults.

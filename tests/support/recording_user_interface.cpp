@@ -108,4 +108,20 @@ void RecordingUserInterface::pumpMessages() {
   if (onPump) onPump();
 }
 
+platform::DialogChoice RecordingUserInterface::showSyncDialog(SyncDialogModel& model) {
+  ++syncShows_;
+  if (syncSteps_.empty()) return platform::DialogChoice::Cancel;
+  SyncDialogStep step = std::move(syncSteps_.front());
+  syncSteps_.pop_front();
+  return step(model);
+}
+
+platform::DialogChoice RecordingUserInterface::showFileOpDialog(FileOpDialogModel& model) {
+  ++fileOpShows_;
+  if (fileOpSteps_.empty()) return platform::DialogChoice::Cancel;
+  FileOpDialogStep step = std::move(fileOpSteps_.front());
+  fileOpSteps_.pop_front();
+  return step(model);
+}
+
 }  // namespace quorvane::test

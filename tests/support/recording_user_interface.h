@@ -42,6 +42,15 @@ class RecordingUserInterface : public platform::HeadlessUserInterface {
     std::string defaultExtension;      // the save dialog's
   };
   const std::vector<DialogOpened>& dialogsOpened() const { return dialogs_; }
+  // The synchronization and file operations dialogs: each showing takes the next step of
+  // its script, which may change the dialog's state as the user would and returns the
+  // button pressed; with none queued the dialog is cancelled.
+  using SyncDialogStep = std::function<platform::DialogChoice(SyncDialogModel&)>;
+  using FileOpDialogStep = std::function<platform::DialogChoice(FileOpDialogModel&)>;
+  void scriptSyncDialog(SyncDialogStep step) { syncSteps_.push_back(std::move(step)); }
+  void scriptFileOpDialog(FileOpDialogStep step) { fileOpSteps_.push_back(std::move(step)); }
+  int syncDialogShows() const { return syncShows_; }
+  int fileOpDialogShows() const { return fileOpShows_; }
   // Runs at every pump (tests use it to press Abort part-way).
   std::function<void()> onPump;
   // Whether the main window exists (start-up's exit save and what's-new prompt).
@@ -108,6 +117,9 @@ class RecordingUserInterface : public platform::HeadlessUserInterface {
   void printProgressStatus2(std::string_view text) override { printProgress_.status2.emplace_back(text); }
   void printProgressClose(bool showModal) override;
 
+  platform::DialogChoice showSyncDialog(SyncDialogModel& model) override;
+  platform::DialogChoice showFileOpDialog(FileOpDialogModel& model) override;
+
   void splashStatus(std::string_view text) override { windowSteps_.emplace_back(text); }
   void showMainWindow(bool) override { windowSteps_.emplace_back("<show main window>"); }
   void openHelpTopic(std::string_view topic) override { windowSteps_.push_back("<help " + std::string(topic) + ">"); }
@@ -130,6 +142,10 @@ class RecordingUserInterface : public platform::HeadlessUserInterface {
   std::deque<std::uint8_t> fileTypes_;
   std::deque<std::optional<std::string>> dialogAnswers_;
   std::vector<DialogOpened> dialogs_;
+  std::deque<SyncDialogStep> syncSteps_;
+  std::deque<FileOpDialogStep> fileOpSteps_;
+  int syncShows_ = 0;
+  int fileOpShows_ = 0;
   std::optional<std::string> nextDialogAnswer();
   std::vector<Asked> asked_;
   std::vector<std::string> statuses_;

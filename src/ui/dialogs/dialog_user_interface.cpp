@@ -13,6 +13,8 @@
 #include "ui/dialogs/splash_window.h"
 #include "ui/dialogs/status_window.h"
 #include "ui/help/help_window.h"
+#include "ui/sync/file_op_dialog.h"
+#include "ui/sync/sync_dialog.h"
 
 namespace quorvane::ui {
 
@@ -33,6 +35,8 @@ DialogUserInterface::DialogUserInterface()
 
 // Windows a parent took over are deleted with it; QPointer then holds null.
 DialogUserInterface::~DialogUserInterface() {
+  delete fileOp_.data();
+  delete sync_.data();
   delete printProgress_.data();
   delete fileMessage_.data();
   delete fileType_.data();
@@ -54,9 +58,36 @@ FileTypeDialog* DialogUserInterface::fileTypeDialog() const { return fileType_; 
 FileMessageDialog* DialogUserInterface::fileMessageDialog() const { return fileMessage_; }
 PrintProgressWindow* DialogUserInterface::printProgressWindow() const { return printProgress_; }
 
+TSyncDlg* DialogUserInterface::syncDialog() {
+  if (!sync_) {
+    sync_ = new TSyncDlg(parent_);
+    QObject::connect(sync_, &TSyncDlg::helpRequested, help_,
+                     [this](const QString& topic) { openHelpTopic(topic.toStdString()); });
+  }
+  return sync_;
+}
+
+TFileOpDlg* DialogUserInterface::fileOpDialog() {
+  if (!fileOp_) {
+    fileOp_ = new TFileOpDlg(parent_);
+    QObject::connect(fileOp_, &TFileOpDlg::helpRequested, help_,
+                     [this](const QString& topic) { openHelpTopic(topic.toStdString()); });
+  }
+  return fileOp_;
+}
+
+platform::DialogChoice DialogUserInterface::showSyncDialog(SyncDialogModel& model) {
+  return syncDialog()->choose(model);
+}
+
+platform::DialogChoice DialogUserInterface::showFileOpDialog(FileOpDialogModel& model) {
+  return fileOpDialog()->choose(model);
+}
+
 void DialogUserInterface::setParentWindow(QWidget* parent) {
   parent_ = parent;
-  for (QWidget* w : std::initializer_list<QWidget*>{progress_, status_, about_, fileType_, fileMessage_, printProgress_})
+  for (QWidget* w : std::initializer_list<QWidget*>{progress_, status_, about_, fileType_, fileMessage_,
+                                                    printProgress_, sync_, fileOp_})
     if (w) w->setParent(parent, w->windowFlags());
 }
 

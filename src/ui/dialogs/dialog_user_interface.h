@@ -20,6 +20,8 @@ class PrintProgressWindow;
 class ProgressDialog;
 class SplashWindow;
 class StatusWindow;
+class TFileOpDlg;
+class TSyncDlg;
 
 class DialogUserInterface : public platform::UserInterface {
  public:
@@ -42,6 +44,9 @@ class DialogUserInterface : public platform::UserInterface {
   FileTypeDialog* fileTypeDialog() const;
   FileMessageDialog* fileMessageDialog() const;
   PrintProgressWindow* printProgressWindow() const;
+  // The synchronization and file operations dialogs, made at their first showing.
+  TSyncDlg* syncDialog();
+  TFileOpDlg* fileOpDialog();
 
   platform::Answer message(std::string_view text, platform::MessageKind kind,
                            platform::MessageButtons buttons) override;
@@ -73,6 +78,9 @@ class DialogUserInterface : public platform::UserInterface {
   void printProgressStatus2(std::string_view text) override;
   void printProgressClose(bool showModal) override;
 
+  platform::DialogChoice showSyncDialog(SyncDialogModel& model) override;
+  platform::DialogChoice showFileOpDialog(FileOpDialogModel& model) override;
+
   // The splash's status line while the splash is up; events are handled in every case.
   void splashStatus(std::string_view text) override;
   void openHelpTopic(std::string_view topic) override;
@@ -88,6 +96,8 @@ class DialogUserInterface : public platform::UserInterface {
   QPointer<FileTypeDialog> fileType_;
   QPointer<FileMessageDialog> fileMessage_;
   QPointer<PrintProgressWindow> printProgress_;
+  QPointer<TSyncDlg> sync_;
+  QPointer<TFileOpDlg> fileOp_;
 };
 
 }  // namespace quorvane::ui
