@@ -31,8 +31,10 @@ GridPopup::GridPopup(MainWindow& window, ResultsGrid* grid)
   remove->setShortcutContext(Qt::WindowShortcut);
   window_.addAction(remove);
   menu_->addSeparator();
-  add("pmSynchronize", QStringLiteral("&Synchronize directories..."));
-  add("pmFileOperations", QStringLiteral("&File operations..."));
+  connect(add("pmSynchronize", QStringLiteral("&Synchronize directories...")), &QAction::triggered, &window_,
+          &MainWindow::synchronize);
+  connect(add("pmFileOperations", QStringLiteral("&File operations...")), &QAction::triggered, &window_,
+          &MainWindow::fileOperations);
   menu_->addSeparator();
   add("pmSearch", QStringLiteral("&Search..."));
   grid_->installEventFilter(this);

@@ -117,9 +117,11 @@ void MainMenu::makeActionMenu(QMenuBar* bar) {
   connect(add(action_, "miCheckMoved", QStringLiteral("Check &moved files")), &QAction::triggered, this,
           [this, &p] { window_.dispatch([&] { CheckMovedFiles(p); }); });
   action_->addSeparator();
-  add(action_, "miSynchronize", QStringLiteral("&Synchronize directories..."));
-  add(action_, "miFileOperations", QStringLiteral("&File operations..."));
-  add(action_, "miViewLog", QStringLiteral("&View log"));
+  connect(add(action_, "miSynchronize", QStringLiteral("&Synchronize directories...")), &QAction::triggered, &window_,
+          &MainWindow::synchronize);
+  connect(add(action_, "miFileOperations", QStringLiteral("&File operations...")), &QAction::triggered, &window_,
+          &MainWindow::fileOperations);
+  connect(add(action_, "miViewLog", QStringLiteral("&View log")), &QAction::triggered, &window_, &MainWindow::viewLog);
 }
 
 void MainMenu::makeEditMenu(QMenuBar* bar) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -16,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "config/ini_file.h"
+#include "platform/directory_listing.h"
 #include "engine/results_view.h"
 #include "program/list_commands.h"
 #include "program/run_commands.h"
@@ -24,6 +26,7 @@
 #include "program/sort_commands.h"
 #include "program/termine.h"
 #include "ui/dialogs/options_dialog.h"
+#include "ui/fileops/file_op_status_window.h"
 #include "ui/grid/results_grid.h"
 #include "view/grid_columns.h"
 #include "view/set_label_layout.h"
@@ -462,6 +465,53 @@ void MainWindow::openOptions(int page) {
   });
   refreshButtons();
   refreshStatusBar();
+}
+
+namespace {
+
+// The grid's selection as the file commands count it: rows from 1.
+GridRect commandRect(const ResultsGrid& grid) {
+  const ResultsGrid::Selection sel = grid.selection();
+  return {sel.left, sel.top + 1, sel.right, sel.bottom + 1};
+}
+
+}  // namespace
+
+FileCommands& MainWindow::fileCommands() {
+  if (!files_) {
+    fileSystem_ = std::make_unique<platform::LocalFileSystem>();
+    fileStatus_ = std::make_unique<fileops::FileOpStatusModel>();
+    files_ = std::make_unique<FileCommands>(program_, *fileSystem_, *fileStatus_);
+    fileStatusWindow_ = new TfrmFileOpStatus(*fileStatus_, program_.ui, this);
+    fileStatusWindow_->viewLog = [this] { viewLog(); };
+    fileStatus_->setFace(fileStatusWindow_);
+  }
+  return *files_;
+}
+
+void MainWindow::synchronize() {
+  if (program_.runInProgress) return;
+  dispatch([&] { Synchronize(fileCommands(), commandRect(*grid_)); });
+  refreshButtons();
+  refreshStatusBar();
+}
+
+void MainWindow::fileOperations() {
+  if (program_.runInProgress) return;
+  dispatch([&] { FileOperations(fileCommands(), commandRect(*grid_)); });
+  refreshButtons();
+  refreshStatusBar();
+}
+
+void MainWindow::viewLog() {
+  const std::string& log = fileCommands().sync.Options.edLogFile;
+  if (log.empty() || !platform::fileExists(log)) {
+    program_.ui.message("No log file to show: " + (log.empty() ? std::string("none is set") : log),
+                        platform::MessageKind::Information, platform::MessageButtons::Ok);
+    return;
+  }
+  // The desktop's viewer for the log (xdg-open).
+  QDesktopServices::openUrl(QUrl::fromLocalFile(fromText(log)));
 }
 
 }  // namespace quorvane::ui

@@ -11,7 +11,11 @@
 
 #include "program/menu_state.h"
 #include "program/pointed_entry.h"
+#include "program/file_commands.h"
 #include "program/program.h"
+#include "platform/local_file_system.h"
+
+#include <memory>
 
 class QLabel;
 class QMenu;
@@ -22,12 +26,14 @@ namespace quorvane::ui {
 
 class GridPopup;
 class IdleHintPanel;
+class TfrmFileOpStatus;
 class MainMenu;
 class ResultsGrid;
 class SetLabelsPanel;
 
 // The commands whose dialogs this build has; the others' entries stay disabled.
-inline constexpr DialogsAvailable kDialogsAvailable{.options = true};
+inline constexpr DialogsAvailable kDialogsAvailable{
+    .options = true, .synchronize = true, .fileOperations = true, .viewLog = true};
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -60,6 +66,11 @@ class MainWindow : public QMainWindow {
   // An entry of the Options menu: the options dialog on that page, then the re-filter and
   // redraw of the results.
   void openOptions(int page);
+  // "&Synchronize directories...", "&File operations..." over the selected rows, and
+  // "&View log", the operation log in the desktop's text viewer.
+  void synchronize();
+  void fileOperations();
+  void viewLog();
 
   // Runs a command of the program layer: a fatal error ends the program, any other error
   // is shown in a message box; the window closes when the program ended.
@@ -99,6 +110,10 @@ class MainWindow : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The engine's commands and the operation status window, made at their first use, once
+  // the settings are loaded.
+  FileCommands& fileCommands();
+
   QWidget* makeButtonBar();
   QWidget* makeStatusBar();
   void refreshButtons();
@@ -133,6 +148,10 @@ class MainWindow : public QMainWindow {
   std::function<QWidget*()> progressWindow_;
   WindowPlacement normalPlacement_;
   bool closeAfterRun_ = false;
+  std::unique_ptr<platform::LocalFileSystem> fileSystem_;
+  std::unique_ptr<fileops::FileOpStatusModel> fileStatus_;
+  std::unique_ptr<FileCommands> files_;
+  TfrmFileOpStatus* fileStatusWindow_ = nullptr;
 };
 
 }  // namespace quorvane::ui

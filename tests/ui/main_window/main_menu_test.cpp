@@ -6,11 +6,13 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QClipboard>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <cstdio>
 #include <cstdlib>
@@ -147,12 +149,14 @@ TEST_F(MainMenuTest, AWholeUseFromStartToQuit) {
   t.dir("out");
 
   const std::string opening = "OpenNewDir OpenNewArc OpenOldDir OpenOldArc";
-  const std::string idle = opening + " Quit TakeSnapshot Status";
+  const std::string options = " Options0 Options1 Options2 Options3 Options4 Options5 Options6 Options7";
+  const std::string idle = opening + " Quit TakeSnapshot Status ViewLog" + options;
   const std::string compared = opening +
                                " SaveNewSnapshot SaveNewBatch SaveOldSnapshot SaveOldBatch SaveDiff PrintDiff Quit "
-                               "TakeSnapshot Status ResetDiff SortBy CheckMoved [Edit] Copy";
+                               "TakeSnapshot Status ResetDiff SortBy CheckMoved Synchronize FileOperations ViewLog "
+                               "[Edit] Copy" + options;
   // After a comparison the current cell (the first row, a New column) is pointed at.
-  const std::string pointedNew = compared + " pmCopy pmRemove [Reset]";
+  const std::string pointedNew = compared + " pmCopy pmRemove pmSynchronize pmFileOperations [Reset]";
 
   struct Step {
     const char* what;
@@ -174,7 +178,7 @@ TEST_F(MainMenuTest, AWholeUseFromStartToQuit) {
          ui.dialogAnswers = {t.path("old")};
          entry("miOpenOldDir")->trigger();
        },
-       opening + " Quit Compare TakeSnapshot Status [Diff]", newRoot, oldRoot, "0 of 0 files matching filter"},
+       opening + " Quit Compare TakeSnapshot Status ViewLog" + options + " [Diff]", newRoot, oldRoot, "0 of 0 files matching filter"},
       {"Diff", [&] { entry("miCompare")->trigger(); }, pointedNew, newRoot, oldRoot, "4 of 4 files matching filter"},
       {"sort by each item",
        [&] {
@@ -200,7 +204,7 @@ TEST_F(MainMenuTest, AWholeUseFromStartToQuit) {
          entry("miResetDiff")->trigger();
          EXPECT_EQ(checkedSortTag(), 11);
        },
-       opening + " Quit Compare TakeSnapshot Status [Diff]", newRoot, oldRoot, "0 of 0 files matching filter"},
+       opening + " Quit Compare TakeSnapshot Status ViewLog" + options + " [Diff]", newRoot, oldRoot, "0 of 0 files matching filter"},
       {"Take Snapshot with an Old set, Cancel",
        [&] {
          ui.answers = {platform::Answer::Cancel};
@@ -210,7 +214,7 @@ TEST_F(MainMenuTest, AWholeUseFromStartToQuit) {
          EXPECT_EQ(ui.messages[0].rfind("Only a NEW set of files must be specified\rto generate a snapshot.", 0), 0u);
          EXPECT_FALSE(program.comparison.State.SnapshotMode);
        },
-       opening + " Quit Compare TakeSnapshot Status [Diff]", newRoot, oldRoot, "0 of 0 files matching filter"},
+       opening + " Quit Compare TakeSnapshot Status ViewLog" + options + " [Diff]", newRoot, oldRoot, "0 of 0 files matching filter"},
       {"Take Snapshot with an Old set, Yes",
        [&] {
          ui.answers = {platform::Answer::Yes};
@@ -219,8 +223,8 @@ TEST_F(MainMenuTest, AWholeUseFromStartToQuit) {
          EXPECT_TRUE(menu().sortItem(5)->isEnabled());
          EXPECT_FALSE(menu().sortItem(7)->isEnabled());
        },
-       opening + " SaveNewSnapshot SaveNewBatch Quit TakeSnapshot Status ResetDiff SortBy [Edit] Copy pmCopy pmRemove "
-                 "[Reset]",
+       opening + " SaveNewSnapshot SaveNewBatch Quit TakeSnapshot Status ResetDiff SortBy FileOperations ViewLog [Edit] "
+                 "Copy" + options + " pmCopy pmRemove pmFileOperations [Reset]",
        newRoot, empty, "3 files in snapshot"},
       {"Copy in snapshot mode",
        [&] {
@@ -228,8 +232,8 @@ TEST_F(MainMenuTest, AWholeUseFromStartToQuit) {
          entry("miCopy")->trigger();
          EXPECT_EQ(clipboard(), "added.txt\r\nchanged.txt\r\nsame.txt\r\n");
        },
-       opening + " SaveNewSnapshot SaveNewBatch Quit TakeSnapshot Status ResetDiff SortBy [Edit] Copy pmCopy pmRemove "
-                 "[Reset]",
+       opening + " SaveNewSnapshot SaveNewBatch Quit TakeSnapshot Status ResetDiff SortBy FileOperations ViewLog [Edit] "
+                 "Copy" + options + " pmCopy pmRemove pmFileOperations [Reset]",
        newRoot, empty, "3 files in snapshot"},
       {"a new pair, compared",
        [&] {
