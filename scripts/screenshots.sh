@@ -5,8 +5,9 @@
 # (through the Help menu), the splash, each menu of the menu bar open, the grid's popup menu
 # on a moved entry and the Take Snapshot question. Needs xvfb, xdotool and imagemagick.
 # Usage: scripts/screenshots.sh QUORVANE_BINARY [OUTPUT_DIR] [LARGE_TREE]
-# QUORVANE_SHOTS=menus takes only the menus' screenshots; QUORVANE_SHOTS_DISPLAY names the
-# virtual display (default :97).
+# QUORVANE_SHOTS=menus takes only the menus' screenshots, QUORVANE_SHOTS=sync only those of
+# the synchronization and file operations dialogs; QUORVANE_SHOTS_DISPLAY names the virtual
+# display (default :97).
 set -euo pipefail
 quorvane=$(realpath "$1")
 scripts=$(cd "$(dirname "$0")" && pwd)
@@ -97,48 +98,50 @@ kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 fi
 
-# The menus, on the demonstration comparison, opened with the keyboard; the popup menu by a
-# right click on the moved file's row (the third); the Take Snapshot question (Ctrl+T with
-# results in memory).
-ini 1
-"$quorvane" -NOLOGO -MO new old >/dev/null 2>&1 &
-pid=$!
-sleep 2
-xdotool key --clearmodifiers Return  # the "moved files found" box
-sleep 0.5
-window=$(xdotool search --onlyvisible --name "Quorvane" | head -1)
-xdotool windowfocus --sync "$window"
-menu() {  # menu FILE KEYS...
-  local file=$1
-  shift
-  for key in "$@"; do xdotool key --clearmodifiers "$key"; sleep 0.4; done
-  sleep 0.4
-  import -window root "$out/$file"
-  echo "$out/$file"
-  xdotool key Escape Escape
+if [ "$only" = all ] || [ "$only" = menus ]; then
+  # The menus, on the demonstration comparison, opened with the keyboard; the popup menu by a
+  # right click on the moved file's row (the third); the Take Snapshot question (Ctrl+T with
+  # results in memory).
+  ini 1
+  "$quorvane" -NOLOGO -MO new old >/dev/null 2>&1 &
+  pid=$!
+  sleep 2
+  xdotool key --clearmodifiers Return  # the "moved files found" box
+  sleep 0.5
+  window=$(xdotool search --onlyvisible --name "Quorvane" | head -1)
+  xdotool windowfocus --sync "$window"
+  menu() {  # menu FILE KEYS...
+    local file=$1
+    shift
+    for key in "$@"; do xdotool key --clearmodifiers "$key"; sleep 0.4; done
+    sleep 0.4
+    import -window root "$out/$file"
+    echo "$out/$file"
+    xdotool key Escape Escape
+    sleep 0.3
+  }
+  menu menu-file-set.png alt+t
+  menu menu-action.png alt+a
+  menu menu-sort-by.png alt+a o
+  menu menu-edit.png alt+e
+  menu menu-options.png alt+o
+  menu menu-help.png alt+h
+  row_y=$((87 + 2 * 14))  # the middle of the third row of the grid
+  xdotool mousemove 70 "$row_y" click 3
+  sleep 0.8
+  import -window root "$out/popup-menu-moved.png"
+  echo "$out/popup-menu-moved.png"
+  xdotool key Escape
   sleep 0.3
-}
-menu menu-file-set.png alt+t
-menu menu-action.png alt+a
-menu menu-sort-by.png alt+a o
-menu menu-edit.png alt+e
-menu menu-options.png alt+o
-menu menu-help.png alt+h
-row_y=$((87 + 2 * 14))  # the middle of the third row of the grid
-xdotool mousemove 70 "$row_y" click 3
-sleep 0.8
-import -window root "$out/popup-menu-moved.png"
-echo "$out/popup-menu-moved.png"
-xdotool key Escape
-sleep 0.3
-xdotool key --clearmodifiers ctrl+t
-sleep 0.8
-import -window root "$out/take-snapshot-question.png"
-echo "$out/take-snapshot-question.png"
-xdotool key Escape
-sleep 0.3
-kill "$pid" 2>/dev/null || true
-wait "$pid" 2>/dev/null || true
+  xdotool key --clearmodifiers ctrl+t
+  sleep 0.8
+  import -window root "$out/take-snapshot-question.png"
+  echo "$out/take-snapshot-question.png"
+  xdotool key Escape
+  sleep 0.3
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+fi
 
 if [ "$only" = all ]; then
   # The main window at 150 % and 200 % scaling, on screens of the scaled size.
@@ -154,4 +157,46 @@ if [ "$only" = all ]; then
     kill $xvfb 2>/dev/null || true
     wait $xvfb 2>/dev/null || true
   done
+fi
+
+# The synchronization dialog with the "New is master" preset on all files, its simulation's
+# status window, and the file operations dialog, on a screen tall enough for the dialogs.
+if [ "$only" = all ] || [ "$only" = sync ]; then
+  kill $xvfb 2>/dev/null || true
+  wait $xvfb 2>/dev/null || true
+  Xvfb "$display" -screen 0 1000x900x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  ini 1
+  "$quorvane" -NOLOGO new old >/dev/null 2>&1 &
+  pid=$!
+  sleep 2.5
+  window=$(xdotool search --onlyvisible --name "Quorvane" | head -1)
+  xdotool windowfocus --sync "$window" key --clearmodifiers alt+a
+  sleep 0.5
+  xdotool key s
+  sleep 1.5
+  xdotool key --clearmodifiers alt+n
+  sleep 0.4
+  xdotool key --clearmodifiers alt+a
+  sleep 0.4
+  import -window root "$out/sync-dialog.png"
+  echo "$out/sync-dialog.png"
+  xdotool key --clearmodifiers alt+u
+  sleep 3
+  import -window root "$out/sync-status-window.png"
+  echo "$out/sync-status-window.png"
+  xdotool key Escape  # Close, then the dialog shows again
+  sleep 0.8
+  xdotool key Escape
+  sleep 0.5
+  xdotool windowfocus --sync "$window" key --clearmodifiers alt+a
+  sleep 0.5
+  xdotool key f
+  sleep 1.5
+  import -window root "$out/file-operations-dialog.png"
+  echo "$out/file-operations-dialog.png"
+  xdotool key Escape
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
 fi
