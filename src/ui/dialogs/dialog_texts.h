@@ -5,6 +5,11 @@
 
 namespace quorvane::ui {
 
+// UTF-8 text as it stands: names, paths, captions.
+inline QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // UTF-8 text with its "\r\n" and lone "\r" line breaks turned into "\n".
 QString WindowText(std::string_view text);
 

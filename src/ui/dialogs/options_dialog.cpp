@@ -21,6 +21,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/dialogs/dialog_texts.h"
 #include "config/colour_sets.h"
 #include "program/options_samples.h"
 #include "program/options_templates.h"
@@ -29,7 +30,6 @@ namespace quorvane::ui {
 
 namespace {
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 std::string S(const QString& text) { return text.toStdString(); }
 
 QColor ColourOf(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
@@ -77,7 +77,7 @@ OptionsDialog::OptionsDialog(Comparison& comparison, QWidget* parent) : QDialog(
   buildPrinting();
   buildBatch();
   buildTools();
-  for (int i = 0; i < kOptionsPageCount; ++i) tabs_->setTabText(i, Q(kOptionsPageNames[static_cast<std::size_t>(i)]));
+  for (int i = 0; i < kOptionsPageCount; ++i) tabs_->setTabText(i, FromUtf8(kOptionsPageNames[static_cast<std::size_t>(i)]));
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
     if (pushing_) return;
     run([this, index] { model_.SetPage(static_cast<OptionsPage>(index)); });
@@ -98,7 +98,7 @@ OptionsDialog::OptionsDialog(Comparison& comparison, QWidget* parent) : QDialog(
   connect(okButton, &QPushButton::clicked, this, &OptionsDialog::ok);
   connect(saveButton, &QPushButton::clicked, this, &OptionsDialog::save);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(Q(model_.HelpTopic())); });
+  connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(FromUtf8(model_.HelpTopic())); });
   connect(switch_, &QPushButton::clicked, this, [this] { run([this] { model_.Switch(); }); });
   auto* help1 = new QAction(this);
   help1->setShortcut(Qt::Key_F1);
@@ -199,7 +199,7 @@ void OptionsDialog::buildFilters() {
   cbTemplates_ = new QComboBox;
   cbTemplates_->setObjectName(QStringLiteral("cbTemplates"));
   label->setBuddy(cbTemplates_);
-  for (const FilterTemplate& t : kFilterTemplates) cbTemplates_->addItem(Q(t.name));
+  for (const FilterTemplate& t : kFilterTemplates) cbTemplates_->addItem(FromUtf8(t.name));
   ex->addWidget(label);
   ex->addWidget(cbTemplates_);
   connect(cbTemplates_, &QComboBox::activated, this, [this](int entry) {
@@ -261,7 +261,7 @@ void OptionsDialog::buildDisplay() {
   }());
   cbColorSet_ = new QComboBox;
   cbColorSet_->setObjectName(QStringLiteral("cbColorSet"));
-  for (std::string_view name : kColourSetNames) cbColorSet_->addItem(Q(name));
+  for (std::string_view name : kColourSetNames) cbColorSet_->addItem(FromUtf8(name));
   auto* setLabel = new QLabel(QStringLiteral("&Preset color set :"));
   setLabel->setBuddy(cbColorSet_);
   l->addWidget(setLabel);
@@ -298,7 +298,7 @@ void OptionsDialog::buildDisplay() {
     });
   }
   connect(colourButtons_[2], &QPushButton::clicked, this, [this] { run([this] { model_.bnResetColorClick(); }); });
-  fontSample_ = new QLabel(Q(kFontSampleText));
+  fontSample_ = new QLabel(FromUtf8(kFontSampleText));
   fontSample_->setObjectName(QStringLiteral("LFontSample"));
   fontSample_->setAutoFillBackground(true);
   l->addWidget(fontSample_);
@@ -376,7 +376,7 @@ void OptionsDialog::buildPrinting() {
   lbPReset_->setObjectName(QStringLiteral("lbPReset"));
   l->addWidget(lbPReset_);
   connect(lbPReset_, &QPushButton::clicked, this, [this] { run([this] { model_.lbPResetClick(); }); });
-  printerSample_ = new QLabel(Q(kFontSampleText));
+  printerSample_ = new QLabel(FromUtf8(kFontSampleText));
   printerSample_->setObjectName(QStringLiteral("LPFontSample"));
   l->addWidget(printerSample_);
 }
@@ -448,12 +448,12 @@ void OptionsDialog::buildTools() {
 
 void OptionsDialog::pickProgram(std::string& field, std::string_view title) {
   // "Name|patterns|Name|patterns" becomes Qt's "Name (patterns);;Name (patterns)".
-  QStringList parts = Q(kProgramPickerTypes).split(QLatin1Char('|'));
+  QStringList parts = FromUtf8(kProgramPickerTypes).split(QLatin1Char('|'));
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
     filters << parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
                    QLatin1Char(')');
-  const QString chosen = QFileDialog::getOpenFileName(this, Q(title), QString(), filters.join(QStringLiteral(";;")));
+  const QString chosen = QFileDialog::getOpenFileName(this, FromUtf8(title), QString(), filters.join(QStringLiteral(";;")));
   if (chosen.isEmpty()) return;
   run([this, &field, chosen] {
     field = S(chosen);
@@ -481,11 +481,11 @@ void OptionsDialog::push() {
   const OptionsDialogModel& m = model_;
   for (const CheckBinding& b : checks_) b.box->setChecked(*b.field);
   for (const TextBinding& b : texts_)
-    if (b.edit->text() != Q(*b.field)) b.edit->setText(Q(*b.field));
+    if (b.edit->text() != FromUtf8(*b.field)) b.edit->setText(FromUtf8(*b.field));
   for (const ComboTextBinding& b : comboTexts_)
-    if (b.combo->currentText() != Q(*b.field)) b.combo->setCurrentText(Q(*b.field));
+    if (b.combo->currentText() != FromUtf8(*b.field)) b.combo->setCurrentText(FromUtf8(*b.field));
   tabs_->setCurrentIndex(static_cast<int>(m.page()));
-  setWindowTitle(Q(m.Caption()));
+  setWindowTitle(FromUtf8(m.Caption()));
   switch_->setVisible(m.SwitchVisible());
   switch_->setEnabled(m.filters.GroupsEnabled);
   switch_->setChecked(m.SwitchPressed());
@@ -493,16 +493,16 @@ void OptionsDialog::push() {
   ignorePath_->setEnabled(m.scanning.CheckIgnorePathEnabled);
   snapshotPanel_->setVisible(m.filters.SnapshotPanelVisible);
   for (QGroupBox* g : {gbExcludeFilters_, gbIgnoreFilters_, gbFilterOptions_}) g->setEnabled(m.filters.GroupsEnabled);
-  gbExcludeFilters_->setTitle(Q(m.FilterGroupCaption()));
+  gbExcludeFilters_->setTitle(FromUtf8(m.FilterGroupCaption()));
   for (std::size_t i = 0; i < kStatusCount; ++i)
-    statusBoxes_[i]->setToolTip(Q(m.StatusBoxHint(static_cast<int>(i))));
+    statusBoxes_[i]->setToolTip(FromUtf8(m.StatusBoxHint(static_cast<int>(i))));
   cbTemplates_->setCurrentIndex(m.filters.cbTemplates);
 
   if (QAbstractButton* b = countryGroup_->button(m.display.CountryGroup1)) b->setChecked(true);
   cbColorSet_->setCurrentIndex(m.display.cbColorSet);
   lbStyles_->setCurrentRow(m.display.lbStyles);
   for (QPushButton* b : colourButtons_) b->setEnabled(m.display.ColourButtonsEnabled);
-  QFont displayFont(Q(m.display.LFontSample.fontName));
+  QFont displayFont(FromUtf8(m.display.LFontSample.fontName));
   if (m.display.LFontSample.fontSize > 0) displayFont.setPointSize(m.display.LFontSample.fontSize);
   fontSample_->setFont(displayFont);
   QPalette palette = fontSample_->palette();
@@ -511,18 +511,18 @@ void OptionsDialog::push() {
   fontSample_->setPalette(palette);
 
   QStringList lines;
-  for (const std::string& line : m.layout.Sample) lines << Q(line);
+  for (const std::string& line : m.layout.Sample) lines << FromUtf8(line);
   layoutSample_->setText(lines.join(QLatin1Char('\n')));
 
-  printerName_->setText(QStringLiteral("Printer: ") + Q(m.printing.LPrinterName));
-  orientation_->setText(QStringLiteral("Orientation : ") + Q(m.printing.LOrientation));
+  printerName_->setText(QStringLiteral("Printer: ") + FromUtf8(m.printing.LPrinterName));
+  orientation_->setText(QStringLiteral("Orientation : ") + FromUtf8(m.printing.LOrientation));
   setup_->setEnabled(static_cast<bool>(printerSetup));
   if (QAbstractButton* b = styleSet_->button(m.printing.StyleSet)) b->setChecked(true);
   lbPStyles_->setCurrentRow(m.printing.lbPStyles);
   lbPStyles_->setEnabled(m.printing.StatusListEnabled());
   for (QCheckBox* b : styleBoxes_) b->setEnabled(m.printing.StyleBoxesEnabled());
   lbPReset_->setEnabled(m.printing.StyleBoxesEnabled());
-  QFont printerFont(Q(m.printing.LPFontSample.fontName));
+  QFont printerFont(FromUtf8(m.printing.LPFontSample.fontName));
   if (m.printing.LPFontSample.fontSize > 0) printerFont.setPointSize(m.printing.LPFontSample.fontSize);
   const std::uint8_t style = m.printing.LPFontSample.style;
   printerFont.setBold((style & tsBold) != 0);
@@ -533,8 +533,8 @@ void OptionsDialog::push() {
 
   batchPathButtons_[m.batch.OBatchFull ? 0 : 1]->setChecked(true);
   for (QAbstractButton* b : batchPathButtons_) b->setEnabled(m.batch.FullRelativeEnabled());
-  batchSample_->setText(Q(m.batch.OBatchSample));
-  toolSample_->setText(Q(m.tools.LSample));
+  batchSample_->setText(FromUtf8(m.batch.OBatchSample));
+  toolSample_->setText(FromUtf8(m.tools.LSample));
   pushing_ = false;
 }
 
@@ -543,10 +543,10 @@ void OptionsDialog::load(OptionsPage page) {
   for (const QString& family : QFontDatabase::families()) model_.screenFonts.push_back(S(family));
   pushing_ = true;
   displayFont_->clear();
-  for (const std::string& name : model_.screenFonts) displayFont_->addItem(Q(name));
+  for (const std::string& name : model_.screenFonts) displayFont_->addItem(FromUtf8(name));
   printerFont_->clear();
   if (model_.printer)
-    for (const std::string& name : model_.printer->fontNames) printerFont_->addItem(Q(name));
+    for (const std::string& name : model_.printer->fontNames) printerFont_->addItem(FromUtf8(name));
   pushing_ = false;
   model_.Open(page);
   // Typing stops at the limits; a longer mask already in force is shown whole.

@@ -25,6 +25,7 @@
 #include "program/set_commands.h"
 #include "program/sort_commands.h"
 #include "program/termine.h"
+#include "ui/dialogs/dialog_texts.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/fileops/file_op_status_window.h"
 #include "ui/grid/results_grid.h"
@@ -39,8 +40,6 @@
 namespace quorvane::ui {
 
 namespace {
-
-QString fromText(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // An indicator of the status bar: grey, or highlighted while its condition holds.
 void showIndicator(QLabel* label, bool active) {
@@ -72,7 +71,7 @@ std::vector<std::int32_t> selectedRows(const ResultsGrid& grid) {
 
 MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), program_(program) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(fromText(program_.caption));
+  setWindowTitle(FromUtf8(program_.caption));
   setAcceptDrops(true);
 
   central_ = new QWidget(this);
@@ -275,22 +274,22 @@ void MainWindow::refreshButtons() {
   resetButton_->setEnabled(idle && cmd.ResetDiff);
   setAcceptDrops(idle);
   refreshMenus();
-  labels_->setTexts(fromText(program_.selection.Selection(Side::New).Label),
-                    fromText(program_.selection.Selection(Side::Old).Label));
-  setWindowTitle(fromText(program_.caption));
+  labels_->setTexts(FromUtf8(program_.selection.Selection(Side::New).Label),
+                    FromUtf8(program_.selection.Selection(Side::Old).Label));
+  setWindowTitle(FromUtf8(program_.caption));
 }
 
 void MainWindow::refreshStatusBar() {
   const Comparison& c = program_.comparison;
   const CommandState& cmd = c.State.Commands;
-  matching_->setText(fromText(MatchingText(c)));
+  matching_->setText(FromUtf8(MatchingText(c)));
   showIndicator(filterActive_, cmd.LFilterActive);
   showIndicator(crcActive_, cmd.LCRCActive);
   showIndicator(maskActive_, cmd.MaskActive);
   showIndicator(inclExclActive_, cmd.LInclExclActive);
-  wildCard_->setText(fromText(cmd.WildcardLabel));
+  wildCard_->setText(FromUtf8(cmd.WildcardLabel));
   wildCard_->setStyleSheet(cmd.WildcardRed ? QStringLiteral("color: #FF0000;") : QString());
-  popupFileName_->setText(fromText(pointer_.popupFileName));
+  popupFileName_->setText(FromUtf8(pointer_.popupFileName));
 }
 
 void MainWindow::refreshMenus() {
@@ -304,7 +303,7 @@ void MainWindow::pointAt(int row, int column) {
   if (program_.runInProgress) return;  // the display index is being rebuilt
   const ResultsGrid::Selection sel = grid_->selection();
   PointAt(pointer_, program_.comparison, row + 1, column, sel.left, sel.right);
-  popupFileName_->setText(fromText(pointer_.popupFileName));
+  popupFileName_->setText(FromUtf8(pointer_.popupFileName));
   if (program_.settings.TrackSelection) grid_->repaintRowNumbers();
   refreshMenus();
 }
@@ -329,7 +328,7 @@ void MainWindow::copySelection() {
     CopyToClipboard(program_, selectedRows(*grid_), side, [](const std::string& text) {
       QClipboard* clipboard = QGuiApplication::clipboard();
       if (!clipboard) return false;
-      const QString value = fromText(text);
+      const QString value = FromUtf8(text);
       clipboard->setText(value);
       return clipboard->text() == value;
     });
@@ -369,7 +368,7 @@ QMenu* MainWindow::historyMenu(int tag) {
   const auto button = static_cast<SetButton>(tag);
   const std::vector<std::string>& history = HistoryOfButton(program_, button);
   for (std::size_t i = 0; i < history.size(); ++i) {
-    QAction* entry = historyMenu_->addAction(fromText(history[i]));
+    QAction* entry = historyMenu_->addAction(FromUtf8(history[i]));
     connect(entry, &QAction::triggered, this, [this, button, i] {
       dispatch([&] { ChooseFromHistory(program_, button, i); });
     });
@@ -511,7 +510,7 @@ void MainWindow::viewLog() {
     return;
   }
   // The desktop's viewer for the log (xdg-open).
-  QDesktopServices::openUrl(QUrl::fromLocalFile(fromText(log)));
+  QDesktopServices::openUrl(QUrl::fromLocalFile(FromUtf8(log)));
 }
 
 }  // namespace quorvane::ui

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "ui/dialogs/about_box.h"
+#include "ui/dialogs/dialog_texts.h"
 #include "ui/dialogs/progress_dialog.h"
 #include "ui/dialogs/splash_window.h"
 #include "ui/grid/results_grid.h"
@@ -13,12 +14,6 @@
 #include "ui/printing/printer.h"
 
 namespace quorvane::ui {
-
-namespace {
-
-QString fromText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-}  // namespace
 
 WindowUserInterface::WindowUserInterface() = default;
 WindowUserInterface::~WindowUserInterface() = default;
@@ -49,7 +44,7 @@ void WindowUserInterface::showMainWindow(bool /*diagnosticMode*/) {
 }
 
 void WindowUserInterface::setCaption(std::string_view caption) {
-  if (window_) window_->setWindowTitle(fromText(caption));
+  if (window_) window_->setWindowTitle(FromUtf8(caption));
 }
 
 void WindowUserInterface::refreshIndicators() {
@@ -66,7 +61,7 @@ PrinterPort* WindowUserInterface::printer() {
 }
 
 std::optional<std::string> WindowUserInterface::chooseDirectory(std::string_view title, std::string_view startFolder) {
-  const QString chosen = QFileDialog::getExistingDirectory(window_, fromText(title), fromText(startFolder));
+  const QString chosen = QFileDialog::getExistingDirectory(window_, FromUtf8(title), FromUtf8(startFolder));
   if (chosen.isEmpty()) return std::nullopt;
   return chosen.toStdString();
 }
@@ -74,8 +69,8 @@ std::optional<std::string> WindowUserInterface::chooseDirectory(std::string_view
 std::optional<std::string> WindowUserInterface::chooseOpenFile(std::string_view title, std::string_view startFolder,
                                                                const std::vector<std::string>& filters) {
   QStringList names;
-  for (const std::string& f : filters) names << fromText(f);
-  QFileDialog dialog(window_, fromText(title), fromText(startFolder));
+  for (const std::string& f : filters) names << FromUtf8(f);
+  QFileDialog dialog(window_, FromUtf8(title), FromUtf8(startFolder));
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilters(names);
   // The patterns name the kinds in capitals and match names in any letter case.
@@ -87,14 +82,14 @@ std::optional<std::string> WindowUserInterface::chooseSaveFile(std::string_view 
                                                                std::string_view defaultExtension,
                                                                const std::vector<std::string>& filters) {
   QStringList names;
-  for (const std::string& f : filters) names << fromText(f);
-  QFileDialog dialog(window_, fromText(title), fromText(startFolder));
+  for (const std::string& f : filters) names << FromUtf8(f);
+  QFileDialog dialog(window_, FromUtf8(title), FromUtf8(startFolder));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);  // in an existing folder
   // The writers ask before replacing a file, with the program's own question.
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setNameFilters(names);
-  const QString suffix = fromText(defaultExtension);
+  const QString suffix = FromUtf8(defaultExtension);
   dialog.setDefaultSuffix(suffix);
   const QString pattern = QStringLiteral("*.") + suffix;
   for (const QString& name : names) {
