@@ -17,11 +17,9 @@
 #include "program/startup.h"
 #include "sources/set_readers.h"
 
-#ifdef QUORVANE_WITH_PRINTING
-#include "ui/printing/printer.h"
-#endif
-#ifdef QUORVANE_WITH_WINDOW
-#include "ui/main_window/window_program.h"
+#ifdef QUORVANE_WITH_MODULE
+#include "app/front_end_loader.h"
+#include "app/lazy_printer_port.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -30,7 +28,13 @@ int main(int argc, char** argv) {
 
   if (ChooseFrontEnd(args) == FrontEnd::Window) {
 #ifdef QUORVANE_WITH_WINDOW
-    if (ui::DisplayAvailable()) return ui::RunWindowProgram(argc, argv, args);
+    std::string why;
+    const FrontEndModule* module = LoadFrontEndModule(&why);
+    if (module == nullptr || module->runWindowProgram == nullptr) {
+      std::cerr << "quorvane: cannot open the window: " << (module ? "the window module has no window" : why) << '\n';
+      return 1;
+    }
+    if (module->displayAvailable()) return module->runWindowProgram(argc, argv, args);
     std::cerr << "quorvane: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); "
                  "use -A with two sets and -O:<file> for a headless comparison (quorvane --help)\n";
 #else
@@ -40,8 +44,8 @@ int main(int argc, char** argv) {
   }
 
   platform::HeadlessUserInterface ui;  // no window: messages to standard error, safe answers
-#ifdef QUORVANE_WITH_PRINTING
-  ui.setPrinter(MakePrinterPort(ui));
+#ifdef QUORVANE_WITH_MODULE
+  ui.setPrinter(std::make_unique<LazyPrinterPort>(ui));
 #endif
   SetSourceReaders readers;
   ReportWriters writers;

@@ -160,6 +160,25 @@ TEST_F(AutomaticModeTest, TheWindowComparesTheCommandLineSetsAndSavesOnItsEnd) {
 }
 #endif
 
+#ifdef QUORVANE_WITH_WINDOW
+// A headless comparison saved to a file loads no Qt library; printing loads the window
+// module (and Qt) then, and prints.
+TEST_F(AutomaticModeTest, TheHeadlessProgramLoadsQtOnlyToPrint) {
+  twoTrees();
+  const Result saved = test::runShell(test::programCommand(t.root(), {"-A", "new", "old", "-O:r.txt"}, "LD_DEBUG=libs ") +
+                                      " 2>&1 >/dev/null | grep 'calling init:'");
+  EXPECT_NE(saved.out.find("libc.so"), std::string::npos) << saved.out;
+  EXPECT_EQ(saved.out.find("Qt6"), std::string::npos) << saved.out;
+  EXPECT_EQ(saved.out.find("quorvane-window"), std::string::npos) << saved.out;
+
+  const Result printed = test::runShell(
+      test::programCommand(t.root(), {"-A", "new", "old", "-OP"}, "LD_DEBUG=libs QUORVANE_PRINT_PDF=" + shellQuote(t.path("r.pdf")) + " ") +
+      " 2>&1 >/dev/null | grep 'calling init:'");
+  EXPECT_NE(printed.out.find("quorvane-window"), std::string::npos) << printed.out;
+  EXPECT_EQ(read("r.pdf").rfind("%PDF", 0), 0u);
+}
+#endif
+
 TEST_F(AutomaticModeTest, HelpAndVersion) {
   const Result help = run({"--help"});
   EXPECT_EQ(help.exitCode, 0);

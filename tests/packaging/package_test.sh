@@ -48,6 +48,11 @@ touch "$root/var/lib/dpkg/status" "$root/var/lib/dpkg/available"
 dpkg --root="$root" --force-depends --force-not-root -i "$deb" >"$work/dpkg.log" 2>&1 || fail "dpkg -i: $(cat "$work/dpkg.log")"
 program=$root/usr/bin/quorvane
 [ "$("$program" --version)" = "quorvane $(dpkg-deb --field "$deb" Version)" ] || fail "installed --version"
+# The window lives in a module the installed program finds in its library folder.
+[ -n "$(find "$root/usr/lib" -name quorvane-window.so)" ] || fail "the window module is not installed"
+printf '[Quorvane]\r\nBuild=February 21, 2005\r\n' > "$work/window.ini"
+QT_QPA_PLATFORM=offscreen QUORVANE_EXIT_AFTER_STARTUP=1 QUORVANE_INI="$work/window.ini" "$program" -NOLOGO \
+  >"$work/window.log" 2>&1 || fail "the installed window did not start: $(cat "$work/window.log")"
 mkdir -p "$work/new" "$work/old"
 echo same > "$work/new/a.txt"; cp -p "$work/new/a.txt" "$work/old/a.txt"
 echo only > "$work/new/b.txt"
