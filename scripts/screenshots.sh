@@ -6,10 +6,10 @@
 # on a moved entry and the Take Snapshot question. Needs xvfb, xdotool and imagemagick.
 # Usage: scripts/screenshots.sh QUORVANE_BINARY [OUTPUT_DIR] [LARGE_TREE]
 # QUORVANE_SHOTS=menus takes only the menus' screenshots, QUORVANE_SHOTS=sync only those of
-# the synchronization and file operations dialogs, QUORVANE_SHOTS=options only those of
+# the synchronization and file operations dialogs; QUORVANE_SHOTS=options takes those of
 # the Options dialog's pages, the directory chooser and the include/exclude directories
-# editor; QUORVANE_SHOTS_DISPLAY names the virtual
-# display (default :97).
+# editor (not part of the default run); QUORVANE_SHOTS_DISPLAY names the virtual display
+# (default :97).
 set -euo pipefail
 quorvane=$(realpath "$1")
 scripts=$(cd "$(dirname "$0")" && pwd)

@@ -272,7 +272,9 @@ void OptionsDialog::buildDisplay() {
   lbStyles_ = new QListWidget;
   lbStyles_->setObjectName(QStringLiteral("lbStyles"));
   for (const char* name : kStatusNames) lbStyles_->addItem(QString::fromLatin1(name));
-  l->addWidget(new QLabel(QStringLiteral("&Choose color :")));
+  auto* styleLabel = new QLabel(QStringLiteral("&Choose color :"));
+  styleLabel->setBuddy(lbStyles_);
+  l->addWidget(styleLabel);
   l->addWidget(lbStyles_);
   connect(lbStyles_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (!pushing_ && row >= 0) run([this, row] { model_.lbStylesClick(row); });

@@ -43,6 +43,8 @@ void MakePagesScroll(QTabWidget* tabs) {
     tabs->insertTab(i, area, text);
   }
   if (current >= 0) tabs->setCurrentIndex(current);
+  // Every tab stays in view: the window is as wide as the whole tab bar.
+  tabs->setUsesScrollButtons(false);
 }
 
 void FitToScreenHeight(QWidget* window) {

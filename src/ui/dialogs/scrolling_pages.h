@@ -6,12 +6,12 @@ class QWidget;
 
 namespace quorvane::ui {
 
-// Puts every page of tabs in a frameless scroll area (captions and order unchanged).
+// Puts every page of tabs in a frameless scroll area (captions and order unchanged), and
+// keeps every tab of the bar in view.
 void MakePagesScroll(QTabWidget* tabs);
 
-// Sizes the window to its size hint, but no higher than the screen's free height
-// (the window manager's frame included), and no wider than the widest page needs with
-// a vertical scroll bar.
+// Sizes the window to its size hint, but no higher than the screen's free height (the
+// window manager's frame included).
 void FitToScreenHeight(QWidget* window);
 
 }  // namespace quorvane::ui
