@@ -235,5 +235,25 @@ TEST_F(SetChoiceTest, TheIncludeExcludeEditorReplacesBothListsOnOkOnly) {
   EXPECT_EQ(ui.directoryListsEditorShows(), 2);
 }
 
+TEST_F(SetChoiceTest, ATargetDirectoryIsChosenWithoutTheIncludeBox) {
+  program.comparison.IncludeDirs.Add("x");
+  program.settings.SelectIncludeDirs = true;
+  ui.scriptDirectoryChooser([this](DirectoryChooserModel& m) {
+    EXPECT_EQ(m.Caption, "Select TARGET directory");
+    EXPECT_FALSE(m.cbIncludeVisible);
+    EXPECT_FALSE(m.MultiSelect());
+    EXPECT_EQ(m.Directory(), t.path("a"));
+    m.OpenItem(m.Items.size() - 1);  // the last subdirectory, y
+    return platform::DialogChoice::Run;
+  });
+  EXPECT_EQ(ChooseWithDirectoryChooser(program, "Select TARGET directory", t.path("a"), DirectoryChoice::Target),
+            t.path("a/y"));
+  EXPECT_EQ(includeList(), Strings{"x"});
+  EXPECT_TRUE(program.settings.SelectIncludeDirs);
+  ui.scriptDialogAnswer(std::nullopt);
+  EXPECT_EQ(ChooseWithDirectoryChooser(program, "Select TARGET directory", "", DirectoryChoice::Target),
+            std::nullopt);
+}
+
 }  // namespace
 }  // namespace quorvane
