@@ -6,8 +6,10 @@
 # on a moved entry and the Take Snapshot question. Needs xvfb, xdotool and imagemagick.
 # Usage: scripts/screenshots.sh QUORVANE_BINARY [OUTPUT_DIR] [LARGE_TREE]
 # QUORVANE_SHOTS=menus takes only the menus' screenshots, QUORVANE_SHOTS=sync only those of
-# the synchronization and file operations dialogs; QUORVANE_SHOTS_DISPLAY names the virtual
-# display (default :97).
+# the synchronization and file operations dialogs; QUORVANE_SHOTS=options takes those of
+# the Options dialog's pages, the directory chooser and the include/exclude directories
+# editor (not part of the default run); QUORVANE_SHOTS_DISPLAY names the virtual display
+# (default :97).
 set -euo pipefail
 quorvane=$(realpath "$1")
 scripts=$(cd "$(dirname "$0")" && pwd)
@@ -197,6 +199,67 @@ if [ "$only" = all ] || [ "$only" = sync ]; then
   import -window root "$out/file-operations-dialog.png"
   echo "$out/file-operations-dialog.png"
   xdotool key Escape
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+fi
+
+# Taken with QUORVANE_SHOTS=options only: every page of the Options dialog, each opened from
+# its entry of the Options menu, on the 1000x660 screen; then the directory chooser in multi-select mode with two included
+# directories (from --IncludeDirs) and the include/exclude directories editor on both tabs.
+if [ "$only" = options ]; then
+  kill $xvfb 2>/dev/null || true
+  wait $xvfb 2>/dev/null || true
+  Xvfb "$display" -screen 0 1000x660x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  ini 1 "SelectIncludeDirs=1" "ClearIncludeDirs=0"
+  mkdir -p tree/docs tree/music tree/photos tree/projects tree/src
+  echo "[Directories]" >> "$QUORVANE_INI"
+  echo "Exclude=build;cache\\thumbnails" >> "$QUORVANE_INI"
+  "$quorvane" -NOLOGO -MO new old "--IncludeDirs:photos;src" >/dev/null 2>&1 &
+  pid=$!
+  sleep 2
+  xdotool key --clearmodifiers Return  # the "moved files found" box
+  sleep 0.5
+  window=$(xdotool search --onlyvisible --name "Quorvane" | head -1)
+  pages=(scanning filters user display layout printing batch tools)
+  keys=(s f u d l p b t)
+  for i in "${!pages[@]}"; do
+    xdotool windowfocus --sync "$window" key --clearmodifiers alt+o
+    sleep 0.4
+    xdotool key "${keys[$i]}"
+    sleep 1
+    import -window root "$out/options-${pages[$i]}.png"
+    echo "$out/options-${pages[$i]}.png"
+    xdotool key Escape
+    sleep 0.5
+  done
+  # The chooser: File Set, Open New directory, then the tree typed as the directory name.
+  xdotool windowfocus --sync "$window" key --clearmodifiers alt+t
+  sleep 0.4
+  xdotool key n
+  sleep 1
+  xdotool key --clearmodifiers alt+n ctrl+a
+  xdotool type --delay 5 "$work/tree"
+  sleep 0.3
+  xdotool key --clearmodifiers alt+d  # the list: its selection shows
+  sleep 0.6
+  import -window root "$out/directory-chooser.png"
+  echo "$out/directory-chooser.png"
+  xdotool key Escape
+  sleep 0.5
+  xdotool windowfocus --sync "$window" key --clearmodifiers alt+t
+  sleep 0.4
+  xdotool key d
+  sleep 1
+  import -window root "$out/include-exclude-directories.png"
+  echo "$out/include-exclude-directories.png"
+  xdotool key --clearmodifiers ctrl+Tab
+  sleep 0.5
+  import -window root "$out/include-exclude-directories-exclude.png"
+  echo "$out/include-exclude-directories-exclude.png"
+  xdotool key Escape
+  sleep 0.3
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
 fi

@@ -33,4 +33,10 @@ bool SortedTextList::Contains(std::string_view text) const {
   return it != items_.end() && compareFolded(*it, text) == 0;
 }
 
+void SortedTextList::Remove(std::string_view text) {
+  const auto it = std::lower_bound(items_.begin(), items_.end(), text,
+                                   [](const std::string& item, std::string_view key) { return compareFolded(item, key) < 0; });
+  if (it != items_.end() && compareFolded(*it, text) == 0) items_.erase(it);
+}
+
 }  // namespace quorvane

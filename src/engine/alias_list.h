@@ -33,6 +33,8 @@ class SortedTextList {
  public:
   void Add(std::string_view text);
   bool Contains(std::string_view text) const;
+  // Removes the text when present (compared as Add compares).
+  void Remove(std::string_view text);
   const std::vector<std::string>& Items() const { return items_; }
   std::size_t Count() const { return items_.size(); }
   bool Empty() const { return items_.empty(); }

@@ -18,6 +18,8 @@
 namespace quorvane {
 class SyncDialogModel;
 class FileOpDialogModel;
+class DirectoryChooserModel;
+class DirectoryListsEditor;
 }  // namespace quorvane
 
 namespace quorvane::platform {
@@ -162,6 +164,11 @@ class UserInterface {
   // dialogs cancels.
   virtual DialogChoice showSyncDialog(SyncDialogModel& /*model*/) { return DialogChoice::Cancel; }
   virtual DialogChoice showFileOpDialog(FileOpDialogModel& /*model*/) { return DialogChoice::Cancel; }
+  // The program's directory chooser ("Open Directory") and the include/exclude
+  // directories editor, shown modally over their states; Run stands for OK. A front end
+  // without them cancels.
+  virtual DialogChoice showDirectoryChooser(DirectoryChooserModel& /*model*/) { return DialogChoice::Cancel; }
+  virtual DialogChoice showDirectoryListsEditor(DirectoryListsEditor& /*editor*/) { return DialogChoice::Cancel; }
 
   // The windows of start-up, in the order DoInits calls them. A front end without
   // windows keeps these defaults.

@@ -6,6 +6,7 @@
 #include "fileops/operation_codes.h"
 #include "platform/tick_count.h"
 #include "program/file_commands.h"
+#include "program/directory_commands.h"
 #include "program/file_op_target.h"
 #include "program/run_commands.h"
 
@@ -97,6 +98,10 @@ void FileOperations(FileCommands& commands, const GridRect& selection) {
     }
   }
   dialog.LSelected = SelectedCountText(SelectedRowCount(c, selection), c.Display.Count());
+  dialog.ChooseTarget = [&program, &dialog] {
+    return ChooseWithDirectoryChooser(program, "Select TARGET directory", dialog.cbTo.empty() ? dialog.LFrom : dialog.cbTo,
+                                      DirectoryChoice::Target);
+  };
 
   fileops::FileOperationEngine& engine = commands.engine;
   for (;;) {

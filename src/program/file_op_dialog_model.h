@@ -3,6 +3,8 @@
 // the source directory, the target with its history, the apply-to choice, the preview of
 // the files and, borrowed from the synchronization dialog, its options panel.
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,9 @@ class FileOpDialogModel {
   // "..." chose a directory: cbTo gets it. (Upper case is the form of drive-letter
   // systems; on Linux letter case is part of the name and is kept.)
   void TargetChosen(const std::string& directory) { cbTo = directory; }
+  // "...": the directory chooser captioned "Select TARGET directory", given by the command
+  // that shows the dialog; the chosen directory or nothing.
+  std::function<std::optional<std::string>()> ChooseTarget;
   // Puts a target at the front of the history (an existing copy moves there).
   void AddToHistory(const std::string& target);
 

@@ -2,6 +2,7 @@
 
 #include "config/set_selection.h"
 #include "engine/errors.h"
+#include "program/directory_commands.h"
 #include "platform/directory_listing.h"
 
 namespace quorvane {
@@ -75,8 +76,10 @@ void ChooseDirectoryByDialog(Program& p, Side side) {
   if (p.runInProgress) return;
   const SortedTextList kept = includeListBeforeChoice(p);
   SideSelection& selection = p.selection.Selection(side);
-  const std::optional<std::string> chosen = p.ui.chooseDirectory(
-      side == Side::New ? "Please select NEW directory" : "Please select OLD directory", selection.LastFolder);
+  const char* title = side == Side::New ? "Please select NEW directory" : "Please select OLD directory";
+  const std::optional<std::string> chosen =
+      p.settings.Win95Dirs ? p.ui.chooseDirectory(title, selection.LastFolder)
+                           : ChooseWithDirectoryChooser(p, title, selection.LastFolder, DirectoryChoice::SetSelection);
   if (chosen && !chosen->empty()) {
     selection.LastFolder = *chosen;
     AddToHistory(p.settings.History.Dirs, *chosen, kDirectoryHistoryLimit);

@@ -29,7 +29,8 @@ bool ChooseSetFile(Program& program, Side side, const std::string& path);
 enum class SetButton { NewDirectory = 0, NewFile = 1, OldDirectory = 2, OldFile = 3 };
 
 // "New Dir" / "Old Dir": the directory dialog titled "Please select NEW directory" (or
-// OLD), opened at the side's last folder. On OK the directory becomes the set and the top
+// OLD), opened at the side's last folder: the system's with Win95Dirs, else the program's
+// directory chooser, whose selected subdirectories then fill the include-directory list. On OK the directory becomes the set and the top
 // of the directory history; the include-directory list is cleared first after a finished
 // comparison (ClearIncludeDirs) and afterwards unless SelectIncludeDirs keeps it; on
 // Cancel it is restored. The history lists are saved.

@@ -2,6 +2,8 @@
 // history pop-ups of the set buttons, and names dropped on the window.
 #include <gtest/gtest.h>
 
+#include "program/directory_chooser.h"
+#include "program/directory_commands.h"
 #include "program/report_writers.h"
 #include "program/run_commands.h"
 #include "program/set_commands.h"
@@ -172,6 +174,85 @@ TEST_F(SetChoiceTest, ADropAfterAComparisonReplacesOnlyItsSide) {
   DropOnWindow(program, 100, 1000, {t.path("d/x.snp")});
   EXPECT_EQ(set(Side::New).Kind, SetKind::Snapshot);
   EXPECT_EQ(program.settings.History.Files, Strings{t.path("d/x.snp")});
+}
+
+TEST_F(SetChoiceTest, TheDirectoryChooserMergesItsSelectionIntoTheIncludeListWhenItsBoxIsTicked) {
+  program.comparison.IncludeDirs.Add("y");
+  program.comparison.IncludeDirs.Add("gone");
+  program.settings.SelectIncludeDirs = true;
+  ui.scriptDirectoryChooser([this](DirectoryChooserModel& m) {
+    EXPECT_TRUE(m.MultiSelect());
+    m.OpenItem(0);
+    m.EditDirectoryName(t.path("a"));
+    std::vector<std::size_t> rows;
+    for (std::size_t i = 0; i < m.Items.size(); ++i)
+      if (m.Items[i].Subdirectory && m.Items[i].Name == "x") rows.push_back(i);
+    m.SelectRows(rows);  // x selected, y no longer
+    EXPECT_EQ(m.bnDirs, "2 Included directories");
+    return platform::DialogChoice::Run;
+  });
+  ChooseDirectoryByDialog(program, Side::New);
+  EXPECT_EQ(set(Side::New).Root, t.path("a/"));
+  EXPECT_EQ(includeList(), (Strings{"gone", "x"}));
+
+  // With the box unticked in the dialog the list is emptied after the choice, and the
+  // box's state is kept for the next time.
+  ui.scriptDirectoryChooser([this](DirectoryChooserModel& m) {
+    m.IncludeClicked(false);
+    m.EditDirectoryName(t.path("b"));
+    return platform::DialogChoice::Run;
+  });
+  ChooseDirectoryByDialog(program, Side::Old);
+  EXPECT_TRUE(includeList().empty());
+  EXPECT_FALSE(program.settings.SelectIncludeDirs);
+  EXPECT_NE(ini.read().find("SelectIncludeDirs=0"), std::string::npos);
+
+  // Win95Dirs asks the system's folder dialog instead.
+  program.settings.Win95Dirs = true;
+  ui.scriptDialogAnswer(t.path("c"));
+  ChooseDirectoryByDialog(program, Side::Old);
+  EXPECT_EQ(set(Side::Old).Root, t.path("c/"));
+}
+
+TEST_F(SetChoiceTest, TheIncludeExcludeEditorReplacesBothListsOnOkOnly) {
+  program.comparison.IncludeDirs.Add("keep");
+  ui.scriptDirectoryListsEditor([](DirectoryListsEditor& e) {
+    EXPECT_EQ(e.meInclude, "keep");
+    e.meInclude = "data\\\n\\\n";
+    e.meExclude = "\\tmp";
+    return platform::DialogChoice::Cancel;
+  });
+  EXPECT_EQ(EditDirectoryLists(program), platform::DialogChoice::Cancel);
+  EXPECT_EQ(includeList(), Strings{"keep"});
+  ui.scriptDirectoryListsEditor([](DirectoryListsEditor& e) {
+    e.meInclude = "data\\\n\\\n";
+    e.meExclude = "\\tmp";
+    return platform::DialogChoice::Run;
+  });
+  EXPECT_EQ(EditDirectoryLists(program), platform::DialogChoice::Run);
+  EXPECT_EQ(includeList(), Strings{"data"});
+  EXPECT_EQ(program.comparison.ExcludeDirs.Items(), Strings{"\\tmp"});
+  EXPECT_EQ(ui.directoryListsEditorShows(), 2);
+}
+
+TEST_F(SetChoiceTest, ATargetDirectoryIsChosenWithoutTheIncludeBox) {
+  program.comparison.IncludeDirs.Add("x");
+  program.settings.SelectIncludeDirs = true;
+  ui.scriptDirectoryChooser([this](DirectoryChooserModel& m) {
+    EXPECT_EQ(m.Caption, "Select TARGET directory");
+    EXPECT_FALSE(m.cbIncludeVisible);
+    EXPECT_FALSE(m.MultiSelect());
+    EXPECT_EQ(m.Directory(), t.path("a"));
+    m.OpenItem(m.Items.size() - 1);  // the last subdirectory, y
+    return platform::DialogChoice::Run;
+  });
+  EXPECT_EQ(ChooseWithDirectoryChooser(program, "Select TARGET directory", t.path("a"), DirectoryChoice::Target),
+            t.path("a/y"));
+  EXPECT_EQ(includeList(), Strings{"x"});
+  EXPECT_TRUE(program.settings.SelectIncludeDirs);
+  ui.scriptDialogAnswer(std::nullopt);
+  EXPECT_EQ(ChooseWithDirectoryChooser(program, "Select TARGET directory", "", DirectoryChoice::Target),
+            std::nullopt);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "support/recording_user_interface.h"
 
+#include "program/directory_chooser.h"
+
 namespace quorvane::test {
 
 using platform::Answer;
@@ -122,6 +124,27 @@ platform::DialogChoice RecordingUserInterface::showFileOpDialog(FileOpDialogMode
   FileOpDialogStep step = std::move(fileOpSteps_.front());
   fileOpSteps_.pop_front();
   return step(model);
+}
+
+platform::DialogChoice RecordingUserInterface::showDirectoryChooser(DirectoryChooserModel& model) {
+  dialogs_.push_back({model.Caption, model.StartFolder, {}, {}});
+  if (!chooserSteps_.empty()) {
+    DirectoryChooserStep step = std::move(chooserSteps_.front());
+    chooserSteps_.pop_front();
+    return step(model);
+  }
+  const std::optional<std::string> answer = nextDialogAnswer();
+  if (!answer) return platform::DialogChoice::Cancel;
+  model.DirectoryName = *answer;  // typed, then OK
+  return platform::DialogChoice::Run;
+}
+
+platform::DialogChoice RecordingUserInterface::showDirectoryListsEditor(DirectoryListsEditor& editor) {
+  ++editorShows_;
+  if (editorSteps_.empty()) return platform::DialogChoice::Cancel;
+  DirectoryListsEditorStep step = std::move(editorSteps_.front());
+  editorSteps_.pop_front();
+  return step(editor);
 }
 
 }  // namespace quorvane::test

@@ -49,6 +49,13 @@ class RecordingUserInterface : public platform::HeadlessUserInterface {
   using FileOpDialogStep = std::function<platform::DialogChoice(FileOpDialogModel&)>;
   void scriptSyncDialog(SyncDialogStep step) { syncSteps_.push_back(std::move(step)); }
   void scriptFileOpDialog(FileOpDialogStep step) { fileOpSteps_.push_back(std::move(step)); }
+  // The directory chooser answers from the directory dialogs' answers (scriptDialogAnswer:
+  // the answer becomes DirectoryName and OK is pressed) unless a step is queued here.
+  using DirectoryChooserStep = std::function<platform::DialogChoice(DirectoryChooserModel&)>;
+  void scriptDirectoryChooser(DirectoryChooserStep step) { chooserSteps_.push_back(std::move(step)); }
+  using DirectoryListsEditorStep = std::function<platform::DialogChoice(DirectoryListsEditor&)>;
+  void scriptDirectoryListsEditor(DirectoryListsEditorStep step) { editorSteps_.push_back(std::move(step)); }
+  int directoryListsEditorShows() const { return editorShows_; }
   int syncDialogShows() const { return syncShows_; }
   int fileOpDialogShows() const { return fileOpShows_; }
   // Runs at every pump (tests use it to press Abort part-way).
@@ -119,6 +126,8 @@ class RecordingUserInterface : public platform::HeadlessUserInterface {
 
   platform::DialogChoice showSyncDialog(SyncDialogModel& model) override;
   platform::DialogChoice showFileOpDialog(FileOpDialogModel& model) override;
+  platform::DialogChoice showDirectoryChooser(DirectoryChooserModel& model) override;
+  platform::DialogChoice showDirectoryListsEditor(DirectoryListsEditor& editor) override;
 
   void splashStatus(std::string_view text) override { windowSteps_.emplace_back(text); }
   void showMainWindow(bool) override { windowSteps_.emplace_back("<show main window>"); }
@@ -144,6 +153,9 @@ class RecordingUserInterface : public platform::HeadlessUserInterface {
   std::vector<DialogOpened> dialogs_;
   std::deque<SyncDialogStep> syncSteps_;
   std::deque<FileOpDialogStep> fileOpSteps_;
+  std::deque<DirectoryChooserStep> chooserSteps_;
+  std::deque<DirectoryListsEditorStep> editorSteps_;
+  int editorShows_ = 0;
   int syncShows_ = 0;
   int fileOpShows_ = 0;
   std::optional<std::string> nextDialogAnswer();

@@ -5,6 +5,8 @@
 #include "program/status_texts.h"
 #include "ui/dialogs/about_box.h"
 #include "ui/dialogs/busy_window.h"
+#include "ui/dialogs/directory_chooser_dialog.h"
+#include "ui/dialogs/directory_lists_dialog.h"
 #include "ui/dialogs/file_message_dialog.h"
 #include "ui/dialogs/file_type_dialog.h"
 #include "ui/dialogs/message_box.h"
@@ -36,6 +38,8 @@ DialogUserInterface::DialogUserInterface()
 // Windows a parent took over are deleted with it; QPointer then holds null.
 DialogUserInterface::~DialogUserInterface() {
   delete fileOp_.data();
+  delete directoryChooser_.data();
+  delete directoryLists_.data();
   delete sync_.data();
   delete printProgress_.data();
   delete fileMessage_.data();
@@ -74,6 +78,32 @@ TFileOpDlg* DialogUserInterface::fileOpDialog() {
                      [this](const QString& topic) { openHelpTopic(topic.toStdString()); });
   }
   return fileOp_;
+}
+
+TOpenDirectoryDlg* DialogUserInterface::directoryChooser() {
+  if (!directoryChooser_) {
+    directoryChooser_ = new TOpenDirectoryDlg(parent_);
+    QObject::connect(directoryChooser_, &TOpenDirectoryDlg::helpRequested, help_,
+                     [this](const QString& topic) { openHelpTopic(topic.toStdString()); });
+  }
+  return directoryChooser_;
+}
+
+TfrmDirs* DialogUserInterface::directoryListsDialog() {
+  if (!directoryLists_) {
+    directoryLists_ = new TfrmDirs(parent_);
+    QObject::connect(directoryLists_, &TfrmDirs::helpRequested, help_,
+                     [this](const QString& topic) { openHelpTopic(topic.toStdString()); });
+  }
+  return directoryLists_;
+}
+
+platform::DialogChoice DialogUserInterface::showDirectoryChooser(DirectoryChooserModel& model) {
+  return directoryChooser()->choose(model);
+}
+
+platform::DialogChoice DialogUserInterface::showDirectoryListsEditor(DirectoryListsEditor& editor) {
+  return directoryListsDialog()->choose(editor);
 }
 
 platform::DialogChoice DialogUserInterface::showSyncDialog(SyncDialogModel& model) {

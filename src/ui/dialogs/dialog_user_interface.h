@@ -21,6 +21,8 @@ class ProgressDialog;
 class SplashWindow;
 class StatusWindow;
 class TFileOpDlg;
+class TOpenDirectoryDlg;
+class TfrmDirs;
 class TSyncDlg;
 
 class DialogUserInterface : public platform::UserInterface {
@@ -47,6 +49,10 @@ class DialogUserInterface : public platform::UserInterface {
   // The synchronization and file operations dialogs, made at their first showing.
   TSyncDlg* syncDialog();
   TFileOpDlg* fileOpDialog();
+  // The directory chooser and the include/exclude directories editor, made at their first
+  // showing.
+  TOpenDirectoryDlg* directoryChooser();
+  TfrmDirs* directoryListsDialog();
 
   platform::Answer message(std::string_view text, platform::MessageKind kind,
                            platform::MessageButtons buttons) override;
@@ -80,6 +86,8 @@ class DialogUserInterface : public platform::UserInterface {
 
   platform::DialogChoice showSyncDialog(SyncDialogModel& model) override;
   platform::DialogChoice showFileOpDialog(FileOpDialogModel& model) override;
+  platform::DialogChoice showDirectoryChooser(DirectoryChooserModel& model) override;
+  platform::DialogChoice showDirectoryListsEditor(DirectoryListsEditor& editor) override;
 
   // The splash's status line while the splash is up; events are handled in every case.
   void splashStatus(std::string_view text) override;
@@ -98,6 +106,8 @@ class DialogUserInterface : public platform::UserInterface {
   QPointer<PrintProgressWindow> printProgress_;
   QPointer<TSyncDlg> sync_;
   QPointer<TFileOpDlg> fileOp_;
+  QPointer<TOpenDirectoryDlg> directoryChooser_;
+  QPointer<TfrmDirs> directoryLists_;
 };
 
 }  // namespace quorvane::ui

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "ui/dialogs/dialog_texts.h"
+#include "ui/dialogs/scrolling_pages.h"
 #include "config/colour_sets.h"
 #include "program/options_samples.h"
 #include "program/options_templates.h"
@@ -78,6 +79,7 @@ OptionsDialog::OptionsDialog(Comparison& comparison, QWidget* parent) : QDialog(
   buildBatch();
   buildTools();
   for (int i = 0; i < kOptionsPageCount; ++i) tabs_->setTabText(i, FromUtf8(kOptionsPageNames[static_cast<std::size_t>(i)]));
+  MakePagesScroll(tabs_);
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
     if (pushing_) return;
     run([this, index] { model_.SetPage(static_cast<OptionsPage>(index)); });
@@ -270,7 +272,9 @@ void OptionsDialog::buildDisplay() {
   lbStyles_ = new QListWidget;
   lbStyles_->setObjectName(QStringLiteral("lbStyles"));
   for (const char* name : kStatusNames) lbStyles_->addItem(QString::fromLatin1(name));
-  l->addWidget(new QLabel(QStringLiteral("&Choose color :")));
+  auto* styleLabel = new QLabel(QStringLiteral("&Choose color :"));
+  styleLabel->setBuddy(lbStyles_);
+  l->addWidget(styleLabel);
   l->addWidget(lbStyles_);
   connect(lbStyles_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (!pushing_ && row >= 0) run([this, row] { model_.lbStylesClick(row); });
@@ -553,6 +557,7 @@ void OptionsDialog::load(OptionsPage page) {
   wildInclude_->setMaxLength(static_cast<int>(std::max(kWildIncludeMaxLength, model_.scanning.WildInclude.size())));
   wildExclude_->setMaxLength(static_cast<int>(std::max(kWildExcludeMaxLength, model_.scanning.WildExclude.size())));
   push();
+  FitToScreenHeight(this);
 }
 
 bool OptionsDialog::showOn(OptionsPage page) {

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "program/directory_commands.h"
 #include "program/list_commands.h"
 #include "program/output_commands.h"
 #include "program/run_commands.h"
@@ -65,7 +66,8 @@ void MainMenu::makeFileSetMenu(QMenuBar* bar) {
   connect(oldPath, &QAction::triggered, this, openFile(Side::Old));
   fileSet_->addSeparator();
   // Ctrl+D belongs to "Compare (do diff)", the frequent command.
-  add(fileSet_, "miIncludeExclude", QStringLiteral("Include / Exclude &directories..."));
+  connect(add(fileSet_, "miIncludeExclude", QStringLiteral("Include / Exclude &directories...")), &QAction::triggered,
+          this, [this, &p] { window_.dispatch([&] { EditDirectoryLists(p); }); });
   fileSet_->addSeparator();
   const auto listing = [this, &p](ListingKind kind) {
     return [this, &p, kind] { window_.dispatch([&] { SaveSetListingByDialog(p, kind); }); };

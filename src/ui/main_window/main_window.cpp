@@ -34,6 +34,7 @@
 #include "ui/main_window/grid_popup.h"
 #include "ui/main_window/idle_hint_panel.h"
 #include "ui/main_window/main_menu.h"
+#include "ui/main_window/options_printer.h"
 #include "ui/main_window/results_area.h"
 #include "ui/main_window/set_labels_panel.h"
 
@@ -455,9 +456,11 @@ void MainWindow::openOptions(int page) {
   dispatch([&] {
     const std::uint32_t masksBefore = FilterMaskSum(program_);
     OptionsDialog dialog(program_.comparison, this);
+    ConnectOptionsPrinter(dialog, program_);
     connect(&dialog, &OptionsDialog::helpRequested, this,
             [this](const QString& topic) { program_.ui.openHelpTopic(topic.toStdString()); });
     dialog.showOn(static_cast<OptionsPage>(page));
+    if (dialog.model().lastNotices().hintsChanged) SetHelpBubbles(program_.settings.ShowHelpBubbles);
     // A new display font or colour set shows through the grid's set-up, which the notices
     // of OptionsClosed run whether or not the masks changed.
     OptionsClosed(program_, masksBefore);

@@ -33,6 +33,7 @@ class SetLabelsPanel;
 
 // The commands whose dialogs this build has; the others' entries stay disabled.
 inline constexpr DialogsAvailable kDialogsAvailable{
+    .includeExclude = true,
     .options = true, .synchronize = true, .fileOperations = true, .viewLog = true};
 
 class MainWindow : public QMainWindow {

@@ -11,6 +11,7 @@
 #include "ui/dialogs/splash_window.h"
 #include "ui/grid/results_grid.h"
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/options_printer.h"
 #include "ui/printing/printer.h"
 
 namespace quorvane::ui {
@@ -36,6 +37,7 @@ int WindowUserInterface::screenColours() {
 
 void WindowUserInterface::showMainWindow(bool /*diagnosticMode*/) {
   if (!window_) return;
+  SetHelpBubbles(window_->program().settings.ShowHelpBubbles);
   window_->show();
   window_->raise();
   // The splash stays above the main window until its timer closes it, also where no window

@@ -90,10 +90,16 @@ TFileOpDlg::TFileOpDlg(QWidget* parent) : QDialog(parent) {
     if (model_) model_->cbTo = text.toStdString();
   });
   connect(BnSelect, &QPushButton::clicked, this, [this] {
-    const QString dir = QFileDialog::getExistingDirectory(this, QStringLiteral("Select TARGET directory"));
-    if (dir.isEmpty() || !model_) return;
-    model_->TargetChosen(dir.toStdString());
-    cbTo->setEditText(dir);
+    if (!model_) return;
+    std::optional<std::string> dir;
+    if (model_->ChooseTarget)
+      dir = model_->ChooseTarget();
+    else if (const QString picked = QFileDialog::getExistingDirectory(this, QStringLiteral("Select TARGET directory"));
+             !picked.isEmpty())
+      dir = picked.toStdString();
+    if (!dir || dir->empty()) return;
+    model_->TargetChosen(*dir);
+    cbTo->setEditText(QString::fromStdString(*dir));
   });
   connect(rbAll, &QRadioButton::toggled, this, [this](bool on) {
     if (model_) model_->rbAll = on;

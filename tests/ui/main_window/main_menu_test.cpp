@@ -148,7 +148,7 @@ TEST_F(MainMenuTest, AWholeUseFromStartToQuit) {
   const QString empty = QStringLiteral("<Empty>");
   t.dir("out");
 
-  const std::string opening = "OpenNewDir OpenNewArc OpenOldDir OpenOldArc";
+  const std::string opening = "OpenNewDir OpenNewArc OpenOldDir OpenOldArc IncludeExclude";
   const std::string options = " Options0 Options1 Options2 Options3 Options4 Options5 Options6 Options7";
   const std::string idle = opening + " Quit TakeSnapshot Status ViewLog" + options;
   const std::string compared = opening +

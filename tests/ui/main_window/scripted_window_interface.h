@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "program/directory_chooser.h"
 #include "ui/main_window/window_user_interface.h"
 
 namespace quorvane::test {
@@ -30,6 +31,13 @@ class ScriptedWindowInterface : public ui::WindowUserInterface {
     return a;
   }
   std::optional<std::string> chooseDirectory(std::string_view, std::string_view) override { return next(); }
+  // The program's directory chooser: the answer typed as the directory name, then OK.
+  platform::DialogChoice showDirectoryChooser(DirectoryChooserModel& model) override {
+    const std::optional<std::string> a = next();
+    if (!a) return platform::DialogChoice::Cancel;
+    model.DirectoryName = *a;
+    return platform::DialogChoice::Run;
+  }
   std::optional<std::string> chooseOpenFile(std::string_view, std::string_view,
                                             const std::vector<std::string>&) override {
     return next();
