@@ -18,6 +18,7 @@
 namespace quorvane {
 class SyncDialogModel;
 class FileOpDialogModel;
+struct UserToolFields;
 }  // namespace quorvane
 
 namespace quorvane::platform {
@@ -162,6 +163,16 @@ class UserInterface {
   // dialogs cancels.
   virtual DialogChoice showSyncDialog(SyncDialogModel& /*model*/) { return DialogChoice::Cancel; }
   virtual DialogChoice showFileOpDialog(FileOpDialogModel& /*model*/) { return DialogChoice::Cancel; }
+
+  // An input box: a title, a prompt and an editable text; the text on OK, nothing for
+  // Cancel. A front end without dialogs cancels.
+  virtual std::optional<std::string> inputBox(std::string_view /*title*/, std::string_view /*prompt*/,
+                                              std::string_view /*text*/) {
+    return std::nullopt;
+  }
+  // The user tool dialog ("Choose user tool") over the three fields of the options'
+  // "User tool" group, which it may change; true for OK. A front end without it cancels.
+  virtual bool showUserToolDialog(UserToolFields& /*fields*/) { return false; }
 
   // The windows of start-up, in the order DoInits calls them. A front end without
   // windows keeps these defaults.
