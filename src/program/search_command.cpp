@@ -1,6 +1,7 @@
 #include "program/search_command.h"
 
 #include <array>
+#include <cstring>
 
 #include "platform/tick_count.h"
 
@@ -69,6 +70,34 @@ void FoldInto(std::string_view text, std::string& out) {
   }
 }
 
+// The bytes a path must hold for the folded text to occur in it: both letter cases of an
+// ASCII first character. A first byte beyond ASCII may fold from another lead byte, so it
+// lets every path through.
+struct FirstBytes {
+  bool any = true;
+  char lower = 0;
+  char upper = 0;
+};
+
+FirstBytes FirstBytesOf(std::string_view folded) {
+  FirstBytes f;
+  const auto c = static_cast<unsigned char>(folded.front());
+  if (c >= 0x80) return f;
+  f.any = false;
+  f.upper = static_cast<char>(c);
+  f.lower = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  return f;
+}
+
+// A quick test before folding: long enough and holding the first character.
+bool MayHold(std::string_view path, std::size_t length, const FirstBytes& first) {
+  if (path.size() < length) return false;
+  if (first.any) return true;
+  const std::size_t span = path.size() - length + 1;
+  if (std::memchr(path.data(), first.upper, span)) return true;
+  return first.lower != first.upper && std::memchr(path.data(), first.lower, span);
+}
+
 }  // namespace
 
 std::string SearchFold(std::string_view text) {
@@ -85,6 +114,7 @@ std::optional<std::int32_t> DoSearch(SearchState& state, const TDisplayIndex& di
   const auto percent = [count](std::int32_t position) {
     return count > 0 ? static_cast<int>(static_cast<std::int64_t>(position) * 100 / count) : 0;
   };
+  const FirstBytes first = FirstBytesOf(wanted);
   std::string folded;
   std::uint64_t lastDraw = platform::tickCount();
   bool found = false;
@@ -100,8 +130,10 @@ std::optional<std::int32_t> DoSearch(SearchState& state, const TDisplayIndex& di
         ui.pumpMessages();
       }
     }
-    FoldInto(display.ItemAt(state.position)->Path(), folded);
+    const std::string_view path = display.ItemAt(state.position)->Path();
     ++state.position;
+    if (!MayHold(path, wanted.size(), first)) continue;
+    FoldInto(path, folded);
     if (folded.find(wanted) != std::string::npos) {
       found = true;
       break;
