@@ -55,12 +55,12 @@ TSearchDlg::TSearchDlg(const TDisplayIndex& display, platform::UserInterface& ui
   connect(searchBtn_, &QPushButton::clicked, this, [this] {
     if (searching_) return;
     search(true);
-    done(QDialog::Accepted);  // mrYes
+    done(kSearchResult);
   });
   connect(nextBtn_, &QPushButton::clicked, this, [this] {
     if (searching_) return;
     search(false);
-    done(QDialog::Rejected + 2);  // mrNo
+    done(kNextResult);
   });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

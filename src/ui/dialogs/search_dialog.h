@@ -38,6 +38,10 @@ class SearchStrip : public QWidget {
 class TSearchDlg : public QDialog {
   Q_OBJECT
  public:
+  // How "&Search" and "&Next" close the dialog (Cancel and Escape reject it).
+  static constexpr int kSearchResult = QDialog::Accepted;
+  static constexpr int kNextResult = 2;
+
   TSearchDlg(const TDisplayIndex& display, platform::UserInterface& ui, QWidget* parent = nullptr);
 
   // Gets the grid row (1 = the first display-index entry) of each entry found.

@@ -85,11 +85,13 @@ bool TfrmUserTool::choose(QDialog& options, UserToolFields& fields) {
   auto* confirm = group->findChild<QCheckBox*>(QStringLiteral("cbConfirmDefaultUserTool"));
   if (confirm && confirm->isChecked() != fields.cbConfirmDefaultUserTool) confirm->click();
   borrow(group);
-  Edit(group, "edDefaultUserTool")->setFocus();
+  if (QLineEdit* program = Edit(group, "edDefaultUserTool")) program->setFocus();
   const bool accepted = exec() == QDialog::Accepted;
-  if (accepted) {
-    fields.edDefaultUserTool = Edit(group, "edDefaultUserTool")->text().toStdString();
-    fields.edDefaultUserParms = Edit(group, "edDefaultUserParms")->text().toStdString();
+  QLineEdit* program = Edit(group, "edDefaultUserTool");
+  QLineEdit* parameters = Edit(group, "edDefaultUserParms");
+  if (accepted && program && parameters) {
+    fields.edDefaultUserTool = program->text().toStdString();
+    fields.edDefaultUserParms = parameters->text().toStdString();
     if (confirm) fields.cbConfirmDefaultUserTool = confirm->isChecked();
   }
   giveBack();
