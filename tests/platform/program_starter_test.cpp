@@ -92,5 +92,32 @@ TEST(DesktopEntry, IsFoundInTheFirstDataFolderThatHoldsIt) {
   ::unsetenv("XDG_DATA_DIRS");
 }
 
+// The association through xdg-mime (here a stand-in script first on PATH) and the
+// desktop entry it names.
+TEST(ProgramStarter, TheAssociationIsTheDesktopEntryThatXdgMimeNames) {
+  test::TempTree t;
+  t.file("bin/xdg-mime",
+         "#!/bin/sh\n"
+         "case \"$2 $3\" in\n"
+         "  'filetype '*.txt) echo text/plain ;;\n"
+         "  'filetype '*) echo application/octet-stream ;;\n"
+         "  'default text/plain') echo org.example.Editor.desktop ;;\n"
+         "  *) exit 0 ;;\n"
+         "esac\n");
+  t.chmod("bin/xdg-mime", 0755);
+  t.file("data/applications/org.example.Editor.desktop",
+         "[Desktop Entry]\nType=Application\nName=Editor\nExec=example-editor --new %F\n");
+  const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+  ::setenv("PATH", (t.path("bin") + ":" + path).c_str(), 1);
+  ::setenv("XDG_DATA_HOME", t.path("data").c_str(), 1);
+  ::setenv("XDG_DATA_DIRS", t.path("none").c_str(), 1);
+  LocalProgramStarter starter;
+  EXPECT_EQ(starter.associatedProgram(t.path("my notes.txt")), std::optional<std::string>("example-editor --new"));
+  EXPECT_EQ(starter.associatedProgram(t.path("data.bin")), std::nullopt);  // no default application
+  ::setenv("PATH", path.c_str(), 1);
+  ::unsetenv("XDG_DATA_HOME");
+  ::unsetenv("XDG_DATA_DIRS");
+}
+
 }  // namespace
 }  // namespace quorvane::platform
