@@ -6,10 +6,11 @@
 # on a moved entry and the Take Snapshot question. Needs xvfb, xdotool and imagemagick.
 # Usage: scripts/screenshots.sh QUORVANE_BINARY [OUTPUT_DIR] [LARGE_TREE]
 # QUORVANE_SHOTS=menus takes only the menus' screenshots, QUORVANE_SHOTS=sync only those of
-# the synchronization and file operations dialogs; QUORVANE_SHOTS=options takes those of
-# the Options dialog's pages, the directory chooser and the include/exclude directories
-# editor (not part of the default run); QUORVANE_SHOTS_DISPLAY names the virtual display
-# (default :97).
+# the synchronization and file operations dialogs, QUORVANE_SHOTS=search only those of the
+# search dialog, the file information of a moved entry and the user tool dialog;
+# QUORVANE_SHOTS=options takes those of the Options dialog's pages, the directory chooser
+# and the include/exclude directories editor (not part of the default run);
+# QUORVANE_SHOTS_DISPLAY names the virtual display (default :97).
 set -euo pipefail
 quorvane=$(realpath "$1")
 scripts=$(cd "$(dirname "$0")" && pwd)
@@ -258,6 +259,46 @@ if [ "$only" = options ]; then
   sleep 0.5
   import -window root "$out/include-exclude-directories-exclude.png"
   echo "$out/include-exclude-directories-exclude.png"
+  xdotool key Escape
+  sleep 0.3
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+fi
+
+# The search dialog after Enter found "lib" half-way down the list (the strip shows where the
+# search stopped, the grid's current row is the found entry), the file information of that
+# moved entry (Alt+I: the first selected row), and the user tool dialog (Ctrl+U on the row
+# of same.txt).
+if [ "$only" = search ]; then
+  ini 1
+  "$quorvane" -NOLOGO -MO new old >/dev/null 2>&1 &
+  pid=$!
+  sleep 2
+  xdotool key --clearmodifiers Return  # the "moved files found" box
+  sleep 0.5
+  window=$(xdotool search --onlyvisible --name "Quorvane" | head -1)
+  xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+f
+  sleep 0.8
+  xdotool type --delay 60 lib
+  xdotool key Return
+  sleep 0.8
+  import -window root "$out/search-strip.png"
+  echo "$out/search-strip.png"
+  xdotool key Escape
+  sleep 0.5
+  xdotool windowfocus --sync "$window" key --clearmodifiers alt+i
+  sleep 0.8
+  import -window root "$out/file-information-moved.png"
+  echo "$out/file-information-moved.png"
+  xdotool key Escape
+  sleep 0.5
+  row_y=$((87 + 1 * 14))  # the middle of the second row of the grid, same.txt
+  xdotool mousemove 70 "$row_y" click 1
+  sleep 0.4
+  xdotool key --clearmodifiers ctrl+u
+  sleep 0.8
+  import -window root "$out/user-tool-dialog.png"
+  echo "$out/user-tool-dialog.png"
   xdotool key Escape
   sleep 0.3
   kill "$pid" 2>/dev/null || true

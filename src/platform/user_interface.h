@@ -20,6 +20,7 @@ class SyncDialogModel;
 class FileOpDialogModel;
 class DirectoryChooserModel;
 class DirectoryListsEditor;
+struct UserToolFields;
 }  // namespace quorvane
 
 namespace quorvane::platform {
@@ -169,6 +170,16 @@ class UserInterface {
   // without them cancels.
   virtual DialogChoice showDirectoryChooser(DirectoryChooserModel& /*model*/) { return DialogChoice::Cancel; }
   virtual DialogChoice showDirectoryListsEditor(DirectoryListsEditor& /*editor*/) { return DialogChoice::Cancel; }
+
+  // An input box: a title, a prompt and an editable text; the text on OK, nothing for
+  // Cancel. A front end without dialogs cancels.
+  virtual std::optional<std::string> inputBox(std::string_view /*title*/, std::string_view /*prompt*/,
+                                              std::string_view /*text*/) {
+    return std::nullopt;
+  }
+  // The user tool dialog ("Choose user tool") over the three fields of the options'
+  // "User tool" group, which it may change; true for OK. A front end without it cancels.
+  virtual bool showUserToolDialog(UserToolFields& /*fields*/) { return false; }
 
   // The windows of start-up, in the order DoInits calls them. A front end without
   // windows keeps these defaults.

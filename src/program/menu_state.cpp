@@ -30,13 +30,13 @@ MenuState MenuStateOf(const Program& p, const GridPointer& g, const DialogsAvail
   m.editMenu = cmd.EditMenu && shown;
   m.copy = m.editMenu;
   m.search = m.searchNext = d.search && m.editMenu;
-  m.information = d.fileInformation && m.editMenu && g.informations;
+  m.information = d.fileInformation && m.editMenu;  // the first selected row, pointed or not
+  m.popupInformations = m.information && g.informations;
   m.openFile = d.openFile && m.editMenu && g.openFile;
   m.userTool = d.userTool && m.editMenu && g.openFile;
 
   m.options = d.options;
 
-  m.popupInformations = m.information;
   m.popupOpenFile = m.openFile;
   m.popupUserTool = m.userTool;
   m.popupCopy = shown && g.copy;

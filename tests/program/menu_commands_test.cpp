@@ -99,7 +99,8 @@ TEST_F(MenuCommandsTest, EntriesFollowTheResultsThePointerAndTheRun) {
   EXPECT_EQ(enabled(menu(all)), "open newSnp newBat oldSnp oldBat saveDiff print quit snapshot status reset sort moved "
                                 "edit copy popupCopy remove sync fileOps info openFile search options");
   ForgetPointedEntry(pointer);
-  EXPECT_FALSE(menu(all).information);
+  EXPECT_TRUE(menu(all).information);  // "Get information..." takes the first selected row
+  EXPECT_FALSE(menu(all).popupInformations);
   EXPECT_TRUE(menu(all).popupCopy);  // the selected side stays
 
   program.runInProgress = true;

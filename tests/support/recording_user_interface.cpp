@@ -118,6 +118,23 @@ platform::DialogChoice RecordingUserInterface::showSyncDialog(SyncDialogModel& m
   return step(model);
 }
 
+std::optional<std::string> RecordingUserInterface::inputBox(std::string_view title, std::string_view prompt,
+                                                            std::string_view text) {
+  inputs_.push_back({std::string(title), std::string(prompt), std::string(text)});
+  if (inputAnswers_.empty()) return std::nullopt;
+  std::optional<std::string> answer = std::move(inputAnswers_.front());
+  inputAnswers_.pop_front();
+  return answer;
+}
+
+bool RecordingUserInterface::showUserToolDialog(UserToolFields& fields) {
+  ++userToolShows_;
+  if (userToolSteps_.empty()) return false;
+  UserToolStep step = std::move(userToolSteps_.front());
+  userToolSteps_.pop_front();
+  return step(fields);
+}
+
 platform::DialogChoice RecordingUserInterface::showFileOpDialog(FileOpDialogModel& model) {
   ++fileOpShows_;
   if (fileOpSteps_.empty()) return platform::DialogChoice::Cancel;

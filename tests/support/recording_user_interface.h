@@ -57,6 +57,20 @@ class RecordingUserInterface : public platform::HeadlessUserInterface {
   void scriptDirectoryListsEditor(DirectoryListsEditorStep step) { editorSteps_.push_back(std::move(step)); }
   int directoryListsEditorShows() const { return editorShows_; }
   int syncDialogShows() const { return syncShows_; }
+  // Input boxes: each answer is the text given on OK, or nothing for Cancel; with none
+  // queued the box is cancelled. What each box showed is kept.
+  void scriptInput(std::optional<std::string> answer) { inputAnswers_.push_back(std::move(answer)); }
+  struct InputAsked {
+    std::string title;
+    std::string prompt;
+    std::string text;
+  };
+  const std::vector<InputAsked>& inputsAsked() const { return inputs_; }
+  // The user tool dialog: each showing takes the next step, which may change the fields
+  // and returns OK (true) or Cancel; with none queued it is cancelled.
+  using UserToolStep = std::function<bool(UserToolFields&)>;
+  void scriptUserToolDialog(UserToolStep step) { userToolSteps_.push_back(std::move(step)); }
+  int userToolDialogShows() const { return userToolShows_; }
   int fileOpDialogShows() const { return fileOpShows_; }
   // Runs at every pump (tests use it to press Abort part-way).
   std::function<void()> onPump;
@@ -128,6 +142,8 @@ class RecordingUserInterface : public platform::HeadlessUserInterface {
   platform::DialogChoice showFileOpDialog(FileOpDialogModel& model) override;
   platform::DialogChoice showDirectoryChooser(DirectoryChooserModel& model) override;
   platform::DialogChoice showDirectoryListsEditor(DirectoryListsEditor& editor) override;
+  std::optional<std::string> inputBox(std::string_view title, std::string_view prompt, std::string_view text) override;
+  bool showUserToolDialog(UserToolFields& fields) override;
 
   void splashStatus(std::string_view text) override { windowSteps_.emplace_back(text); }
   void showMainWindow(bool) override { windowSteps_.emplace_back("<show main window>"); }
@@ -158,6 +174,10 @@ class RecordingUserInterface : public platform::HeadlessUserInterface {
   int editorShows_ = 0;
   int syncShows_ = 0;
   int fileOpShows_ = 0;
+  std::deque<std::optional<std::string>> inputAnswers_;
+  std::vector<InputAsked> inputs_;
+  std::deque<UserToolStep> userToolSteps_;
+  int userToolShows_ = 0;
   std::optional<std::string> nextDialogAnswer();
   std::vector<Asked> asked_;
   std::vector<std::string> statuses_;

@@ -1,8 +1,11 @@
 #include "ui/dialogs/dialog_user_interface.h"
 
 #include <QCoreApplication>
+#include <QInputDialog>
+#include <algorithm>
 
 #include "program/status_texts.h"
+#include "ui/dialogs/dialog_texts.h"
 #include "ui/dialogs/about_box.h"
 #include "ui/dialogs/busy_window.h"
 #include "ui/dialogs/directory_chooser_dialog.h"
@@ -112,6 +115,18 @@ platform::DialogChoice DialogUserInterface::showSyncDialog(SyncDialogModel& mode
 
 platform::DialogChoice DialogUserInterface::showFileOpDialog(FileOpDialogModel& model) {
   return fileOpDialog()->choose(model);
+}
+
+std::optional<std::string> DialogUserInterface::inputBox(std::string_view title, std::string_view prompt,
+                                                         std::string_view text) {
+  QInputDialog box(parent_);
+  box.setObjectName(QStringLiteral("InputBox"));
+  box.setWindowTitle(FromUtf8(title));
+  box.setLabelText(FromUtf8(prompt));
+  box.setTextValue(FromUtf8(text));
+  box.resize(std::max(box.sizeHint().width(), 420), box.sizeHint().height());
+  if (box.exec() != QDialog::Accepted) return std::nullopt;
+  return box.textValue().toStdString();
 }
 
 void DialogUserInterface::setParentWindow(QWidget* parent) {

@@ -88,6 +88,7 @@ class DialogUserInterface : public platform::UserInterface {
   platform::DialogChoice showFileOpDialog(FileOpDialogModel& model) override;
   platform::DialogChoice showDirectoryChooser(DirectoryChooserModel& model) override;
   platform::DialogChoice showDirectoryListsEditor(DirectoryListsEditor& editor) override;
+  std::optional<std::string> inputBox(std::string_view title, std::string_view prompt, std::string_view text) override;
 
   // The splash's status line while the splash is up; events are handled in every case.
   void splashStatus(std::string_view text) override;

@@ -19,9 +19,12 @@ GridPopup::GridPopup(MainWindow& window, ResultsGrid* grid)
     if (!shortcut.isEmpty()) a->setShortcut(shortcut);
     return a;
   };
-  add("pmInformations", QStringLiteral("&Informations..."));
-  add("pmOpenFile", QStringLiteral("&Open file..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-  add("pmUserTool", QStringLiteral("&User tool..."), QKeySequence(Qt::CTRL | Qt::Key_U));
+  connect(add("pmInformations", QStringLiteral("&Informations...")), &QAction::triggered, &window_,
+          [this] { window_.showInformation(true); });
+  connect(add("pmOpenFile", QStringLiteral("&Open file..."), QKeySequence(Qt::CTRL | Qt::Key_O)), &QAction::triggered,
+          &window_, [this] { window_.openFile(true); });
+  connect(add("pmUserTool", QStringLiteral("&User tool..."), QKeySequence(Qt::CTRL | Qt::Key_U)), &QAction::triggered,
+          &window_, &MainWindow::userTool);
   menu_->addSeparator();
   QAction* copy = add("pmCopy", QStringLiteral("&Copy to Clipboard"), QKeySequence(Qt::CTRL | Qt::Key_C));
   connect(copy, &QAction::triggered, &window_, &MainWindow::copySelection);
@@ -36,7 +39,7 @@ GridPopup::GridPopup(MainWindow& window, ResultsGrid* grid)
   connect(add("pmFileOperations", QStringLiteral("&File operations...")), &QAction::triggered, &window_,
           &MainWindow::fileOperations);
   menu_->addSeparator();
-  add("pmSearch", QStringLiteral("&Search..."));
+  connect(add("pmSearch", QStringLiteral("&Search...")), &QAction::triggered, &window_, &MainWindow::search);
   grid_->installEventFilter(this);
 }
 

@@ -132,12 +132,17 @@ void MainMenu::makeEditMenu(QMenuBar* bar) {
   connect(add(edit_, "miCopy", QStringLiteral("C&opy"), QKeySequence(Qt::CTRL | Qt::Key_C)), &QAction::triggered,
           &window_, &MainWindow::copySelection);
   edit_->addSeparator();
-  add(edit_, "miSearch", QStringLiteral("&Search..."), QKeySequence(Qt::CTRL | Qt::Key_F));
-  add(edit_, "miSearchNext", QStringLiteral("Search &next"), QKeySequence(Qt::Key_F3));
+  connect(add(edit_, "miSearch", QStringLiteral("&Search..."), QKeySequence(Qt::CTRL | Qt::Key_F)),
+          &QAction::triggered, &window_, &MainWindow::search);
+  connect(add(edit_, "miSearchNext", QStringLiteral("Search &next"), QKeySequence(Qt::Key_F3)), &QAction::triggered,
+          &window_, &MainWindow::searchNext);
   edit_->addSeparator();
-  add(edit_, "miInformation", QStringLiteral("Get &information..."), QKeySequence(Qt::ALT | Qt::Key_I));
-  add(edit_, "miOpenFile", QStringLiteral("Open &file..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-  add(edit_, "miUserTool", QStringLiteral("&User tool..."), QKeySequence(Qt::CTRL | Qt::Key_U));
+  connect(add(edit_, "miInformation", QStringLiteral("Get &information..."), QKeySequence(Qt::ALT | Qt::Key_I)),
+          &QAction::triggered, &window_, [this] { window_.showInformation(false); });
+  connect(add(edit_, "miOpenFile", QStringLiteral("Open &file..."), QKeySequence(Qt::CTRL | Qt::Key_O)),
+          &QAction::triggered, &window_, [this] { window_.openFile(true); });
+  connect(add(edit_, "miUserTool", QStringLiteral("&User tool..."), QKeySequence(Qt::CTRL | Qt::Key_U)),
+          &QAction::triggered, &window_, &MainWindow::userTool);
 }
 
 void MainMenu::makeOptionsMenu(QMenuBar* bar) {

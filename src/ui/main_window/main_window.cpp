@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -14,6 +13,11 @@
 #include <QMenuBar>
 #include <QToolButton>
 #include <QUrl>
+
+#include "program/file_information.h"
+#include "program/user_tool.h"
+#include "ui/dialogs/file_info_dialog.h"
+#include "ui/dialogs/search_dialog.h"
 #include <QVBoxLayout>
 
 #include "config/ini_file.h"
@@ -104,6 +108,7 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     pointAt(row, column);
     if (button == Qt::RightButton) popup_->popupOnRow(row, at);
   });
+  connect(grid_, &ResultsGrid::cellDoubleClicked, this, [this](int, int) { openFile(false); });
   grid_->installEventFilter(this);
 
   hint_ = new IdleHintPanel(
@@ -485,7 +490,10 @@ FileCommands& MainWindow::fileCommands() {
     fileStatus_ = std::make_unique<fileops::FileOpStatusModel>();
     files_ = std::make_unique<FileCommands>(program_, *fileSystem_, *fileStatus_);
     fileStatusWindow_ = new TfrmFileOpStatus(*fileStatus_, program_.ui, this);
-    fileStatusWindow_->viewLog = [this] { viewLog(); };
+    fileStatusWindow_->viewLog = [this] {
+      const std::string log = files_->sync.Options.edLogFile;
+      dispatch([&] { ViewLogOfStatus(externalPrograms(), log); });
+    };
     fileStatus_->setFace(fileStatusWindow_);
   }
   return *files_;
@@ -506,14 +514,9 @@ void MainWindow::fileOperations() {
 }
 
 void MainWindow::viewLog() {
-  const std::string& log = fileCommands().sync.Options.edLogFile;
-  if (log.empty() || !platform::fileExists(log)) {
-    program_.ui.message("No log file to show: " + (log.empty() ? std::string("none is set") : log),
-                        platform::MessageKind::Information, platform::MessageButtons::Ok);
-    return;
-  }
-  // The desktop's viewer for the log (xdg-open).
-  QDesktopServices::openUrl(QUrl::fromLocalFile(FromUtf8(log)));
+  if (program_.runInProgress) return;
+  const std::string log = fileCommands().sync.Options.edLogFile;
+  dispatch([&] { ViewLog(externalPrograms(), log); });
 }
 
 }  // namespace quorvane::ui

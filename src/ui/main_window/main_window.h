@@ -14,6 +14,8 @@
 #include "program/file_commands.h"
 #include "program/program.h"
 #include "platform/local_file_system.h"
+#include "platform/program_starter.h"
+#include "program/external_programs.h"
 
 #include <memory>
 
@@ -27,14 +29,16 @@ namespace quorvane::ui {
 class GridPopup;
 class IdleHintPanel;
 class TfrmFileOpStatus;
+class TFileInfoDlg;
+class TSearchDlg;
 class MainMenu;
 class ResultsGrid;
 class SetLabelsPanel;
 
 // The commands whose dialogs this build has; the others' entries stay disabled.
 inline constexpr DialogsAvailable kDialogsAvailable{
-    .includeExclude = true,
-    .options = true, .synchronize = true, .fileOperations = true, .viewLog = true};
+    .includeExclude = true, .options = true, .search = true, .fileInformation = true, .openFile = true,
+    .userTool = true, .synchronize = true, .fileOperations = true, .viewLog = true};
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -72,6 +76,19 @@ class MainWindow : public QMainWindow {
   void synchronize();
   void fileOperations();
   void viewLog();
+  // "&Search..." and "Search &next" (F3) over the displayed list; "Get &information..."
+  // (the first selected row, beside the grid's corner) and "&Informations..." (the
+  // pointed entry, at the click); "Open &file..." (force: Ctrl+O's confirmation) and
+  // "&User tool..." on the pointed entry.
+  void search();
+  void searchNext();
+  void showInformation(bool ofPointedEntry);
+  void openFile(bool force);
+  void userTool();
+  // The starter of other programs (tests put in a recorder before the first use).
+  void setProgramStarter(std::unique_ptr<platform::ProgramStarter> starter);
+  TSearchDlg* searchDialog();
+  TFileInfoDlg* informationDialog();
 
   // Runs a command of the program layer: a fatal error ends the program, any other error
   // is shown in a message box; the window closes when the program ended.
@@ -114,6 +131,7 @@ class MainWindow : public QMainWindow {
   // The engine's commands and the operation status window, made at their first use, once
   // the settings are loaded.
   FileCommands& fileCommands();
+  ExternalPrograms& externalPrograms();
 
   QWidget* makeButtonBar();
   QWidget* makeStatusBar();
@@ -153,6 +171,10 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<fileops::FileOpStatusModel> fileStatus_;
   std::unique_ptr<FileCommands> files_;
   TfrmFileOpStatus* fileStatusWindow_ = nullptr;
+  std::unique_ptr<platform::ProgramStarter> starter_;
+  std::unique_ptr<ExternalPrograms> external_;
+  TSearchDlg* search_ = nullptr;
+  TFileInfoDlg* information_ = nullptr;
 };
 
 }  // namespace quorvane::ui

@@ -7,6 +7,8 @@
 
 #include "ui/dialogs/about_box.h"
 #include "ui/dialogs/dialog_texts.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/user_tool_dialog.h"
 #include "ui/dialogs/progress_dialog.h"
 #include "ui/dialogs/splash_window.h"
 #include "ui/grid/results_grid.h"
@@ -102,6 +104,14 @@ std::optional<std::string> WindowUserInterface::chooseSaveFile(std::string_view 
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().front().toStdString();
+}
+
+bool WindowUserInterface::showUserToolDialog(UserToolFields& fields) {
+  if (!window_) return false;
+  OptionsDialog options(window_->program().comparison, window_);
+  options.load(OptionsPage::Tools);
+  TfrmUserTool dialog(window_);
+  return dialog.choose(options, fields);
 }
 
 void WindowUserInterface::resultsChanged() {

@@ -33,6 +33,10 @@ class WindowUserInterface : public DialogUserInterface {
                                             std::string_view defaultExtension,
                                             const std::vector<std::string>& filters) override;
 
+  // The user tool dialog over the "User tool" group of an options dialog loaded on its
+  // Tools page.
+  bool showUserToolDialog(UserToolFields& fields) override;
+
   void resultsChanged() override;
   void commandsChanged() override;
   void runStarted() override;

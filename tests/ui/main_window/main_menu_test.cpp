@@ -154,9 +154,17 @@ TEST_F(MainMenuTest, AWholeUseFromStartToQuit) {
   const std::string compared = opening +
                                " SaveNewSnapshot SaveNewBatch SaveOldSnapshot SaveOldBatch SaveDiff PrintDiff Quit "
                                "TakeSnapshot Status ResetDiff SortBy CheckMoved Synchronize FileOperations ViewLog "
-                               "[Edit] Copy" + options;
+                               "[Edit] Copy Search SearchNext Information";
   // After a comparison the current cell (the first row, a New column) is pointed at.
-  const std::string pointedNew = compared + " pmCopy pmRemove pmSynchronize pmFileOperations [Reset]";
+  const std::string pointedNew = compared + " OpenFile UserTool" + options +
+                                 " pmInformations pmOpenFile pmUserTool pmCopy pmRemove pmSynchronize pmFileOperations "
+                                 "pmSearch [Reset]";
+  // The current cell on a row without a New file: nothing pointed, the New side selected.
+  const std::string unpointedNew = compared + options + " pmCopy pmRemove pmSynchronize pmFileOperations pmSearch [Reset]";
+  const std::string snapshot = opening +
+                               " SaveNewSnapshot SaveNewBatch Quit TakeSnapshot Status ResetDiff SortBy FileOperations "
+                               "ViewLog [Edit] Copy Search SearchNext Information OpenFile UserTool" + options +
+                               " pmInformations pmOpenFile pmUserTool pmCopy pmRemove pmFileOperations pmSearch [Reset]";
 
   struct Step {
     const char* what;
@@ -223,8 +231,7 @@ TEST_F(MainMenuTest, AWholeUseFromStartToQuit) {
          EXPECT_TRUE(menu().sortItem(5)->isEnabled());
          EXPECT_FALSE(menu().sortItem(7)->isEnabled());
        },
-       opening + " SaveNewSnapshot SaveNewBatch Quit TakeSnapshot Status ResetDiff SortBy FileOperations ViewLog [Edit] "
-                 "Copy" + options + " pmCopy pmRemove pmFileOperations [Reset]",
+       snapshot,
        newRoot, empty, "3 files in snapshot"},
       {"Copy in snapshot mode",
        [&] {
@@ -232,8 +239,7 @@ TEST_F(MainMenuTest, AWholeUseFromStartToQuit) {
          entry("miCopy")->trigger();
          EXPECT_EQ(clipboard(), "added.txt\r\nchanged.txt\r\nsame.txt\r\n");
        },
-       opening + " SaveNewSnapshot SaveNewBatch Quit TakeSnapshot Status ResetDiff SortBy FileOperations ViewLog [Edit] "
-                 "Copy" + options + " pmCopy pmRemove pmFileOperations [Reset]",
+       snapshot,
        newRoot, empty, "3 files in snapshot"},
       {"a new pair, compared",
        [&] {
@@ -243,7 +249,7 @@ TEST_F(MainMenuTest, AWholeUseFromStartToQuit) {
          entry("miOpenNewDir")->trigger();
          QTest::keyClick(window.grid(), Qt::Key_D, Qt::ControlModifier);
        },
-       pointedNew, newRoot, oldRoot, "4 of 4 files matching filter"},
+       unpointedNew, newRoot, oldRoot, "4 of 4 files matching filter"},
       {"Copy with the New columns",
        [&] {
          selectCells(0, 1, 3, 3);
@@ -514,7 +520,7 @@ TEST_F(MainMenuTest, ThePopupOpensOnADataRowWithItsEntries) {
   // cell's (a New column), so Copy is enabled.
   EXPECT_TRUE(window.gridPopup()->action("pmCopy")->isEnabled());
   EXPECT_TRUE(window.gridPopup()->action("pmRemove")->isEnabled());
-  EXPECT_FALSE(window.gridPopup()->action("pmInformations")->isEnabled());  // its window comes later
+  EXPECT_TRUE(window.gridPopup()->action("pmInformations")->isEnabled());  // gone.txt is pointed
 
   QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, grid->cellRect(-1, 2).center());
   EXPECT_FALSE(popup->isVisible());
