@@ -127,7 +127,8 @@ TEST_F(MenuCommandsTest, TheSaveDialogNamesWhatItSavesAndCancelWritesNothing) {
   EXPECT_EQ(opened.title, "Save Diff file");
   EXPECT_EQ(opened.defaultExtension, "DIF");
   EXPECT_EQ(opened.startFolder, "");
-  EXPECT_EQ(opened.filters, (std::vector<std::string>{"Diff files (*.DIF)", "Snapshot files (*.SNP *.LST)",
+  EXPECT_EQ(opened.filters, (std::vector<std::string>{"Diff files (*.DIF)", "CSV files (*.csv)", "JSON files (*.json)",
+                                                      "HTML files (*.html)", "Snapshot files (*.SNP *.LST)",
                                                       "Text files (*.TXT)", "Batch files (*.BAT)"}));
   EXPECT_FALSE(program.comparison.State.ResultsSaved);
 
