@@ -8,6 +8,7 @@ import html.parser
 import io
 import json
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -114,6 +115,9 @@ def main():
 
         raw = run(binary, work, "json", os.path.join(work, "report.json"))
         doc = json.loads(raw.decode("utf-8"))
+        if shutil.which("jq"):  # and jq reads it too
+            jq = subprocess.run(["jq", "-e", ".entries | length", os.path.join(work, "report.json")], capture_output=True)
+            check("jq", (jq.returncode, jq.stdout.strip()), (0, str(len(want)).encode()))
         check("JSON filesListed", doc["filesListed"], len(want))
         check("JSON entries", len(doc["entries"]), len(want))
         for entry in doc["entries"]:
