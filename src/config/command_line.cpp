@@ -220,6 +220,14 @@ class Parser {
       if (value.empty()) throw CommandLineError("Alias: must be followed by an alias : Ext1=Alias1\r\n(exemple : --Alias:ZIP;RAR)");
       if (!listValue(value, entries)) throw CommandLineError("Error loading Alias list :\r\n" + value.substr(1));
       for (std::size_t i = 0; i + 1 < entries.size(); i += 2) c_.Aliases.Add(entries[i], entries[i + 1]);
+    } else if (named("TimeTolerance:")) {
+      s_.TimeTolerance = NumberIn(option.substr(14), 0, 3600, "TimeTolerance: must be followed by a number of seconds from 0 to 3600");
+    } else if (named("HourShift:")) {
+      s_.IgnoreHourShift = NumberIn(option.substr(10), 0, 2, "HourShift: must be followed by a number of hours from 0 to 2");
+    } else if (named("Format:")) {
+      const std::optional<ReportFormat> format = ReportFormatNamed(option.substr(7));
+      if (!format) throw CommandLineError("Format: must be followed by text, csv, json or html");
+      line_.Format = *format;
     } else if (sameFolded(option, "Test1")) {
       line_.Test1 = true;
     } else if (sameFolded(option, "help")) {
@@ -228,6 +236,15 @@ class Parser {
       line_.VersionRequested = true;
     }
     // Any other "--" option is ignored.
+  }
+
+  // A whole decimal number from low to high, else the message.
+  static int NumberIn(const std::string& value, int low, int high, const char* message) {
+    if (value.empty() || value.size() > 5 || value.find_first_not_of("0123456789") != std::string::npos)
+      throw CommandLineError(message);
+    const int number = std::stoi(value);
+    if (number < low || number > high) throw CommandLineError(message);
+    return number;
   }
 
   Settings& s_;
@@ -258,7 +275,8 @@ bool isCompleteSwitch(const std::string& parameter) {
     case '-': {
       const std::string option = parameter.substr(2);
       const auto valued = [&](std::string_view name) { return startsWithFolded(option, name); };
-      return valued("IncludeDirs:") || valued("ExcludeDirs:") || valued("Alias:") || sameFolded(option, "Test1") ||
+      return valued("IncludeDirs:") || valued("ExcludeDirs:") || valued("Alias:") || valued("TimeTolerance:") ||
+             valued("HourShift:") || valued("Format:") || sameFolded(option, "Test1") ||
              sameFolded(option, "help") || sameFolded(option, "version");
     }
     default: return false;
@@ -315,6 +333,10 @@ one of the switches below as a whole); letters are case-insensitive. "-X-" turns
   --IncludeDirs:<a;b|@file>  read only these subdirectories
   --ExcludeDirs:<a;b|@file>  skip these subdirectories
   --Alias:<ext;alias;...|@file>  compare files with extension ext as if named .alias
+  --TimeTolerance:<s>  times at most <s> seconds apart (0..3600) count as equal
+  --HourShift:<h>      times whole hours apart, up to <h> (0..2), count as equal
+                       (within the tolerance): daylight-saving shifts
+  --Format:<text|csv|json|html>  the form of the report written with -O: or -OA:
   --version     print the version
 
 Exit codes: 0 no difference shown (or a snapshot written), 2 differences shown,

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "config/report_format.h"
 #include "settings/settings.h"
 #include "engine/comparison.h"
 
@@ -20,6 +21,7 @@ struct CommandLine {
   bool SnapshotMode = false;    // /L
   bool DiagnosticMode = false;  // /Z
   bool AppendOutput = false;    // /OA:
+  ReportFormat Format = ReportFormat::Text;  // --Format: the diff report's form with /O: and /OA:
   bool NoLogo = false;          // /NOLOGO
   bool Test1 = false;           // --Test1
   bool HelpRequested = false;   // /H, /?, -h, --help: print the usage and end

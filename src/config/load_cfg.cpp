@@ -165,6 +165,8 @@ void LoadCfg(Comparison& c, const ProfileReading& readProfile) {
     readFlags(p, "Layout", LayoutFlags(), s);
     ReadFlag(p, "Saving", "ConfirmOverwrite", s.ConfirmOverwrite);
     loadSpecialAttr(p, s);
+    readNumberIn(p, "Quorvane", "TimeTolerance", s.TimeTolerance, 0, 3600);
+    readNumberIn(p, "Quorvane", "IgnoreHourShift", s.IgnoreHourShift, 0, 2);
     loadTools(p, s);
     loadDialogs(p, s);
     loadFilters(p, c);

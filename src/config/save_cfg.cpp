@@ -50,6 +50,8 @@ void saveSettings(Writer& w, const Settings& s, const FileList& files) {
   w.text("Quorvane", "Version", kProgramVersion);
   w.flags("Quorvane", QuorvaneFlags(), s);
   w.number("Quorvane", "SpecialAttr", s.SpecialAttr);
+  w.number("Quorvane", "TimeTolerance", s.TimeTolerance);
+  w.number("Quorvane", "IgnoreHourShift", s.IgnoreHourShift);
   w.text("Quorvane", "IncludeMask", s.IncludeMask);
   w.text("Quorvane", "ExcludeMask", s.ExcludeMask);
 

@@ -5,6 +5,7 @@
 
 #include "engine/errors.h"
 #include "engine/path_key.h"
+#include "engine/time_tolerance.h"
 
 namespace quorvane {
 
@@ -50,8 +51,9 @@ void merge(Comparison& c, FileEntry& e) {
   e.OldAttr = s.OldAttr;
   e.OldAlias = s.OldAlias;
   if (e.NewCRC != e.OldCRC && !c.settings.Quick) e.Status = (e.Status & ~stIdentical) | stCrcDiffers;
-  if (e.NewTime > e.OldTime) e.Status |= stNewer;
-  if (e.NewTime < e.OldTime) e.Status |= stOlder;
+  const int age = CompareFileTimes(e.NewTime, e.OldTime, {c.settings.TimeTolerance, c.settings.IgnoreHourShift});
+  if (age > 0) e.Status |= stNewer;
+  if (age < 0) e.Status |= stOlder;
   if (e.NewSize > e.OldSize) e.Status |= stBigger;
   if (e.NewSize < e.OldSize) e.Status |= stSmaller;
 }

@@ -150,7 +150,8 @@ class UserInterface {
   }
   // The save dialog of the reports, snapshots and batch files: offers the filters in order
   // (each "Name (*.A *.B)"), the one matching the default extension (e.g. "DIF") selected,
-  // with an empty file name; a name typed without an extension gets the default one. Only
+  // with an empty file name; a name typed without an extension gets the default one (the
+  // extension of a chosen "CSV files", "JSON files" or "HTML files" filter instead). Only
   // a file in an existing folder is accepted; whether to overwrite an existing file is
   // asked by the writer, not by the dialog. Returns the path, or nothing for Cancel.
   virtual std::optional<std::string> chooseSaveFile(std::string_view /*title*/, std::string_view /*startFolder*/,

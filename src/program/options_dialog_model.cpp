@@ -78,6 +78,8 @@ void OptionsDialogModel::LoadOptionsDialog() {
   sc.CheckPause = s_.Pause;
   sc.CheckSkipAll = s_.SkipAllFiles;
   sc.CheckErrExclude = s_.ExcludeErrFiles;
+  sc.SpinTimeTolerance = s_.TimeTolerance;
+  sc.SpinHourShift = s_.IgnoreHourShift;
   sc.CheckVol = s_.VolumeID;
 
   FiltersControls& f = filters;
@@ -188,6 +190,8 @@ StoreNotices OptionsDialogModel::StoreOptions() {
   s_.Pause = sc.CheckPause;
   s_.SkipAllFiles = sc.CheckSkipAll;
   s_.ExcludeErrFiles = sc.CheckErrExclude;
+  s_.TimeTolerance = std::clamp(sc.SpinTimeTolerance, 0, 3600);
+  s_.IgnoreHourShift = std::clamp(sc.SpinHourShift, 0, 2);
   s_.VolumeID = sc.CheckVol;
 
   // The masks are those of the exclude presentation, whichever one is shown.

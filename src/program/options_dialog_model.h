@@ -49,6 +49,8 @@ struct ScanningControls {
   bool CheckSkipAll = false;
   bool CheckErrExclude = false;
   bool CheckVol = false;  // hidden and disabled, still loaded and stored
+  int SpinTimeTolerance = 0;  // TimeTolerance, seconds 0..3600
+  int SpinHourShift = 0;      // IgnoreHourShift, hours 0..2
 };
 
 struct FiltersControls {

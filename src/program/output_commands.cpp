@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "engine/path_key.h"
 #include "reports/diff_report.h"
 
 namespace quorvane {
@@ -9,8 +10,9 @@ namespace quorvane {
 namespace {
 
 // Asks for the file to write; remembers its folder for the next save.
-std::optional<std::string> chooseTarget(Program& p, std::string_view title, std::string_view extension) {
-  std::optional<std::string> chosen = p.ui.chooseSaveFile(title, p.saveFolder, extension, SaveFileFilters());
+std::optional<std::string> chooseTarget(Program& p, std::string_view title, std::string_view extension,
+                                        const std::vector<std::string>& filters = SaveFileFilters()) {
+  std::optional<std::string> chosen = p.ui.chooseSaveFile(title, p.saveFolder, extension, filters);
   if (!chosen || chosen->empty()) return std::nullopt;
   const std::size_t slash = chosen->rfind('/');
   if (slash != std::string::npos) p.saveFolder = chosen->substr(0, slash + 1);
@@ -19,13 +21,14 @@ std::optional<std::string> chooseTarget(Program& p, std::string_view title, std:
 
 }  // namespace
 
-bool SaveDiffReport(Program& p, const std::string& target, bool append) {
+bool SaveDiffReport(Program& p, const std::string& target, bool append, ReportFormat format) {
   if (p.runInProgress) return false;
   DiffReportOptions options;
   options.NewSideNote = p.selection.Selection(Side::New).Note;
   options.OldSideNote = p.selection.Selection(Side::Old).Note;
   options.AppendOutput = append;
   options.Printer = p.ui.printer();
+  options.Format = format;
   return WriteDiffReport(p.comparison, target, options);
 }
 
@@ -51,10 +54,29 @@ const std::vector<std::string>& SaveFileFilters() {
   return filters;
 }
 
+const std::vector<std::string>& DiffSaveFileFilters() {
+  static const std::vector<std::string> filters = [] {
+    std::vector<std::string> all = SaveFileFilters();
+    all.insert(all.begin() + 1, {"CSV files (*.csv)", "JSON files (*.json)", "HTML files (*.html)"});
+    return all;
+  }();
+  return filters;
+}
+
+ReportFormat ReportFormatOfPath(std::string_view path) {
+  const std::size_t dot = path.rfind('.');
+  const std::size_t slash = path.rfind('/');
+  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) return ReportFormat::Text;
+  const std::string_view extension = path.substr(dot + 1);
+  if (sameFolded(extension, "htm")) return ReportFormat::Html;
+  const std::optional<ReportFormat> named = ReportFormatNamed(extension);
+  return named ? *named : ReportFormat::Text;
+}
+
 bool SaveDiffReportByDialog(Program& p) {
   if (p.runInProgress) return false;
-  const std::optional<std::string> target = chooseTarget(p, "Save Diff file", "DIF");
-  return target && SaveDiffReport(p, *target);
+  const std::optional<std::string> target = chooseTarget(p, "Save Diff file", "DIF", DiffSaveFileFilters());
+  return target && SaveDiffReport(p, *target, false, ReportFormatOfPath(*target));
 }
 
 ListingOutcome SaveSetListingByDialog(Program& p, ListingKind kind) {

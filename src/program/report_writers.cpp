@@ -5,7 +5,7 @@
 namespace quorvane {
 
 bool ReportWriters::WriteDiffReport(Program& p, const std::string& target, bool append) {
-  return SaveDiffReport(p, target, append);
+  return SaveDiffReport(p, target, append, p.commandLine.Format);
 }
 
 bool ReportWriters::WriteSnapshot(Program& p, const std::string& target, bool append) {

@@ -5,6 +5,7 @@
 #include "reports/diff_report_lines.h"
 #include "reports/output_target.h"
 #include "reports/printer_setup.h"
+#include "reports/structured_report.h"
 
 namespace quorvane {
 
@@ -45,9 +46,11 @@ bool WriteDiffReport(Comparison& c, const std::string& target, const DiffReportO
   WriterProgress progress(ui, options.Ticks);
   const bool toPrinter = IsPrinterTarget(target);
   const bool filtering = toPrinter ? s.FilterPrint : s.FilterSave;
+  const bool structured = options.Format != ReportFormat::Text && !toPrinter;
 
   OpenedOutput opened = OpenOutput(target, options.AppendOutput, s, ui, options.Printer,
-                                   {"Differences file was not saved", kOpenError}, "Quorvane DIFF report");
+                                   {"Differences file was not saved", kOpenError}, "Quorvane DIFF report",
+                                   structured ? "\n" : "\r\n");
   if (!opened.output) return false;
   TextOutput& out = *opened.output;
 
@@ -62,8 +65,12 @@ bool WriteDiffReport(Comparison& c, const std::string& target, const DiffReportO
   const DiffLineFormat format{s, c.State.CurrentChecksumKind, toPrinter ? &styles : nullptr};
   const ReportMasks masks = ReportMasks::For(filtering, c.Files.IFilter, c.Files.XFilter);
   bool written = true;
+  const std::unique_ptr<StructuredReport> form =
+      structured ? MakeStructuredReport(options.Format, out, {s, c.State.CurrentChecksumKind}) : nullptr;
 
-  if (!s.Batch) {
+  if (form) {
+    written = form->Begin(headerFacts(c, options, filtering));
+  } else if (!s.Batch) {
     for (const std::string& line : DiffHeaderLines(headerFacts(c, options, filtering), s)) {
       if (!(written = out.WriteLine(line))) break;
     }
@@ -79,17 +86,24 @@ bool WriteDiffReport(Comparison& c, const std::string& target, const DiffReportO
     }
     const FileEntry& e = c.Files.ItemAt(i);
     if (!masks.Reports(e.Status)) continue;
+    const FileEntry* partner =
+        e.MovedPartner >= 0 && e.MovedPartner < count ? &c.Files.ItemAt(e.MovedPartner) : nullptr;
+    if (form) {
+      written = form->Entry(e, static_cast<std::uint16_t>(e.Status & masks.shown), partner);
+      continue;
+    }
     if (s.Batch) {
       written = out.WriteLine(LineSafeText(e.Path()));
       continue;
     }
-    const FileEntry* partner =
-        e.MovedPartner >= 0 && e.MovedPartner < count ? &c.Files.ItemAt(e.MovedPartner) : nullptr;
     DiffEntryLine(e, static_cast<std::uint16_t>(e.Status & masks.shown), partner, format, parts);
     written = out.WriteLine(parts);
   }
 
-  if (written && !aborted && !s.Batch) {
+  if (written && !aborted && form) {
+    const auto& counts = filtering ? c.State.Stats.ShownCounts : c.State.Stats.StatusCounts;
+    written = form->End(counts, static_cast<std::uint64_t>(filtering ? c.Display.Count() : count));
+  } else if (written && !aborted && !s.Batch) {
     written = out.WriteLine(DiffUnderline(s));
     if (written && s.DiffAppendStatus) {
       const auto& counts = filtering ? c.State.Stats.ShownCounts : c.State.Stats.StatusCounts;

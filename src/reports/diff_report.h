@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "config/report_format.h"
 #include "engine/comparison.h"
 #include "platform/text_device.h"
 #include "reports/writer_progress.h"
@@ -21,6 +22,9 @@ struct DiffReportOptions {
   PrinterPort* Printer = nullptr;     // nullptr: no printer can be opened
   std::function<LocalDateTime()> Now;  // "Generated on"; the local clock by default
   WriterProgress::Clock Ticks;         // progress timing; the tick count by default
+  // The form of a file report (the printer always gets the text report). CSV, JSON and
+  // HTML list the entries the text report lists, in its order, with LF line ends.
+  ReportFormat Format = ReportFormat::Text;
 };
 
 // Writes the report. Returns whether it was written completely, in which case the saved

@@ -241,6 +241,31 @@ void DiffEntryLine(const FileEntry& e, std::uint16_t shown, const FileEntry* par
   }
 }
 
+std::string ExcludeOptionLetters(const DiffHeaderFacts& f) {
+  static constexpr const char* kLetters[8] = {"=", "C", "I", "D", "N", "O", "B", "S"};
+  std::string excluded;
+  if (f.filtering) {
+    for (const StatusIndex i : kStatusIndices) {
+      if (!(f.xFilter & StatusBitOf(i))) excluded += kLetters[Slot(i)];
+    }
+  }
+  return excluded;
+}
+
+std::string IgnoreOptionLetters(const DiffHeaderFacts& f) {
+  std::string ignored;
+  if (f.filtering) {
+    if (!(f.iFilter & stCrcDiffers)) ignored += "C";
+    if (!(f.iFilter & (stNewer | stOlder))) ignored += "D";
+    if (!(f.iFilter & (stBigger | stSmaller))) ignored += "S";
+  }
+  return ignored;
+}
+
+std::string TimeToleranceText(const Settings& s) {
+  return std::to_string(s.TimeTolerance) + " s, hour shifts up to " + std::to_string(s.IgnoreHourShift);
+}
+
 std::vector<std::string> DiffHeaderLines(const DiffHeaderFacts& f, const Settings& s) {
   std::vector<std::string> lines;
   lines.emplace_back("[Quorvane DIFF file]");
@@ -264,19 +289,9 @@ std::vector<std::string> DiffHeaderLines(const DiffHeaderFacts& f, const Setting
   lines.push_back(std::move(recursed));
   lines.push_back("Included dirs    : " + JoinedItems(f.includeDirs, "<None>"));
   lines.push_back("Excluded dirs    : " + JoinedItems(f.excludeDirs, "<None>"));
-  static constexpr const char* kLetters[8] = {"=", "C", "I", "D", "N", "O", "B", "S"};
-  std::string excluded = "Exclude options  : [";
-  std::string ignored = "Ignore options   : [";
-  if (f.filtering) {
-    for (const StatusIndex i : kStatusIndices) {
-      if (!(f.xFilter & StatusBitOf(i))) excluded += kLetters[Slot(i)];
-    }
-    if (!(f.iFilter & stCrcDiffers)) ignored += "C";
-    if (!(f.iFilter & (stNewer | stOlder))) ignored += "D";
-    if (!(f.iFilter & (stBigger | stSmaller))) ignored += "S";
-  }
-  lines.push_back(excluded + "]");
-  lines.push_back(ignored + "]");
+  lines.push_back("Exclude options  : [" + ExcludeOptionLetters(f) + "]");
+  lines.push_back("Ignore options   : [" + IgnoreOptionLetters(f) + "]");
+  if (s.TimeTolerance != 0 || s.IgnoreHourShift != 0) lines.push_back("Time tolerance   : " + TimeToleranceText(s));
   lines.push_back("Generated on     : " + GeneratedOnText(f.generatedOn));
   lines.push_back("Files listed     : " + std::to_string(f.filesListed) + " of " + std::to_string(f.fileCount));
   if (s.Quick) {

@@ -72,6 +72,15 @@ struct DiffHeaderFacts {
   std::uint64_t fileCount = 0;
 };
 
+// The letters between the brackets of "Exclude options" (hidden statuses, "=CIDNOBS")
+// and "Ignore options" (ignored differences, "CDS"); empty when not filtering.
+std::string ExcludeOptionLetters(const DiffHeaderFacts& facts);
+std::string IgnoreOptionLetters(const DiffHeaderFacts& facts);
+
+// "2 s, hour shifts up to 1": the time tolerance as the header shows it (the line
+// "Time tolerance   : " comes after "Ignore options" when either is set).
+std::string TimeToleranceText(const Settings& settings);
+
 // Header lines 1 to 20 (the conditional ones only when they apply).
 std::vector<std::string> DiffHeaderLines(const DiffHeaderFacts& facts, const Settings& settings);
 

@@ -16,14 +16,16 @@ bool FileTextOutput::Open(const std::string& nativePath, bool append) {
 bool FileTextOutput::WriteLine(const std::vector<TextPart>& parts) {
   line_.clear();
   for (const TextPart& part : parts) line_ += part.text;
-  line_ += "\r\n";
+  line_ += lineEnd_;
   return writer_->write(line_);
 }
 
 bool FileTextOutput::Close() { return writer_->close(); }
 
-std::unique_ptr<FileTextOutput> OpenTextFile(const std::string& nativePath, bool append, std::string* error) {
+std::unique_ptr<FileTextOutput> OpenTextFile(const std::string& nativePath, bool append, std::string* error,
+                                             std::string_view lineEnd) {
   auto output = std::make_unique<FileTextOutput>();
+  output->SetLineEnd(lineEnd);
   if (!output->Open(nativePath, append)) {
     if (error) *error = output->Error();
     return nullptr;

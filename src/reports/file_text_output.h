@@ -4,6 +4,7 @@
 // by WriteLine and Close, never dropped.
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/file_writer.h"
 #include "platform/text_device.h"
@@ -14,6 +15,8 @@ class FileTextOutput : public TextOutput {
  public:
   // The writer may be replaced by tests; by default a platform::FileWriter.
   explicit FileTextOutput(std::unique_ptr<platform::FileWriter> writer = nullptr);
+  // What ends each line: CR LF unless set otherwise (the CSV, JSON and HTML reports: LF).
+  void SetLineEnd(std::string_view end) { lineEnd_ = end; }
   ~FileTextOutput() override;
 
   // Creates the file (emptying an existing one) or opens it for appending. False when it
@@ -31,9 +34,12 @@ class FileTextOutput : public TextOutput {
  private:
   std::unique_ptr<platform::FileWriter> writer_;
   std::string line_;
+  std::string lineEnd_ = "\r\n";
 };
 
 // Opens a text file as an output; nullptr when it cannot be opened (*error says why).
-std::unique_ptr<FileTextOutput> OpenTextFile(const std::string& nativePath, bool append, std::string* error = nullptr);
+// lineEnd ends every line.
+std::unique_ptr<FileTextOutput> OpenTextFile(const std::string& nativePath, bool append, std::string* error = nullptr,
+                                             std::string_view lineEnd = "\r\n");
 
 }  // namespace quorvane

@@ -13,7 +13,8 @@ std::string OverwriteQuestion(std::string_view path) {
 }
 
 OpenedOutput OpenOutput(std::string_view target, bool append, const Settings& settings, platform::UserInterface& ui,
-                        PrinterPort* printer, const OutputMessages& messages, const std::string& documentName) {
+                        PrinterPort* printer, const OutputMessages& messages, const std::string& documentName,
+                        std::string_view lineEnd) {
   OpenedOutput opened;
   const std::string path(target);
   std::string reason;
@@ -31,7 +32,7 @@ OpenedOutput OpenOutput(std::string_view target, bool append, const Settings& se
       ui.message(messages.declined, platform::MessageKind::Warning, platform::MessageButtons::Ok);
       return opened;
     }
-    opened.output = OpenTextFile(path, append, &reason);
+    opened.output = OpenTextFile(path, append, &reason, lineEnd);
   }
   if (!opened.output) {
     ui.messageAbout(std::string(messages.openError) + path, platform::MessageKind::Error, platform::MessageButtons::Ok,

@@ -33,8 +33,10 @@ bool IsPrinterTarget(std::string_view target);
 std::string OverwriteQuestion(std::string_view path);
 
 // Opens the target: a file anew or, with append, for appending; or the printer through
-// the port (nullptr: no printer to be had). documentName names the print job.
+// the port (nullptr: no printer to be had). documentName names the print job; lineEnd
+// ends every line of a file.
 OpenedOutput OpenOutput(std::string_view target, bool append, const Settings& settings, platform::UserInterface& ui,
-                        PrinterPort* printer, const OutputMessages& messages, const std::string& documentName);
+                        PrinterPort* printer, const OutputMessages& messages, const std::string& documentName,
+                        std::string_view lineEnd = "\r\n");
 
 }  // namespace quorvane

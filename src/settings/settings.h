@@ -90,6 +90,8 @@ struct Settings {
   bool Pause = false;
   bool PrintBoth = false;
   bool Quick = false;
+  int TimeTolerance = 0;    // seconds, 0..3600: New and Old times this close count as equal
+  int IgnoreHourShift = 0;  // whole hours, 0..2: shifts of this many hours (within the tolerance) too
   std::uint8_t SpecialAttr = 0;  // 0x02 hidden, 0x04 system, 0x08 volume label
   bool SpecialAlsoArc = true;
   bool Recurse = true;

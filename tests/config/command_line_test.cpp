@@ -132,6 +132,29 @@ TEST(CommandLine, OutputAndKindOverrides) {
   EXPECT_EQ(Parsed({"/2SNP"}).line.OldKindOverride, SetKind::Snapshot);
 }
 
+TEST(CommandLine, TimeToleranceHourShiftAndFormat) {
+  Parsed t({"--TimeTolerance:2", "--hourshift:1", "--Format:CSV"});
+  EXPECT_EQ(t.error, "");
+  EXPECT_EQ(t.settings.TimeTolerance, 2);
+  EXPECT_EQ(t.settings.IgnoreHourShift, 1);
+  EXPECT_EQ(t.line.Format, ReportFormat::Csv);
+  EXPECT_EQ(Parsed({"--TimeTolerance:3600", "--HourShift:0"}).settings.TimeTolerance, 3600);
+  EXPECT_EQ(Parsed({"--Format:json"}).line.Format, ReportFormat::Json);
+  EXPECT_EQ(Parsed({"--Format:Html"}).line.Format, ReportFormat::Html);
+  EXPECT_EQ(Parsed({"--Format:csv", "--Format:text"}).line.Format, ReportFormat::Text);
+  EXPECT_EQ(Parsed(std::vector<std::string>{"-R"}).line.Format, ReportFormat::Text);
+  const std::string tolerance = "TimeTolerance: must be followed by a number of seconds from 0 to 3600";
+  const std::string shift = "HourShift: must be followed by a number of hours from 0 to 2";
+  const std::string format = "Format: must be followed by text, csv, json or html";
+  const std::pair<std::vector<std::string>, std::string> bad[] = {
+      {{"--TimeTolerance:"}, tolerance}, {{"--TimeTolerance:3601"}, tolerance}, {{"--TimeTolerance:-1"}, tolerance},
+      {{"--TimeTolerance:2s"}, tolerance}, {{"--TimeTolerance:99999999999"}, tolerance},
+      {{"--HourShift:3"}, shift}, {{"--HourShift:"}, shift}, {{"--Format:xml"}, format}, {{"--Format:"}, format},
+  };
+  for (const auto& [args, message] : bad) EXPECT_EQ(Parsed(args).error, message) << args[0];
+  EXPECT_TRUE(IsSwitch("/-Format:csv"));
+}
+
 TEST(CommandLine, ListsAndAliases) {
   test::TempTree t;
   t.file("dirs.txt", "src\r\nlib\\sub\r\n\r\n");

@@ -47,6 +47,8 @@ Settings changedSettings() {
     s.*f = !(s.*f);
   s.SaveHistory = true;  // keeps the comparison of the history lists meaningful
   s.SpecialAttr = 6;
+  s.TimeTolerance = 2;
+  s.IgnoreHourShift = 1;
   s.IncludeMask = "*.TXT";
   s.ExcludeMask = "*.BAK;~*.*";
   s.DateFormat = 1;
@@ -252,7 +254,7 @@ TEST(IniFile, EdgeCasesOfTheLoad) {
       "[Display]\nFore3=FF\nFore4=12345\nBack5=GG00FF00\nBack6=00FF00FF7\nColorSet=9\nDisplayFontSize=big\n"
       "[Printer]\nSt1=bu\nSt2=UB\nSt3=\nPrinterStyleSet=-1\n"
       "[Batch]\nBatchBefore=COPY\nBatchAfter=D:\\\n"
-      "[Quorvane]\nSpecialAttr=hidden\nRecurse=no\nSaveHistory=1\n"
+      "[Quorvane]\nSpecialAttr=hidden\nRecurse=no\nSaveHistory=1\nTimeTolerance=3601\nIgnoreHourShift=2\n"
       "[Filters]\nSaveFilters=1\nIFilter=zz\n"
       "[Synchronization]\nLogFileName=/var/log/sync.log\nApplyAll=1\n"
       "[FileOp]\nSaveDefault=1\nApplyAll=1\n"
@@ -278,6 +280,8 @@ TEST(IniFile, EdgeCasesOfTheLoad) {
   EXPECT_EQ(s.BatchAfter, " D:\\");
   EXPECT_EQ(s.SpecialAttr, 0);  // read as text: not a number gives 0
   EXPECT_TRUE(s.Recurse);       // a malformed flag keeps its value
+  EXPECT_EQ(s.TimeTolerance, 0);  // out of 0..3600: ignored
+  EXPECT_EQ(s.IgnoreHourShift, 2);
   EXPECT_EQ(p.c.Files.IFilter, 0xFFFF);
   EXPECT_EQ(p.c.Files.XFilter, 0xFFFF);  // missing: FFFF when SaveFilters
   EXPECT_EQ(s.Sync.LogFileName, "/var/log/sync.log");

@@ -128,7 +128,8 @@ TEST_F(MenuCommandsTest, TheSaveDialogNamesWhatItSavesAndCancelWritesNothing) {
   EXPECT_EQ(opened.title, "Save Diff file");
   EXPECT_EQ(opened.defaultExtension, "DIF");
   EXPECT_EQ(opened.startFolder, "");
-  EXPECT_EQ(opened.filters, (std::vector<std::string>{"Diff files (*.DIF)", "Snapshot files (*.SNP *.LST)",
+  EXPECT_EQ(opened.filters, (std::vector<std::string>{"Diff files (*.DIF)", "CSV files (*.csv)", "JSON files (*.json)",
+                                                      "HTML files (*.html)", "Snapshot files (*.SNP *.LST)",
                                                       "Text files (*.TXT)", "Batch files (*.BAT)"}));
   EXPECT_FALSE(program.comparison.State.ResultsSaved);
 
@@ -140,6 +141,30 @@ TEST_F(MenuCommandsTest, TheSaveDialogNamesWhatItSavesAndCancelWritesNothing) {
   EXPECT_EQ(readTimeless("out/chosen.DIF"), readTimeless("direct.DIF"));
   EXPECT_TRUE(program.comparison.State.ResultsSaved);
   EXPECT_EQ(program.saveFolder, t.path("out/"));
+
+  // A name of a report form's extension gets that form, the same as written straight.
+  for (const char* name : {"chosen.csv", "chosen.JSON", "chosen.html", "chosen.htm"}) {
+    ui.scriptDialogAnswer(t.path(std::string("out/") + name));
+    ASSERT_TRUE(SaveDiffReportByDialog(program)) << name;
+    const ReportFormat form = ReportFormatOfPath(name);
+    EXPECT_NE(form, ReportFormat::Text) << name;
+    const std::string direct = std::string("direct-") + name;
+    ASSERT_TRUE(SaveDiffReport(program, t.path(direct), false, form));
+    // JSON and HTML name the time they were written on a line of its own.
+    const auto timeless = [&](const std::string& relative) {
+      std::istringstream in(read(relative));
+      std::string text, line;
+      while (std::getline(in, line))
+        if (line.find("enerated") == std::string::npos) text += line + "\n";
+      return text;
+    };
+    EXPECT_EQ(timeless(std::string("out/") + name), timeless(direct)) << name;
+  }
+  EXPECT_EQ(read("out/chosen.csv").rfind("Status,Date status,", 0), 0u);
+  EXPECT_EQ(read("out/chosen.JSON").rfind("{\n  \"report\": ", 0), 0u);
+  EXPECT_EQ(read("out/chosen.html").rfind("<!DOCTYPE html>", 0), 0u);
+  EXPECT_EQ(ReportFormatOfPath("/a.b/report"), ReportFormat::Text);
+  EXPECT_EQ(ReportFormatOfPath("report.DIF"), ReportFormat::Text);
 
   struct Case {
     ListingKind kind;

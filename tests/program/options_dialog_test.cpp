@@ -56,6 +56,8 @@ Settings EditedSettings() {
         &Settings::ConfirmUserTool, &Settings::SaveFilters})
     s.*f = !(s.*f);
   s.SpecialAttr = 0x06;
+  s.TimeTolerance = 2;
+  s.IgnoreHourShift = 1;
   s.IncludeMask = "*.TXT";
   s.ExcludeMask = "*.BAK;~*.*";
   s.DateFormat = 2;
@@ -162,6 +164,8 @@ TEST(OptionsDialog, LoadShowsTheSettingsInTheControls) {
   EXPECT_EQ(d.scanning.WildExclude, "*.BAK;~*.*");
   EXPECT_FALSE(d.scanning.CheckCRC);  // Quick on
   EXPECT_TRUE(d.scanning.CheckSys && d.scanning.CheckHid);
+  EXPECT_EQ(d.scanning.SpinTimeTolerance, 2);
+  EXPECT_EQ(d.scanning.SpinHourShift, 1);
   EXPECT_TRUE(d.filters.iDate);
   EXPECT_FALSE(d.filters.iSize);
   EXPECT_TRUE(d.filters.iCRC);
@@ -173,6 +177,18 @@ TEST(OptionsDialog, LoadShowsTheSettingsInTheControls) {
   EXPECT_EQ(d.batch.OBatchAfter, "/backup/");
   EXPECT_EQ(d.tools.LSample, "kdiff3 oldFile.ext NewFile.ext");
   EXPECT_EQ(d.workingStyles, f.settings.CustomStyles);
+}
+
+TEST(OptionsDialog, TimeToleranceSpinsStoreIntoTheSettings) {
+  OptionsFixture f(Settings{});
+  f.dialog.Open(OptionsPage::Scanning);
+  EXPECT_EQ(f.dialog.scanning.SpinTimeTolerance, 0);
+  EXPECT_EQ(f.dialog.scanning.SpinHourShift, 0);
+  f.dialog.scanning.SpinTimeTolerance = 2;
+  f.dialog.scanning.SpinHourShift = 5;  // beyond the range: the largest shift
+  f.dialog.Ok();
+  EXPECT_EQ(f.settings.TimeTolerance, 2);
+  EXPECT_EQ(f.settings.IgnoreHourShift, 2);
 }
 
 // --- Filters: templates, status boxes, Switch ----------------------------------------------
@@ -627,7 +643,7 @@ TEST(OptionsDialog, SaveWritesTheIniFileARestartReadsBack) {
   OptionsDialogModel& d = first.dialog;
   d.scanning = {e.IncludeMask, e.ExcludeMask, e.Recurse, !e.Quick, true, true, e.HiddenDirs, e.SpecialAlsoArc,
                 e.NoPath, e.Recurse, e.Strip83, e.SFN, e.WarnDup, e.Pause, e.SkipAllFiles, e.ExcludeErrFiles,
-                e.VolumeID};
+                e.VolumeID, e.TimeTolerance, e.IgnoreHourShift};
   d.cbTemplatesChange(4);  // "Show New files only"
   d.filters.iDate = d.filters.iSize = d.filters.iCRC = true;
   d.filters.OptFilterClear = e.FilterClear;

@@ -73,6 +73,10 @@ void applySettings(GoldenRun& r, const std::string& file) {
       r.settings.*(flag->second) = value == "1";
     } else if (key == "DateFormat") {
       r.settings.DateFormat = std::stoi(value);
+    } else if (key == "TimeTolerance") {
+      r.settings.TimeTolerance = std::stoi(value);
+    } else if (key == "IgnoreHourShift") {
+      r.settings.IgnoreHourShift = std::stoi(value);
     } else if (key == "ChecksumKind") {
       const std::optional<ChecksumKind> kind = ChecksumKindFromNumber(std::stoi(value));
       ASSERT_TRUE(kind.has_value()) << file << ": ChecksumKind=" << value;
@@ -129,6 +133,43 @@ TEST_P(DiffReportGolden, MatchesByteForByte) {
   }
   EXPECT_EQ(actual, expected) << "case " << GetParam() << "; actual bytes in golden-actual/" << GetParam() << ".dif";
   EXPECT_TRUE(r.c.State.ResultsSaved);
+}
+
+// The same cases as CSV, JSON and HTML: expected.csv, expected.json, expected.html.
+TEST_P(DiffReportGolden, FormatsMatchByteForByte) {
+  setenv("TZ", "UTC", 1);
+  tzset();
+  const std::string dir = kGoldenDir + "/" + GetParam();
+  const std::pair<ReportFormat, const char*> formats[] = {
+      {ReportFormat::Csv, "csv"}, {ReportFormat::Json, "json"}, {ReportFormat::Html, "html"}};
+  for (const auto& [format, extension] : formats) {
+    SCOPED_TRACE(extension);
+    GoldenRun r;
+    r.settings.CloseProgressDlg = true;
+    r.settings.AutoMode = true;
+    layOut(r.fresh, dir + "/new.tree");
+    layOut(r.old, dir + "/old.tree");
+    r.c.State.NewSet = {SetKind::Directory, r.fresh.root(), ChecksumKind::Crc32};
+    r.c.State.OldSet = {SetKind::Directory, r.old.root(), ChecksumKind::Crc32};
+    applySettings(r, dir + "/settings");
+    SetSourceReaders readers;
+    ASSERT_EQ(RunComparison(r.c, readers), RunOutcome::Completed);
+    r.c.State.NewSet.Root = "/golden/new/";
+    r.c.State.OldSet.Root = "/golden/old/";
+    r.options.Now = [] { return LocalDateTime{2026, 12, 10, 3, 4, 5}; };
+    r.options.Format = format;
+    const std::string name = GetParam() + "." + extension;
+    const std::string out = r.output.path(name);
+    ASSERT_TRUE(WriteDiffReport(r.c, out, r.options));
+    std::string actual, expected;
+    ASSERT_TRUE(platform::readWholeFile(out, actual));
+    EXPECT_TRUE(platform::readWholeFile(dir + "/expected." + extension, expected)) << dir;
+    if (actual != expected) {
+      fs::create_directories("golden-actual");
+      std::ofstream("golden-actual/" + name, std::ios::binary) << actual;
+    }
+    EXPECT_EQ(actual, expected) << "case " << GetParam() << "; actual bytes in golden-actual/" << name;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DiffReportGolden, ::testing::ValuesIn(goldenCases()),

@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -178,6 +179,25 @@ void OptionsDialog::buildScanning() {
   check(l, "CheckPause", "Pause &before start", m.scanning.CheckPause);
   check(l, "CheckSkipAll", "S&kip file errors", m.scanning.CheckSkipAll);
   check(l, "CheckErrExclude", "Excl&ude error files", m.scanning.CheckErrExclude);
+  // The time tolerance: one row, so the page grows by one line only.
+  auto* times = new QHBoxLayout;
+  l->addLayout(times);
+  const auto spin = [this, times](const char* name, const char* caption, int high, int& field) {
+    auto* label = new QLabel(QString::fromLatin1(caption));
+    auto* box = new QSpinBox;
+    box->setObjectName(QString::fromLatin1(name));
+    box->setRange(0, high);
+    label->setBuddy(box);
+    times->addWidget(label);
+    times->addWidget(box);
+    spins_.push_back({box, &field});
+    connect(box, &QSpinBox::valueChanged, this, [this] {
+      if (!pushing_) run([] {});
+    });
+  };
+  spin("SpinTimeTolerance", "&Time tolerance (s) :", 3600, m.scanning.SpinTimeTolerance);
+  spin("SpinHourShift", "H&our shifts :", 2, m.scanning.SpinHourShift);
+  times->addStretch();
   QCheckBox* vol = check(l, "CheckVol", "Volume label", m.scanning.CheckVol);
   vol->setEnabled(false);
   vol->hide();
@@ -475,6 +495,7 @@ void OptionsDialog::pull() {
   for (const CheckBinding& b : checks_) *b.field = b.box->isChecked();
   for (const TextBinding& b : texts_) *b.field = S(b.edit->text());
   for (const ComboTextBinding& b : comboTexts_) *b.field = S(b.combo->currentText());
+  for (const SpinBinding& b : spins_) *b.field = b.spin->value();
   model_.display.CountryGroup1 = std::max(0, countryGroup_->checkedId());
   model_.printing.StyleSet = std::max(0, styleSet_->checkedId());
   model_.batch.OBatchFull = batchFull_->checkedId() == 1;
@@ -488,6 +509,8 @@ void OptionsDialog::push() {
     if (b.edit->text() != FromUtf8(*b.field)) b.edit->setText(FromUtf8(*b.field));
   for (const ComboTextBinding& b : comboTexts_)
     if (b.combo->currentText() != FromUtf8(*b.field)) b.combo->setCurrentText(FromUtf8(*b.field));
+  for (const SpinBinding& b : spins_)
+    if (b.spin->value() != *b.field) b.spin->setValue(*b.field);
   tabs_->setCurrentIndex(static_cast<int>(m.page()));
   setWindowTitle(FromUtf8(m.Caption()));
   switch_->setVisible(m.SwitchVisible());

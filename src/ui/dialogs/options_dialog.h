@@ -18,6 +18,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QSpinBox;
 class QPushButton;
 class QTabWidget;
 class QVBoxLayout;
@@ -60,6 +61,10 @@ class OptionsDialog : public QDialog {
     QComboBox* combo;
     std::string* field;
   };
+  struct SpinBinding {
+    QSpinBox* spin;
+    int* field;
+  };
 
   QCheckBox* check(QVBoxLayout* layout, const char* name, const char* caption, bool& field,
                    std::function<void()> event = {});
@@ -88,6 +93,7 @@ class OptionsDialog : public QDialog {
   std::vector<CheckBinding> checks_;
   std::vector<TextBinding> texts_;
   std::vector<ComboTextBinding> comboTexts_;
+  std::vector<SpinBinding> spins_;
 
   QGroupBox* gbExcludeFilters_ = nullptr;
   QGroupBox* gbIgnoreFilters_ = nullptr;

@@ -95,6 +95,14 @@ std::optional<std::string> WindowUserInterface::chooseSaveFile(std::string_view 
   dialog.setNameFilters(names);
   const QString suffix = FromUtf8(defaultExtension);
   dialog.setDefaultSuffix(suffix);
+  // Choosing a report form's filter gives a name typed without an extension that form's
+  // extension, so the report is written in it; any other filter keeps the default.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, suffix](const QString& filter) {
+    static const QStringList kForms = {QStringLiteral("csv"), QStringLiteral("json"), QStringLiteral("html")};
+    const qsizetype at = filter.indexOf(QStringLiteral("(*."));
+    const QString first = at < 0 ? QString() : filter.mid(at + 3).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(' '), 0, 0);
+    dialog.setDefaultSuffix(kForms.contains(first, Qt::CaseInsensitive) ? first : suffix);
+  });
   const QString pattern = QStringLiteral("*.") + suffix;
   for (const QString& name : names) {
     if (name.contains(pattern, Qt::CaseInsensitive)) {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 
@@ -88,6 +89,22 @@ TEST(OptionsDialogWindow, ClicksReachTheModelAndOkStores) {
   EXPECT_FALSE(w.settings.Recurse);
   EXPECT_EQ(w.settings.IncludeMask, "*.TXTXXXXXXX");
   EXPECT_EQ(w.c.Files.XFilter, 0xFFFE);
+}
+
+TEST(OptionsDialogWindow, TimeToleranceSpinsReachTheModelAndOkStores) {
+  OptionsWindow w;
+  w.dialog.load(OptionsPage::Scanning);
+  QSpinBox* tolerance = w.child<QSpinBox>("SpinTimeTolerance");
+  QSpinBox* shift = w.child<QSpinBox>("SpinHourShift");
+  EXPECT_EQ(tolerance->maximum(), 3600);
+  EXPECT_EQ(shift->maximum(), 2);
+  EXPECT_EQ(tolerance->value(), 0);
+  tolerance->setValue(2);
+  shift->setValue(1);
+  EXPECT_EQ(w.dialog.model().scanning.SpinTimeTolerance, 2);
+  w.dialog.ok();
+  EXPECT_EQ(w.settings.TimeTolerance, 2);
+  EXPECT_EQ(w.settings.IgnoreHourShift, 1);
 }
 
 TEST(OptionsDialogWindow, ColourButtonsOnlyForCustomAndSamplesShown) {

@@ -272,7 +272,7 @@ TEST_F(MainMenuTest, AWholeUseFromStartToQuit) {
          ASSERT_EQ(ui.saveDialogs.size(), 1u);
          EXPECT_EQ(ui.saveDialogs[0].title, "Save Diff file");
          EXPECT_EQ(ui.saveDialogs[0].extension, "DIF");
-         EXPECT_EQ(ui.saveDialogs[0].filters, SaveFileFilters());
+         EXPECT_EQ(ui.saveDialogs[0].filters, DiffSaveFileFilters());
          // The same comparison run headless writes the same report.
          test::RecordingUserInterface headless(nullptr);
          SetSourceReaders headlessReaders;
