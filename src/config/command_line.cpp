@@ -63,7 +63,9 @@ class Parser {
                                " set name (parameter " + std::to_string(i + 1) +
                                ") is empty.\rName a directory, an archive or a snapshot.");
     }
-    if (s_.AutoMode && s_.OutputFile.empty())
+    if (line_.Sync.Requested() && !s_.AutoMode)
+      throw CommandLineError("--Sync: synchronizes without the window: use it with -A and the NEW and OLD directories");
+    if (s_.AutoMode && s_.OutputFile.empty() && !line_.Sync.Requested())
       throw CommandLineError(
           "Automode (/A) : You didn't specify an output file for saving results,\rand no default output file is "
           "specified in Options|Batch dialog.\ruse /O[A]:<filename> to specify an output file, or /OP to print");
@@ -220,6 +222,7 @@ class Parser {
       if (value.empty()) throw CommandLineError("Alias: must be followed by an alias : Ext1=Alias1\r\n(exemple : --Alias:ZIP;RAR)");
       if (!listValue(value, entries)) throw CommandLineError("Error loading Alias list :\r\n" + value.substr(1));
       for (std::size_t i = 0; i + 1 < entries.size(); i += 2) c_.Aliases.Add(entries[i], entries[i + 1]);
+    } else if (ParseSyncSwitch(option, line_.Sync, s_)) {
     } else if (sameFolded(option, "Test1")) {
       line_.Test1 = true;
     } else if (sameFolded(option, "help")) {
@@ -259,7 +262,7 @@ bool isCompleteSwitch(const std::string& parameter) {
       const std::string option = parameter.substr(2);
       const auto valued = [&](std::string_view name) { return startsWithFolded(option, name); };
       return valued("IncludeDirs:") || valued("ExcludeDirs:") || valued("Alias:") || sameFolded(option, "Test1") ||
-             sameFolded(option, "help") || sameFolded(option, "version");
+             sameFolded(option, "help") || sameFolded(option, "version") || IsSyncSwitch(option);
     }
     default: return false;
   }

@@ -38,7 +38,11 @@ OutcomeCode FileOperationEngine::DeleteEntry(OperationCode code, int row, const 
   bool attempted = false;
   bool deleted = false;
   bool skipped = false;
-  if (directory.empty() || directory.front() != '/') {
+  // A file edited since the comparison is not the file the user chose to delete. (The
+  // source of a move was just copied as it is now: its deletion loses nothing.)
+  const bool changed = Options.leaveChangedFiles && !completesMove && !directory.empty() && directory.front() == '/' &&
+                       changedSinceComparison(entry, fromNew, fs_.facts(path));
+  if (directory.empty() || directory.front() != '/' || changed) {
     // Never a path relative to the working directory.
     skipped = true;
     outcome = OutcomeCode::Skip;
@@ -71,8 +75,25 @@ OutcomeCode FileOperationEngine::DeleteEntry(OperationCode code, int row, const 
           }
         }
         mayDelete = !skipped && !aborted();
-        if (mayDelete) fs_.makeWritable(path);
       }
+      // The trash first; the second half of a move deletes for good (the file now
+      // exists at the destination).
+      bool permanently = completesMove || !answers_.UseTrash;
+      if (mayDelete && !permanently) {
+        std::string reason;
+        attempted = true;
+        if (fs_.moveToTrash(path, &reason) == 0) {
+          deleted = true;
+          mayDelete = false;
+        } else if (deletePermanently(path, reason) && !aborted()) {
+          permanently = true;
+        } else {
+          attempted = false;
+          skipped = true;
+          mayDelete = false;
+        }
+      }
+      if (mayDelete && facts.readOnly) fs_.makeWritable(path);
       if (mayDelete) {
         attempted = true;
         const RetryPrompt prompt{texts::kDeleteError, {}, path, texts::kRetry};
@@ -95,10 +116,13 @@ OutcomeCode FileOperationEngine::DeleteEntry(OperationCode code, int row, const 
     ++status_.Counters().Errors;
   }
   status_.RefreshTotal();
-  status_.AddResult(DisplayCode(code, completesMove), outcome, entry, target);
+  status_.AddResult(DisplayCode(code, completesMove), outcome, entry, target,
+                    changed ? texts::kChangedOnDisk : std::string_view());
 
   std::string_view word = texts::kWordOk;
-  if (answers_.Simulation) {
+  if (changed) {
+    word = texts::kWordSkipped;
+  } else if (answers_.Simulation) {
     word = texts::kWordSimulation;
   } else if (outcome == OutcomeCode::Abort) {
     word = texts::kWordAborted;
