@@ -320,6 +320,23 @@ one of the switches below as a whole); letters are case-insensitive. "-X-" turns
   --Alias:<ext;alias;...|@file>  compare files with extension ext as if named .alias
   --version     print the version
 
+Synchronization without the window (NEW and OLD are directories; masks, -Q, filters and
+the directory lists choose the rows as in the window, and every row shown is synchronized):
+  -A --Sync:NewMaster|NoMaster|OldMaster NEW OLD
+                the preset of the synchronization dialog: New is master (Old becomes a
+                copy of New), No master (each side gets the other's newer and added
+                files), Old is master; -O:<file> still writes the comparison's report
+  --Simulate    do nothing on disk, log what would be done
+  --Log:<file>  write the operation log to <file> (default: the standard output)
+  --OverwriteReadOnly  replace and delete read-only files (default: skipped)
+  --MaxDelete:<n>  refuse the run (exit 1) when it would delete more than n files
+  --AllowEmpty  accept a set directory that is empty while the other held files (a
+                first copy); without it the run is refused, as for an unmounted drive
+  --Trash-      delete and replace for good (default: the former files go to the trash)
+  Every confirmation is answered "all", every error "Skip all"; a file changed on disk
+  since the comparison is left alone. Exit code 0: every file synchronized; 1: a file
+  failed or was skipped, or the run was refused (the reason on standard error).
+
 Exit codes: 0 no difference shown (or a snapshot written), 2 differences shown,
 1 the run did not complete (bad command line, a set that cannot be read, an aborted
 run, output not written: nothing is written, an existing output file is left as it
