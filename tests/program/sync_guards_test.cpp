@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "config/ini_file.h"
 #include "program/file_commands_fixture.h"
 
 namespace quorvane {
@@ -147,6 +148,57 @@ TEST_F(SyncGuardsTest, AFileChangedSinceTheComparisonIsLeftAloneAndLogged) {
   EXPECT_TRUE(has("COPY " + t->path("new/newer.txt") + " >> " + t->path("old/") + " ... SKIPPED"));
   EXPECT_TRUE(has("DEL  " + t->path("old/gone.txt") + " ... SKIPPED"));
   EXPECT_TRUE(has("COPY " + t->path("new/other.txt") + " >> " + t->path("old/") + " ... OK"));
+}
+
+}  // namespace
+}  // namespace quorvane
+
+namespace quorvane {
+namespace {
+
+// "Move deleted and replaced files to the trash": on by default, kept as [Synchronization]
+// UseTrash, and what a run does with a deleted file.
+TEST(TrashSetting, OnByDefaultKeptInTheSettingsAndFollowedByTheRun) {
+  test::FileCommandsFixture f;
+  f.t->file("old/gone.txt", "gone", kT0);
+  f.t->file("old/gone2.txt", "gone 2", kT0);
+  f.t->file("new/a.txt", "a", kT0);
+  f.t->file("old/a.txt", "a", kT0);
+  f.compare();
+  EXPECT_TRUE(f.commands->sync.Options.cbUseTrash);
+  const auto run = [&](bool trash) {
+    f.ui.scriptSyncDialog([trash](SyncDialogModel& m) {
+      m.ApplyPreset(SyncPreset::NewIsMaster);
+      m.rbAll = true;
+      m.Options.cbConfirmDelete = false;
+      m.Options.cbUseTrash = trash;
+      return DialogChoice::Run;
+    });
+    Synchronize(*f.commands, f.allNewColumns());
+  };
+  run(true);
+  EXPECT_EQ(test::contentsOfPath(f.t->path("trash/files/gone.txt")), "gone");
+  EXPECT_NE(f.ini.read().find("UseTrash=1"), std::string::npos) << f.ini.read();
+  f.compareAgain();
+  f.t->file("old/gone.txt", "gone again", kT0);
+  f.compareAgain();
+  run(false);
+  EXPECT_FALSE(std::filesystem::exists(f.t->path("old/gone.txt")));
+  EXPECT_EQ(test::contentsOfPath(f.t->path("trash/files/gone.2.txt")), "<missing>");  // deleted for good
+  EXPECT_NE(f.ini.read().find("UseTrash=0"), std::string::npos) << f.ini.read();
+  EXPECT_FALSE(f.program.settings.Sync.UseTrash);
+
+  // Read back at the next start, and --Trash- turns it off for one run.
+  Settings settings;
+  platform::HeadlessUserInterface quiet(nullptr);
+  Comparison c(settings, quiet);
+  LoadCfg(c);
+  EXPECT_FALSE(settings.Sync.UseTrash);
+  f.ini.write("[Synchronization]\nUseTrash=1\n");
+  LoadCfg(c);
+  EXPECT_TRUE(settings.Sync.UseTrash);
+  ParseCommandLine({"-A", "--Sync:NewMaster", "--Trash-", "n", "o"}, settings, c);
+  EXPECT_FALSE(settings.Sync.UseTrash);
 }
 
 }  // namespace
