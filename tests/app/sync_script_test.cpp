@@ -211,6 +211,22 @@ TEST_F(SyncScriptTest, GuardsRefuseBeforeAnyFileIsTouched) {
   EXPECT_EQ(oldFile("gone/gone.txt"), "<missing>");
 }
 
+TEST_F(SyncScriptTest, AFileNoTrashCanTakeIsSkippedAndCountedUnlessTrashIsOff) {
+  trees();
+  t.file("data", "a file where the trash's parent directory would be");
+  const Run kept = run({"-A", "--Sync:NewMaster", "new", "old", "--Log:s.log"});
+  EXPECT_EQ(kept.exitCode, 1);
+  EXPECT_NE(kept.err.find("Cannot move to the trash : "), std::string::npos) << kept.err;
+  EXPECT_EQ(oldFile("gone/gone.txt"), "gone");
+  EXPECT_EQ(oldFile("newer.txt"), "old");            // a replacement needs the trash too
+  EXPECT_EQ(oldFile("sub/added.txt"), "added");      // a new file does not
+  EXPECT_NE(bytesOf(t.path("s.log")).find("DEL  " + t.path("old/gone/gone.txt") + " ... SKIPPED"), std::string::npos);
+
+  EXPECT_EQ(run({"-A", "--Sync:NewMaster", "new", "old", "--Trash-", "--Log:s.log"}).exitCode, 0);
+  EXPECT_EQ(oldFile("gone/gone.txt"), "<missing>");
+  EXPECT_EQ(oldFile("newer.txt"), "new newer");
+}
+
 TEST_F(SyncScriptTest, TrashOffDeletesForGoodAndBadSwitchesAreRefused) {
   trees();
   EXPECT_EQ(run({"-A", "--Sync:NewMaster", "new", "old", "--Trash-", "--Log:s.log"}).exitCode, 0);
