@@ -130,6 +130,10 @@ std::string TrashInfoText(const std::string& encodedPath, const std::tm& t) {
   return "[Trash Info]\nPath=" + encodedPath + "\nDeletionDate=" + date + "\n";
 }
 
+int FreedesktopTrash::linkFile(const std::string& from, const std::string& to) {
+  return ::linkat(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), 0) == 0 ? 0 : errno;
+}
+
 bool FreedesktopTrash::deviceOf(const std::string& path, std::uint64_t* device) {
   struct stat st {};
   if (lstat(path.c_str(), &st) != 0) return false;
@@ -238,8 +242,16 @@ bool FreedesktopTrash::place(const std::string& givenPath, bool link, TrashEntry
       return false;
     }
     int result = 0;
+    bool moved = !link;
     if (link) {
-      result = ::linkat(AT_FDCWD, path.c_str(), AT_FDCWD, filesPath.c_str(), 0);
+      const int error = linkFile(path, filesPath);
+      result = error == 0 ? 0 : -1;
+      errno = error;
+      // No hard links on this file system: the file itself goes, exclusively.
+      if (error == EPERM || error == EOPNOTSUPP || error == EMLINK) {
+        moved = true;
+        result = ::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, filesPath.c_str(), RENAME_NOREPLACE);
+      }
     } else {
       result = ::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, filesPath.c_str(), RENAME_NOREPLACE);
       if (result != 0 && (errno == EINVAL || errno == ENOSYS)) {
@@ -255,7 +267,7 @@ bool FreedesktopTrash::place(const std::string& givenPath, bool link, TrashEntry
       }
     }
     if (result == 0) {
-      *entry = {infoPath, filesPath};
+      *entry = {infoPath, filesPath, path, moved};
       return true;
     }
     const int error = errno;
@@ -277,7 +289,13 @@ bool FreedesktopTrash::linkIntoTrash(const std::string& path, TrashEntry* entry,
 }
 
 void FreedesktopTrash::withdraw(const TrashEntry& entry) {
-  unlink(entry.filesPath.c_str());
+  if (entry.moved) {
+    // Back to its place, unless something took the place meanwhile: then it stays in the trash.
+    if (::renameat2(AT_FDCWD, entry.filesPath.c_str(), AT_FDCWD, entry.original.c_str(), RENAME_NOREPLACE) != 0)
+      return;
+  } else {
+    unlink(entry.filesPath.c_str());
+  }
   unlink(entry.infoPath.c_str());
 }
 

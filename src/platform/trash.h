@@ -17,6 +17,8 @@ namespace quorvane::platform {
 struct TrashEntry {
   std::string infoPath;   // .../info/<name>.trashinfo
   std::string filesPath;  // .../files/<name>
+  std::string original;   // where the file was
+  bool moved = false;     // linkIntoTrash had to move the file (no hard links there)
 };
 
 class FreedesktopTrash {
@@ -28,9 +30,12 @@ class FreedesktopTrash {
   bool moveToTrash(const std::string& path, TrashEntry* entry, std::string* reason);
   // Gives the file a second name in its trash, with its info file, the file keeping its
   // place: once the file's name is replaced (renamed over), the former file is in the
-  // trash, and nothing was without a name in between. False with the reason.
+  // trash, and nothing was without a name in between. On a file system without hard
+  // links the file is moved into the trash instead (its place is then empty until the
+  // replacement takes it; the file itself is never without a name). False with the reason.
   bool linkIntoTrash(const std::string& path, TrashEntry* entry, std::string* reason);
-  // Undoes linkIntoTrash (the replacement did not happen): both names in the trash go.
+  // Undoes linkIntoTrash (the replacement did not happen): both names in the trash go,
+  // or a moved file goes back to its place.
   void withdraw(const TrashEntry& entry);
 
   // The trash directory a file goes to, made when missing; empty with the reason when
@@ -45,6 +50,8 @@ class FreedesktopTrash {
   // $XDG_DATA_HOME/Trash, else $HOME/.local/share/Trash; empty when neither is set.
   virtual std::string homeTrash();
   virtual std::tm localNow();
+  // A second name for a file (linkat, the link itself for a symlink): 0 or the errno.
+  virtual int linkFile(const std::string& from, const std::string& to);
 
  private:
   bool place(const std::string& path, bool link, TrashEntry* entry, std::string* reason);

@@ -211,6 +211,41 @@ TEST(Trash, AReplacedFileIsLinkedIntoTheTrashAndWithdrawnWhenTheReplacementFails
   EXPECT_EQ(readAll(t.path("data/Trash/files/r.txt")), "former");
 }
 
+// A file system without hard links (FAT): the replaced file is moved into the trash.
+class NoHardLinks : public SecondFileSystem {
+ public:
+  using SecondFileSystem::SecondFileSystem;
+  int linkFile(const std::string&, const std::string&) override { return EPERM; }
+};
+
+TEST(Trash, WithoutHardLinksAReplacedFileIsMovedIntoTheTrashAndBackWhenTheReplacementFails) {
+  TempTree t;
+  NoHardLinks trash(t.path("data/Trash"), "/nowhere");
+  t.file("w/r.txt", "former");
+  TrashEntry entry;
+  std::string reason;
+  ASSERT_TRUE(trash.linkIntoTrash(t.path("w/r.txt"), &entry, &reason)) << reason;
+  EXPECT_TRUE(entry.moved);
+  EXPECT_FALSE(exists(t.path("w/r.txt")));
+  EXPECT_EQ(readAll(entry.filesPath), "former");
+  trash.withdraw(entry);
+  EXPECT_EQ(readAll(t.path("w/r.txt")), "former");
+  EXPECT_FALSE(exists(entry.filesPath));
+  EXPECT_FALSE(exists(entry.infoPath));
+
+  platform::LocalFileSystem fs;
+  fs.setTrash(std::make_shared<NoHardLinks>(t.path("data/Trash"), "/nowhere"));
+  auto kept = fs.keepInTrash(t.path("w/r.txt"), &reason);
+  ASSERT_TRUE(kept) << reason;
+  int error = 0;
+  auto staged = fs.stageReplacement(t.path("w/r.txt"), &error);
+  ASSERT_TRUE(staged);
+  ASSERT_TRUE(staged->write("new", 3, &error));
+  ASSERT_TRUE(staged->commit({1700000000, 0}, 0644, &error));
+  EXPECT_EQ(readAll(t.path("w/r.txt")), "new");
+  EXPECT_EQ(readAll(t.path("data/Trash/files/r.txt")), "former");
+}
+
 TEST(Trash, NoUsableTrashLeavesTheFileWhereItIsWithTheReason) {
   TempTree t;
   t.file("mnt/f.txt", "stays");
