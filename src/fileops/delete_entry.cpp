@@ -43,7 +43,7 @@ OutcomeCode FileOperationEngine::DeleteEntry(OperationCode code, int row, const 
   const bool changed = Options.leaveChangedFiles && !completesMove && !directory.empty() && directory.front() == '/' &&
                        changedSinceComparison(entry, fromNew, fs_.facts(path));
   if (directory.empty() || directory.front() != '/' || changed) {
-    // Never a path relative to the working directory.
+    // Never a path relative to the working directory, never a changed file.
     skipped = true;
     outcome = OutcomeCode::Skip;
   } else if (!answers_.Simulation && !aborted()) {
@@ -78,17 +78,13 @@ OutcomeCode FileOperationEngine::DeleteEntry(OperationCode code, int row, const 
       }
       // The trash first; the second half of a move deletes for good (the file now
       // exists at the destination).
-      bool permanently = completesMove || !answers_.UseTrash;
-      if (mayDelete && !permanently) {
+      const bool toTrash = !completesMove && answers_.UseTrash;
+      if (mayDelete && toTrash) {
         std::string reason;
-        attempted = true;
         if (fs_.moveToTrash(path, &reason) == 0) {
-          deleted = true;
+          attempted = deleted = true;
           mayDelete = false;
-        } else if (deletePermanently(path, reason) && !aborted()) {
-          permanently = true;
-        } else {
-          attempted = false;
+        } else if (!deletePermanently(path, reason) || aborted()) {
           skipped = true;
           mayDelete = false;
         }
