@@ -70,7 +70,9 @@ function(quorvane_test_executable name)
     QUORVANE_REALWORLD_DIR="${QUORVANE_REALWORLD_DIR}"
     QUORVANE_TESTS_DIR="${PROJECT_SOURCE_DIR}/tests")
   # A test that waits for a window or a prompt fails after five minutes instead of hanging.
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "TZ=UTC" TIMEOUT 300)
+  # Deleted files go to a trash of the build tree, never the user's.
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+                       PROPERTIES ENVIRONMENT "TZ=UTC;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data-home" TIMEOUT 300)
 endfunction()
 
 # A test executable of the window: GoogleTest with QtTest's event helpers, run on the
@@ -87,5 +89,6 @@ function(quorvane_qt_test_executable name)
     QUORVANE_REALWORLD_DIR="${QUORVANE_REALWORLD_DIR}"
     QUORVANE_TESTS_DIR="${PROJECT_SOURCE_DIR}/tests")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-                       PROPERTIES ENVIRONMENT "TZ=UTC;QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+                       PROPERTIES ENVIRONMENT "TZ=UTC;QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data-home"
+                       TIMEOUT 300)
 endfunction()

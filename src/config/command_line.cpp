@@ -63,7 +63,9 @@ class Parser {
                                " set name (parameter " + std::to_string(i + 1) +
                                ") is empty.\rName a directory, an archive or a snapshot.");
     }
-    if (s_.AutoMode && s_.OutputFile.empty())
+    if (line_.Sync.Requested() && !s_.AutoMode)
+      throw CommandLineError("--Sync: synchronizes without the window: use it with -A and the NEW and OLD directories");
+    if (s_.AutoMode && s_.OutputFile.empty() && !line_.Sync.Requested())
       throw CommandLineError(
           "Automode (/A) : You didn't specify an output file for saving results,\rand no default output file is "
           "specified in Options|Batch dialog.\ruse /O[A]:<filename> to specify an output file, or /OP to print");
@@ -228,6 +230,7 @@ class Parser {
       const std::optional<ReportFormat> format = ReportFormatNamed(option.substr(7));
       if (!format) throw CommandLineError("Format: must be followed by text, csv, json or html");
       line_.Format = *format;
+    } else if (ParseSyncSwitch(option, line_.Sync, s_)) {
     } else if (sameFolded(option, "Test1")) {
       line_.Test1 = true;
     } else if (sameFolded(option, "help")) {
@@ -277,7 +280,7 @@ bool isCompleteSwitch(const std::string& parameter) {
       const auto valued = [&](std::string_view name) { return startsWithFolded(option, name); };
       return valued("IncludeDirs:") || valued("ExcludeDirs:") || valued("Alias:") || valued("TimeTolerance:") ||
              valued("HourShift:") || valued("Format:") || sameFolded(option, "Test1") ||
-             sameFolded(option, "help") || sameFolded(option, "version");
+             sameFolded(option, "help") || sameFolded(option, "version") || IsSyncSwitch(option);
     }
     default: return false;
   }
@@ -338,6 +341,23 @@ one of the switches below as a whole); letters are case-insensitive. "-X-" turns
                        (within the tolerance): daylight-saving shifts
   --Format:<text|csv|json|html>  the form of the report written with -O: or -OA:
   --version     print the version
+
+Synchronization without the window (NEW and OLD are directories; masks, -Q, filters and
+the directory lists choose the rows as in the window, and every row shown is synchronized):
+  -A --Sync:NewMaster|NoMaster|OldMaster NEW OLD
+                the preset of the synchronization dialog: New is master (Old becomes a
+                copy of New), No master (each side gets the other's newer and added
+                files), Old is master; -O:<file> still writes the comparison's report
+  --Simulate    do nothing on disk, log what would be done
+  --Log:<file>  write the operation log to <file> (default: the standard output)
+  --OverwriteReadOnly  replace and delete read-only files (default: skipped)
+  --MaxDelete:<n>  refuse the run (exit 1) when it would delete more than n files
+  --AllowEmpty  accept a set directory that is empty while the other held files (a
+                first copy); without it the run is refused, as for an unmounted drive
+  --Trash-      delete and replace for good (default: the former files go to the trash)
+  Every confirmation is answered "all", every error "Skip all"; a file changed on disk
+  since the comparison is left alone. Exit code 0: every file synchronized; 1: a file
+  failed or was skipped, or the run was refused (the reason on standard error).
 
 Exit codes: 0 no difference shown (or a snapshot written), 2 differences shown,
 1 the run did not complete (bad command line, a set that cannot be read, an aborted

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "config/report_format.h"
+#include "config/sync_switches.h"
 #include "settings/settings.h"
 #include "engine/comparison.h"
 
@@ -26,6 +27,7 @@ struct CommandLine {
   bool Test1 = false;           // --Test1
   bool HelpRequested = false;   // /H, /?, -h, --help: print the usage and end
   bool VersionRequested = false;  // --version
+  SyncSwitches Sync;              // --Sync: and the switches of the headless synchronization
 };
 
 // A command-line error: the program shows the message and ends.

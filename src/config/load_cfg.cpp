@@ -110,6 +110,7 @@ void loadDialogs(const Profile& p, Settings& s) {
   ReadText(p, "Synchronization", "LogFileName", s.Sync.LogFileName);
   ReadFlag(p, "Synchronization", "LogFile", s.Sync.LogFile);
   ReadFlag(p, "Synchronization", "ClearLogFile", s.Sync.ClearLogFile);
+  ReadFlag(p, "Synchronization", "UseTrash", s.Sync.UseTrash);
   ReadFlag(p, "Synchronization", "SaveDefault", s.Sync.SaveDefault);
   if (s.Sync.SaveDefault) ReadFlag(p, "Synchronization", "ApplyAll", s.Sync.ApplyAll);
 

@@ -28,6 +28,7 @@ struct FileOperationEngine::CopyJob {
   bool directoryPresent = false;
   bool destinationWritten = false;  // the new copy is in place
   bool kernelCopy = true;           // chunks move inside the system until that fails once
+  bool changed = false;             // the destination changed since the comparison
   OutcomeCode outcome = OutcomeCode::Ok;
   std::unique_ptr<platform::SourceFile> input;
   std::unique_ptr<platform::StagedFile> output;
@@ -82,7 +83,10 @@ OutcomeCode FileOperationEngine::CopyEntry(OperationCode code, int row, const Fi
   job.destinationIsDirectory = destination.kind == platform::PathKind::Directory;
   job.destinationReadOnly = destination.readOnly;
 
-  if (!placed) {
+  // A destination that is no longer what the comparison read (edited since, or a file
+  // where there was none) is not the user's choice to overwrite.
+  job.changed = placed && Options.leaveChangedFiles && !CopiesToTarget(code) && changedSinceComparison(entry, !fromNew, destination);
+  if (!placed || job.changed) {
     job.skipped = true;
     job.outcome = OutcomeCode::Skip;
   } else if (answers_.Simulation) {
@@ -101,9 +105,12 @@ OutcomeCode FileOperationEngine::CopyEntry(OperationCode code, int row, const Fi
   }
   pendingMove_ = {};
   status_.RefreshTotal();
-  status_.AddResult(DisplayCode(code, false), job.outcome, entry, CopiesToTarget(code) ? targetDirectory : "");
+  status_.AddResult(DisplayCode(code, false), job.outcome, entry, CopiesToTarget(code) ? targetDirectory : "",
+                    job.changed ? texts::kChangedOnDisk : std::string_view());
   std::string_view word = texts::kWordError;
-  if (answers_.Simulation) {
+  if (job.changed) {
+    word = texts::kWordSkipped;
+  } else if (answers_.Simulation) {
     word = texts::kWordSimulation;
   } else if (job.outcome == OutcomeCode::Abort) {
     word = texts::kWordAborted;
@@ -166,16 +173,31 @@ void FileOperationEngine::realCopy(CopyJob& job) {
   if (job.skipped) job.outcome = OutcomeCode::Skip;
 
   if (!job.skipped && !aborted() && transfer(job)) {
-    const RetryPrompt prompt{texts::kWriteError, {}, job.shownDestination, texts::kRetry};
-    const RetryResult committed = RetryFileStepWithReason(ui_, answers_.SkipWriteErrors, prompt, [&] {
-      int error = 0;
-      return job.output->commit(job.input->modified(), job.input->mode(), &error) ? 0 : failureOr(error);
-    });
-    job.destinationWritten = committed == RetryResult::Done;
-    if (committed == RetryResult::Skipped) {
-      job.skipped = true;
-      job.outcome = OutcomeCode::WriteError;
+    // The former destination gets its name in the trash before the new copy takes its
+    // place: at every moment it is either at the destination or in the trash.
+    std::unique_ptr<platform::TrashedName> kept;
+    if (answers_.UseTrash && fs_.facts(job.destination).exists()) {
+      std::string reason;
+      kept = fs_.keepInTrash(job.destination, &reason);
+      if (!kept && !deletePermanently(job.shownDestination, reason)) {
+        job.skipped = true;
+        job.outcome = OutcomeCode::Skip;
+        --(job.destinationExisted ? status_.Counters().Replaced : status_.Counters().Created);
+      }
     }
+    if (!job.skipped && !aborted()) {
+      const RetryPrompt prompt{texts::kWriteError, {}, job.shownDestination, texts::kRetry};
+      const RetryResult committed = RetryFileStepWithReason(ui_, answers_.SkipWriteErrors, prompt, [&] {
+        int error = 0;
+        return job.output->commit(job.input->modified(), job.input->mode(), &error) ? 0 : failureOr(error);
+      });
+      job.destinationWritten = committed == RetryResult::Done;
+      if (committed == RetryResult::Skipped) {
+        job.skipped = true;
+        job.outcome = OutcomeCode::WriteError;
+      }
+    }
+    if (kept && !job.destinationWritten) kept->withdraw();
   }
   // Whatever did not complete leaves no trace: the staged file goes, the former
   // destination was never touched.

@@ -38,8 +38,12 @@ OutcomeCode FileOperationEngine::DeleteEntry(OperationCode code, int row, const 
   bool attempted = false;
   bool deleted = false;
   bool skipped = false;
-  if (directory.empty() || directory.front() != '/') {
-    // Never a path relative to the working directory.
+  // A file edited since the comparison is not the file the user chose to delete. (The
+  // source of a move was just copied as it is now: its deletion loses nothing.)
+  const bool changed = Options.leaveChangedFiles && !completesMove && !directory.empty() && directory.front() == '/' &&
+                       changedSinceComparison(entry, fromNew, fs_.facts(path));
+  if (directory.empty() || directory.front() != '/' || changed) {
+    // Never a path relative to the working directory, never a changed file.
     skipped = true;
     outcome = OutcomeCode::Skip;
   } else if (!answers_.Simulation && !aborted()) {
@@ -71,8 +75,21 @@ OutcomeCode FileOperationEngine::DeleteEntry(OperationCode code, int row, const 
           }
         }
         mayDelete = !skipped && !aborted();
-        if (mayDelete) fs_.makeWritable(path);
       }
+      // The trash first; the second half of a move deletes for good (the file now
+      // exists at the destination).
+      const bool toTrash = !completesMove && answers_.UseTrash;
+      if (mayDelete && toTrash) {
+        std::string reason;
+        if (fs_.moveToTrash(path, &reason) == 0) {
+          attempted = deleted = true;
+          mayDelete = false;
+        } else if (!deletePermanently(path, reason) || aborted()) {
+          skipped = true;
+          mayDelete = false;
+        }
+      }
+      if (mayDelete && facts.readOnly) fs_.makeWritable(path);
       if (mayDelete) {
         attempted = true;
         const RetryPrompt prompt{texts::kDeleteError, {}, path, texts::kRetry};
@@ -95,10 +112,13 @@ OutcomeCode FileOperationEngine::DeleteEntry(OperationCode code, int row, const 
     ++status_.Counters().Errors;
   }
   status_.RefreshTotal();
-  status_.AddResult(DisplayCode(code, completesMove), outcome, entry, target);
+  status_.AddResult(DisplayCode(code, completesMove), outcome, entry, target,
+                    changed ? texts::kChangedOnDisk : std::string_view());
 
   std::string_view word = texts::kWordOk;
-  if (answers_.Simulation) {
+  if (changed) {
+    word = texts::kWordSkipped;
+  } else if (answers_.Simulation) {
     word = texts::kWordSimulation;
   } else if (outcome == OutcomeCode::Abort) {
     word = texts::kWordAborted;

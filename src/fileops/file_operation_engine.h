@@ -89,6 +89,11 @@ class FileOperationEngine {
   void logFinish(std::string_view word);
   void logFailed(bool atLineBeginning);
   void pumpFor(std::uint64_t milliseconds);
+  // Whether the file of the entry's side differs from what the comparison read (size or
+  // time, or a file where there was none): such a file is never replaced or deleted.
+  bool changedSinceComparison(const FileEntry& entry, bool newSide, const platform::PathFacts& now) const;
+  // The trash could not take the file: asks whether to delete (or replace) it for good.
+  bool deletePermanently(const std::string& path, const std::string& reason);
   bool progressDue();
 
   void simulateCopy(CopyJob& job);

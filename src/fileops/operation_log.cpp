@@ -25,7 +25,17 @@ OperationLog::OperationLog(platform::FileSystem& fs, std::function<std::tm()> no
 bool OperationLog::open(const std::string& nativePath, bool clear, RunKind kind) {
   abandon();
   int error = 0;
-  file_ = fs_.openLog(nativePath, clear, &error);
+  return start(fs_.openLog(nativePath, clear, &error), kind);
+}
+
+bool OperationLog::openStandardOutput(RunKind kind) {
+  abandon();
+  int error = 0;
+  return start(fs_.openStandardOutput(&error), kind);
+}
+
+bool OperationLog::start(std::unique_ptr<platform::LogFile> file, RunKind kind) {
+  file_ = std::move(file);
   if (!file_) return false;
   const bool sync = kind == RunKind::Synchronization;
   std::string header(kLineEnd);

@@ -26,6 +26,8 @@ class OperationLog {
   // Opens the file (truncated when clear, else appended to; created when missing) and
   // writes the run's header. False when either failed; the log is then closed.
   bool open(const std::string& nativePath, bool clear, RunKind kind);
+  // The same on the standard output (the headless synchronization without a log file).
+  bool openStandardOutput(RunKind kind);
   bool isOpen() const { return file_ != nullptr; }
 
   // Writes the beginning of a file's line ("COPY ... >> ... ... "). False on a failure.
@@ -40,6 +42,7 @@ class OperationLog {
   void abandon();
 
  private:
+  bool start(std::unique_ptr<platform::LogFile> file, RunKind kind);
   bool write(std::string_view text);
 
   platform::FileSystem& fs_;

@@ -28,6 +28,12 @@ inline constexpr std::string_view kDeleteAll = "Delete a&ll";
 inline constexpr std::string_view kDeleteReadOnly = "File to delete is ReadOnly. Delete anyway ?";
 inline constexpr std::string_view kDeleteError = "Error deleting file :";
 
+// "Cannot move to the trash : <reason>. Delete permanently ?"
+inline constexpr std::string_view kTrashFailed = "Cannot move to the trash : ";
+inline constexpr std::string_view kTrashFailedQuestion = ". Delete permanently ?";
+// The reason shown in the status list for a file left alone.
+inline constexpr std::string_view kChangedOnDisk = "changed on disk since the comparison";
+
 inline constexpr std::string_view kStatusCopying = "COPYING ";
 inline constexpr std::string_view kStatusMoving = "MOVING ";
 inline constexpr std::string_view kStatusDeleting = "DELETING ";

@@ -22,6 +22,16 @@ struct FileOpOptions {
   bool cbLog = false;       // "Log file"
   bool cbClearLog = true;   // "Clear log"
   std::string edLogFile;    // the log's native path
+  // "Move deleted and replaced files to the trash" (the dialog loads it from the
+  // settings, where it is on by default)
+  bool cbUseTrash = false;
+  // Not boxes of the dialog: a scripted run skips read-only files without asking, and
+  // may write its log to the standard output.
+  bool skipReadOnly = false;
+  bool logToStandardOutput = false;
+  // The entries come from a comparison of these very trees: a destination or a file to
+  // delete whose size or time is no longer what the comparison read is left alone.
+  bool leaveChangedFiles = false;
 };
 
 struct RunAnswers {
@@ -43,6 +53,9 @@ struct RunAnswers {
   bool Simulation = false;
   bool FilesChanged = false;
   bool SkipFile = false;
+  bool UseTrash = false;
+  bool DeletePermanently = false;  // "Delete a&ll" when the trash could not take a file
+  bool SkipAllTrash = false;       // "Skip &all" there
 
   // The answers a run starts with: the boxes, every skip-all flag off.
   static RunAnswers From(const FileOpOptions& o, bool simulation) {
@@ -57,6 +70,8 @@ struct RunAnswers {
     a.SkipWriteErrors = o.cbIgnoreWriteErrors;
     a.SkipDeleteErrors = o.cbIgnoreDeleteErrors;
     a.ForceUpdate = o.cbMatchForce;
+    a.SkipAllReadOnly = o.skipReadOnly && !o.cbIgnoreReadOnly;
+    a.UseTrash = o.cbUseTrash;
     a.Simulation = simulation;
     return a;
   }

@@ -1,5 +1,6 @@
 #include "fileops/status_model.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/user_interface.h"
@@ -35,6 +36,7 @@ void FileOpStatusModel::ResetStatus(bool simulation, int firstRow, int lastRow) 
   caption_ = std::string(kStatusCaption);
   if (simulation) caption_ += " - SIMULATION MODE";
   results_.clear();
+  reasons_.clear();
   targets_.assign(1, std::string());
   abortCaption_ = "Abort";
   abortEnabled_ = true;
@@ -92,13 +94,14 @@ void FileOpStatusModel::UpdateCounters() {
 }
 
 void FileOpStatusModel::AddResult(std::uint8_t displayCode, OutcomeCode outcome, const FileEntry& entry,
-                                  std::string_view target) {
+                                  std::string_view target, std::string_view reason) {
   std::uint32_t index = 0;
   if (!target.empty()) {
     // Runs give one target to all their copies: the last one is found at once.
     if (targets_.back() != target) targets_.emplace_back(target);
     index = static_cast<std::uint32_t>(targets_.size() - 1);
   }
+  if (!reason.empty()) reasons_.emplace_back(results_.size(), std::string(reason));
   results_.push_back(TStatusItem{displayCode, outcome, index, &entry});
   notify(scResults);
 }
@@ -126,6 +129,17 @@ void FileOpStatusModel::ShowModal() {
 void FileOpStatusModel::Hide() {
   visible_ = false;
   if (face_) face_->hideWindow();
+}
+
+void FileOpStatusModel::setTrashInUse(bool on) {
+  trashInUse_ = on;
+  notify(scCounters);
+}
+
+std::string_view FileOpStatusModel::resultReason(std::size_t row) const {
+  const auto found = std::lower_bound(reasons_.begin(), reasons_.end(), row,
+                                      [](const auto& item, std::size_t r) { return item.first < r; });
+  return found != reasons_.end() && found->first == row ? std::string_view(found->second) : std::string_view();
 }
 
 void FileOpStatusModel::setSlowSimulation(bool on) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/file_entry.h"
@@ -67,7 +68,9 @@ class FileOpStatusModel {
   void ShowProgress(std::string_view name, int row);
   void RefreshTotal();
   void UpdateCounters();
-  void AddResult(std::uint8_t displayCode, OutcomeCode outcome, const FileEntry& entry, std::string_view target);
+  // reason: why the file was left alone, when the outcome alone does not say it.
+  void AddResult(std::uint8_t displayCode, OutcomeCode outcome, const FileEntry& entry, std::string_view target,
+                 std::string_view reason = {});
   void ShowComplete();
   void ShowModeless();
   void ShowModal();
@@ -79,6 +82,9 @@ class FileOpStatusModel {
 
   // "Slow Simulation": ticked at start, the user may untick it during a simulation.
   bool SlowSimulation() const { return slowSimulation_; }
+  // Deleted and replaced files go to the trash: the counters show "(trash)" beside them.
+  bool TrashInUse() const { return trashInUse_; }
+  void setTrashInUse(bool on);
   void setSlowSimulation(bool on);
 
   // bnAbort (and Escape): while "Abort" and no abort is pending, asks to confirm and
@@ -109,6 +115,8 @@ class FileOpStatusModel {
   // The row's texts: the outcome's caption (Ok as "Simulation Ok" in simulation) and Path.
   const char* resultCaption(std::size_t row) const;
   std::string_view resultPath(std::size_t row) const;
+  // The reason given with the row's outcome; empty for most rows.
+  std::string_view resultReason(std::size_t row) const;
 
  private:
   void notify(unsigned changes);
@@ -134,6 +142,9 @@ class FileOpStatusModel {
   int percent_ = 0;
   std::vector<TStatusItem> results_;
   std::vector<std::string> targets_{std::string()};
+  // The few rows with a reason, by row (appended in order, so sorted).
+  std::vector<std::pair<std::size_t, std::string>> reasons_;
+  bool trashInUse_ = false;
 };
 
 }  // namespace quorvane::fileops

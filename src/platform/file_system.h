@@ -5,6 +5,7 @@
 // Every call reports a failure as the errno value it met (0: success), so that a prompt
 // can show the system's reason. Virtual so that tests can make any step fail on cue;
 // LocalFileSystem (local_file_system.h) is the real one.
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -81,6 +82,15 @@ class StagedFile {
   virtual const std::string& temporaryPath() const = 0;
 };
 
+// A second name of a file in the trash, made before the file is replaced so that the
+// former file is in the trash the moment the replacement takes its name.
+class TrashedName {
+ public:
+  virtual ~TrashedName() = default;
+  // The replacement did not happen: the trash forgets the file (which kept its name).
+  virtual void withdraw() = 0;
+};
+
 // The appended text of a log file.
 class LogFile {
  public:
@@ -119,6 +129,28 @@ class FileSystem {
   // Opens a log: truncated to empty when truncate is set, else appended to; created when
   // missing. Null with *error set.
   virtual std::unique_ptr<LogFile> openLog(const std::string& nativePath, bool truncate, int* error) = 0;
+
+  // Moves the file (a symlink itself) into the trash of its own file system, never
+  // copying it. 0, or the errno met with *reason the text to show.
+  virtual int moveToTrash(const std::string& /*nativePath*/, std::string* reason) {
+    *reason = "no trash on this file system";
+    return ENOTSUP;
+  }
+  // Puts a second name of the file in its trash (see TrashedName). Null with *reason.
+  virtual std::unique_ptr<TrashedName> keepInTrash(const std::string& /*nativePath*/, std::string* reason) {
+    *reason = "no trash on this file system";
+    return nullptr;
+  }
+
+  // Whether a directory holds any entry. True when it cannot be read: only an empty
+  // directory is reported empty.
+  virtual bool hasEntries(const std::string& /*nativePath*/) { return true; }
+
+  // The log written to the standard output. Null with *error set.
+  virtual std::unique_ptr<LogFile> openStandardOutput(int* error) {
+    *error = ENOTSUP;
+    return nullptr;
+  }
 
   // The path as the user would name it on the network (a network mount's remote source);
   // on local file systems the path itself.

@@ -56,7 +56,8 @@ Answer HeadlessUserInterface::safeDefault(MessageButtons buttons) {
     case MessageButtons::OkCancel:
     case MessageButtons::YesNoCancel:
     case MessageButtons::YesCancel:
-    case MessageButtons::RetryCancel: return Answer::Cancel;
+    case MessageButtons::RetryCancel:
+    case MessageButtons::Cancel: return Answer::Cancel;
   }
   return Answer::Cancel;
 }

@@ -1,5 +1,6 @@
 #include "platform/local_file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -324,6 +325,56 @@ int LocalFileSystem::removeFile(const std::string& nativePath) {
 
 std::unique_ptr<LogFile> LocalFileSystem::openLog(const std::string& nativePath, bool truncate, int* error) {
   const int fd = ::open(nativePath.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOCTTY | (truncate ? O_TRUNC : 0), 0666);
+  if (fd < 0) {
+    *error = errno;
+    return nullptr;
+  }
+  return std::make_unique<LocalLogFile>(fd);
+}
+
+namespace {
+
+class LocalTrashedName : public TrashedName {
+ public:
+  LocalTrashedName(std::shared_ptr<FreedesktopTrash> trash, TrashEntry entry)
+      : trash_(std::move(trash)), entry_(std::move(entry)) {}
+  void withdraw() override { trash_->withdraw(entry_); }
+
+ private:
+  std::shared_ptr<FreedesktopTrash> trash_;
+  TrashEntry entry_;
+};
+
+}  // namespace
+
+int LocalFileSystem::moveToTrash(const std::string& nativePath, std::string* reason) {
+  TrashEntry entry;
+  return trash_->moveToTrash(nativePath, &entry, reason) ? 0 : EPERM;
+}
+
+std::unique_ptr<TrashedName> LocalFileSystem::keepInTrash(const std::string& nativePath, std::string* reason) {
+  TrashEntry entry;
+  if (!trash_->linkIntoTrash(nativePath, &entry, reason)) return nullptr;
+  return std::make_unique<LocalTrashedName>(trash_, std::move(entry));
+}
+
+bool LocalFileSystem::hasEntries(const std::string& nativePath) {
+  DIR* dir = opendir(nativePath.c_str());
+  if (!dir) return true;
+  bool found = false;
+  while (const dirent* e = readdir(dir)) {
+    const std::string_view name = e->d_name;
+    if (name != "." && name != "..") {
+      found = true;
+      break;
+    }
+  }
+  closedir(dir);
+  return found;
+}
+
+std::unique_ptr<LogFile> LocalFileSystem::openStandardOutput(int* error) {
+  const int fd = fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3);
   if (fd < 0) {
     *error = errno;
     return nullptr;

@@ -8,6 +8,7 @@
 //    leaves either the former destination or the whole new file (the kernel holds what
 //    was written).
 #include "platform/file_system.h"
+#include "platform/trash.h"
 
 namespace quorvane::platform {
 
@@ -20,6 +21,16 @@ class LocalFileSystem : public FileSystem {
   std::unique_ptr<StagedFile> stageReplacement(const std::string& nativeDestination, int* error) override;
   int removeFile(const std::string& nativePath) override;
   std::unique_ptr<LogFile> openLog(const std::string& nativePath, bool truncate, int* error) override;
+  int moveToTrash(const std::string& nativePath, std::string* reason) override;
+  std::unique_ptr<TrashedName> keepInTrash(const std::string& nativePath, std::string* reason) override;
+  bool hasEntries(const std::string& nativePath) override;
+  std::unique_ptr<LogFile> openStandardOutput(int* error) override;
+
+  // The trash used (tests give one whose file systems they describe).
+  void setTrash(std::shared_ptr<FreedesktopTrash> trash) { trash_ = std::move(trash); }
+
+ private:
+  std::shared_ptr<FreedesktopTrash> trash_ = std::make_shared<FreedesktopTrash>();
 };
 
 // The directory part of a native path, without its last "/" ("/" for a file at the root).

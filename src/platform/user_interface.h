@@ -26,7 +26,7 @@ struct UserToolFields;
 namespace quorvane::platform {
 
 enum class MessageKind { Error, Warning, Information, Confirmation };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, YesCancel, AbortRetry, RetryCancel };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, YesCancel, AbortRetry, RetryCancel, Cancel };
 enum class Answer { Ok, Cancel, Yes, No, Abort, Retry };
 
 // The buttons of the "Choose an action" window: the primary button (its caption given

@@ -15,6 +15,7 @@
 #include "program/list_commands.h"
 #include "program/program.h"
 #include "program/sync_dialog_model.h"
+#include "program/sync_guards.h"
 
 namespace quorvane {
 
@@ -57,6 +58,22 @@ std::string DefaultLogFile();
 // or every row with "&All files displayed". Saves the [Synchronization] keys before each
 // run. "No file to process" when nothing is shown.
 void Synchronize(FileCommands& commands, const GridRect& selection);
+
+// How a synchronization run went: refused by a guard (nothing touched, the message
+// shown), ended at once by a log that could not be opened, or run; the counters of the
+// run's status window as it ended.
+enum class SyncRunResult { Ran, Refused, LogFailed };
+struct SyncRunReport {
+  SyncRunResult result = SyncRunResult::Refused;
+  fileops::FileOpCounters counters;
+  bool aborted = false;
+};
+
+// One synchronization over rows first..last with the dialog's boxes and options, the
+// window's and the command line's alike: the guards, then the copies and deletions with
+// the log, then the end of the run (FinishRun).
+SyncRunReport RunSynchronization(FileCommands& commands, SyncDialogModel& dialog, std::int32_t first,
+                                 std::int32_t last, bool simulate, const SyncGuardPolicy& guards);
 
 // "&File operations...": copies, moves or deletes the files of the selected side (the
 // selected columns: New or Old), to the other set or to a chosen target directory;

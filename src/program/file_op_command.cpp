@@ -33,6 +33,11 @@ void saveFileOpSettings(Settings& settings, const FileOpDialogModel& dialog) {
     for (std::size_t i = 0; i < dialog.History.size(); ++i)
       WriteText("History", "DestDir" + std::to_string(i), dialog.History[i]);
   WriteFlag("FileOp", "SaveDefault", dialog.cbSaveAsDefault);
+  // The trash box of the shared options panel is kept with the synchronization's.
+  if (dialog.Options) {
+    WriteFlag("Synchronization", "UseTrash", dialog.Options->cbUseTrash);
+    settings.Sync.UseTrash = dialog.Options->cbUseTrash;
+  }
   if (dialog.cbSaveAsDefault) WriteFlag("FileOp", "ApplyAll", dialog.rbAll);
   settings.FileOp.SaveDefault = dialog.cbSaveAsDefault;
   if (dialog.cbSaveAsDefault) settings.FileOp.ApplyAll = dialog.rbAll;
@@ -132,6 +137,7 @@ void FileOperations(FileCommands& commands, const GridRect& selection) {
     }
     engine.Options = *dialog.Options;
     engine.Options.cbMatchForce = false;
+    engine.Options.leaveChangedFiles = true;
     engine.Sets = {c.State.NewSet.Root, c.State.OldSet.Root};
     engine.Answers().Simulation = simulate;
     engine.StartRun(first, last);

@@ -48,6 +48,8 @@ struct Program {
   int exitCode = 0;
   // The automatic mode's run did not complete, or its output was not written.
   bool autoRunFailed = false;
+  // The synchronization of the automatic mode (--Sync:) failed or was refused.
+  bool syncFailed = false;
   // The automatic mode wrote its output completely.
   bool outputWritten = false;
 };

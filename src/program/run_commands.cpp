@@ -3,6 +3,7 @@
 #include "engine/errors.h"
 #include "engine/set_kind.h"
 #include "platform/path_checks.h"
+#include "program/scripted_sync.h"
 #include "program/termine.h"
 
 namespace quorvane {
@@ -78,12 +79,17 @@ void RunAutomaticComparison(Program& p) {
   if (!p.settings.AutoMode) return;
   // Only a completed run has a result: the output of a failed or aborted one would be
   // empty or partial, and written over yesterday's good report or snapshot.
-  if (outcome == RunOutcome::Completed) {
+  // A synchronization writes the report only when -O: asked for it.
+  const bool syncing = p.commandLine.Sync.Requested() && !c.State.SnapshotMode;
+  if (outcome == RunOutcome::Completed && syncing && p.settings.OutputFile.empty()) {
+    p.outputWritten = true;
+  } else if (outcome == RunOutcome::Completed) {
     p.outputWritten = c.State.SnapshotMode
                           ? p.writers.WriteSnapshot(p, p.settings.OutputFile, p.commandLine.AppendOutput)
                           : p.writers.WriteDiffReport(p, p.settings.OutputFile, p.commandLine.AppendOutput);
   }
   p.autoRunFailed = outcome != RunOutcome::Completed || !p.outputWritten;
+  if (syncing && !p.autoRunFailed) p.syncFailed = !RunScriptedSynchronization(p);
   if (QuitPrompt(p)) Termine(p, "", ExitKind::Normal);
 }
 

@@ -18,6 +18,7 @@ void SyncDialogModel::LoadFrom(const Settings& settings, const std::string& defa
   Options.edLogFile = settings.Sync.LogFileName.empty() ? defaultLogFile : settings.Sync.LogFileName;
   Options.cbLog = settings.Sync.LogFile;
   Options.cbClearLog = settings.Sync.ClearLogFile;
+  Options.cbUseTrash = settings.Sync.UseTrash;
   cbSaveAsdefault = settings.Sync.SaveDefault;
   if (cbSaveAsdefault) rbAll = settings.Sync.ApplyAll;
 }

@@ -21,8 +21,10 @@ void Termine(Program& p, const std::string& message, ExitKind kind) {
   p.ended = true;
   if (p.settings.AutoMode && kind != ExitKind::Quiet) {
     const Comparison& c = p.comparison;
-    if (kind == ExitKind::Error || p.autoRunFailed || !c.Problems.Empty())
+    if (kind == ExitKind::Error || p.autoRunFailed || p.syncFailed || !c.Problems.Empty())
       p.exitCode = 1;
+    else if (p.commandLine.Sync.Requested())
+      p.exitCode = 0;  // a synchronization's code tells whether it completed, not what differed
     else if (c.State.SnapshotMode || c.Display.Count() == static_cast<std::int32_t>(c.State.Stats.ShownCounts[Slot(StatusIndex::Identical)]))
       p.exitCode = 0;
     else

@@ -59,6 +59,7 @@ struct SyncDialogState {
   bool ClearLogFile = true;
   bool SaveDefault = false;
   bool ApplyAll = false;  // "All files displayed" (true) or "Selected files only"
+  bool UseTrash = true;   // deleted and replaced files go to the trash
   bool operator==(const SyncDialogState&) const = default;
 };
 

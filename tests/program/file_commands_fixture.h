@@ -67,6 +67,17 @@ inline std::vector<std::string> linesOf(const std::string& path) {
   return lines;
 }
 
+// A trash inside the test's tree, whatever file system the tree is on: deletions and
+// replacements of the commands never reach a trash of the machine.
+class TreeTrash : public platform::FreedesktopTrash {
+ public:
+  explicit TreeTrash(std::string home) : home_(std::move(home)) {}
+  std::string homeTrash() override { return home_; }
+
+ private:
+  std::string home_;
+};
+
 class FileCommandsFixture {
  public:
   explicit FileCommandsFixture(const std::string& base = {})
@@ -74,6 +85,7 @@ class FileCommandsFixture {
         program(ui, readers, writers) {
     program.settings.CloseProgressDlg = true;
     status.setSlowSimulation(false);
+    fs.setTrash(std::make_shared<TreeTrash>(t->path("trash")));
   }
 
   // Chooses both directories (made when missing), compares them and makes the commands.

@@ -38,6 +38,7 @@ QList<QMessageBox::StandardButton> MessageButtonList(MessageButtons buttons) {
     case MessageButtons::YesCancel: return {QMessageBox::Yes, QMessageBox::Cancel};
     case MessageButtons::AbortRetry: return {QMessageBox::Abort, QMessageBox::Retry};
     case MessageButtons::RetryCancel: return {QMessageBox::Retry, QMessageBox::Cancel};
+    case MessageButtons::Cancel: return {QMessageBox::Cancel};
   }
   return {QMessageBox::Ok};
 }

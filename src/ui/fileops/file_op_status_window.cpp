@@ -164,8 +164,10 @@ void TfrmFileOpStatus::showTexts() {
 void TfrmFileOpStatus::showCounters() {
   const fileops::FileOpCounters& c = status_.ShownCounters();
   LCreated_->setText(QString::number(c.Created));
-  LReplaced_->setText(QString::number(c.Replaced));
-  LDeleted_->setText(QString::number(c.Deleted));
+  // "(trash)": the deleted and replaced files can be taken back from the trash.
+  const QString trash = status_.TrashInUse() ? QStringLiteral(" (trash)") : QString();
+  LReplaced_->setText(QString::number(c.Replaced) + trash);
+  LDeleted_->setText(QString::number(c.Deleted) + trash);
   LErrors_->setText(QString::number(c.Errors));
   LErrors_->setStyleSheet(status_.ErrorsRed() ? QStringLiteral("color: red; font-weight: bold")
                                               : QStringLiteral("font-weight: bold"));

@@ -63,9 +63,13 @@ QVariant StatusListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rows_) return {};
   const auto row = static_cast<std::size_t>(index.row());
   switch (role) {
-    case Qt::DisplayRole:
-      return index.column() == 0 ? QString::fromLatin1(status_.resultCaption(row))
-                                 : WindowText(status_.resultPath(row));
+    case Qt::DisplayRole: {
+      if (index.column() != 0) return WindowText(status_.resultPath(row));
+      QString caption = QString::fromLatin1(status_.resultCaption(row));
+      const std::string_view reason = status_.resultReason(row);
+      if (!reason.empty()) caption += QStringLiteral(" (") + WindowText(reason) + QStringLiteral(")");
+      return caption;
+    }
     case Qt::DecorationRole:
       if (index.column() == 0) {
         const std::uint8_t code = status_.result(row).DisplayCode;

@@ -38,6 +38,8 @@ SyncOptionsPanel::SyncOptionsPanel(QWidget* parent) : QWidget(parent) {
   logRow->addWidget(bnChooseLog);
   logRow->addWidget(cbClearLog);
   m->addLayout(logRow, 4, 0);
+  cbUseTrash = box("cbUseTrash", "Move deleted and replaced files to the trash", &FileOpOptions::cbUseTrash, management);
+  m->addWidget(cbUseTrash, 5, 0);
 
   auto* errors = new QGroupBox(QStringLiteral("File error handling :"), this);
   auto* e = new QVBoxLayout(errors);

@@ -35,6 +35,7 @@ class SyncOptionsPanel : public QWidget {
   QCheckBox* cbIgnoreReadErrors = nullptr;
   QCheckBox* cbIgnoreWriteErrors = nullptr;
   QCheckBox* cbIgnoreDeleteErrors = nullptr;
+  QCheckBox* cbUseTrash = nullptr;
 
  private:
   using Field = bool fileops::FileOpOptions::*;

@@ -88,6 +88,25 @@ TEST_F(StatusWindowTest, RowsComeFromTheModelWithTheirCaptions) {
   EXPECT_EQ(window.shownRows(), 0) << "emptied at once";
 }
 
+TEST_F(StatusWindowTest, TheTrashAndTheReasonOfASkippedFileAreShown) {
+  status.ResetStatus(false, 1, 2);
+  status.setTrashInUse(true);
+  ++status.Counters().Deleted;
+  ++status.Counters().Replaced;
+  status.UpdateCounters();
+  EXPECT_EQ(label("LDeleted"), "1 (trash)");
+  EXPECT_EQ(label("LReplaced"), "1 (trash)");
+  EXPECT_EQ(label("LCreated"), "0");
+  status.AddResult(0, OutcomeCode::Skip, *entry, "", "changed on disk since the comparison");
+  status.AddResult(0, OutcomeCode::Skip, *entry, "");
+  QCoreApplication::processEvents();
+  QAbstractItemModel* rows = view()->model();
+  EXPECT_EQ(rows->data(rows->index(0, 0)).toString(), "Skip (changed on disk since the comparison)");
+  EXPECT_EQ(rows->data(rows->index(1, 0)).toString(), "Skip");
+  status.setTrashInUse(false);
+  EXPECT_EQ(label("LDeleted"), "1");
+}
+
 TEST_F(StatusWindowTest, AHundredThousandRowsReachTheListSmoothly) {
   window.showModeless();
   status.ResetStatus(false, 1, 100'000);

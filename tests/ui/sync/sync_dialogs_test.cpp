@@ -105,6 +105,8 @@ TEST(SyncDialog, Captions) {
   EXPECT_EQ(dlg.rbAll->text(), QStringLiteral("&All files displayed"));
   EXPECT_EQ(dlg.pnOptions->cbConfirmReplace->text(), QStringLiteral("Confirm file Replacement"));
   EXPECT_EQ(dlg.pnOptions->cbIgnoreDeleteErrors->text(), QStringLiteral("Ignore file delete errors"));
+  EXPECT_EQ(dlg.pnOptions->cbUseTrash->text(), QStringLiteral("Move deleted and replaced files to the trash"));
+  EXPECT_EQ(dlg.pnOptions->cbUseTrash->objectName(), QStringLiteral("cbUseTrash"));
 }
 
 TEST(SyncDialog, ChoosingReturnsTheButtonAndKeepsTheEdits) {
@@ -120,9 +122,12 @@ TEST(SyncDialog, ChoosingReturnsTheButtonAndKeepsTheEdits) {
     click(d->rbAll);
     click(d->pnOptions->cbLog);
     click(d->pnOptions->cbConfirmDelete);
+    EXPECT_EQ(d->pnOptions->cbUseTrash->isChecked(), false);
+    click(d->pnOptions->cbUseTrash);
     click(d->bnSimulate);
   });
   EXPECT_EQ(dlg.choose(model), DialogChoice::Simulate);
+  EXPECT_TRUE(model.Options.cbUseTrash);
   EXPECT_TRUE(model.Checked(B::cbInsNew));
   EXPECT_TRUE(model.rbAll);
   EXPECT_TRUE(model.Options.cbLog);
