@@ -484,6 +484,10 @@ GridRect commandRect(const ResultsGrid& grid) {
 
 }  // namespace
 
+// The operation status window draws from the status model, a member: it must go before
+// the members do, and Qt would delete it, a child, only after them.
+MainWindow::~MainWindow() { delete fileStatusWindow_; }
+
 FileCommands& MainWindow::fileCommands() {
   if (!files_) {
     fileSystem_ = std::make_unique<platform::LocalFileSystem>();

@@ -45,6 +45,7 @@ class MainWindow : public QMainWindow {
 
  public:
   explicit MainWindow(Program& program, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   ResultsGrid* grid() const { return grid_; }
   Program& program() const { return program_; }
