@@ -115,9 +115,10 @@ FileEntry* FileList::CreateEntry(const ScanRecord& source, Side side) {
     if ((hash_[at] >> 32) != h) continue;
     if (entryAt(static_cast<std::size_t>(hash_[at] & 0xFFFFFFFFu) - 1)->Path() == source.Path) return nullptr;
   }
-  if ((count_ >> kBlockShift) == blocks_.size()) blocks_.emplace_back(new FileEntry[kBlockSize]);
-  FileEntry* e = entryAt(count_);
-  *e = FileEntry{};
+  if ((count_ >> kBlockShift) == blocks_.size())
+    blocks_.emplace_back(static_cast<FileEntry*>(
+        ::operator new(kBlockSize * sizeof(FileEntry), std::align_val_t{alignof(FileEntry)})));
+  FileEntry* e = new (entryAt(count_)) FileEntry{};
   e->Status = source.Status;
   e->MovedPartner = -1;
   if (side == Side::New) {

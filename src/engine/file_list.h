@@ -12,7 +12,9 @@
 // distinct directory parts are ranked once and entries sort on (rank, name).
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "engine/file_entry.h"
@@ -68,13 +70,20 @@ class FileList {
   std::uint32_t directoryOf(std::string_view path);
   void growHash();
   const char* storePath(std::string_view path);
-  FileEntry* entryAt(std::size_t id) { return &blocks_[id >> kBlockShift][id & (kBlockSize - 1)]; }
+  FileEntry* entryAt(std::size_t id) { return blocks_[id >> kBlockShift].get() + (id & (kBlockSize - 1)); }
 
   static constexpr std::size_t kBlockShift = 14;
   static constexpr std::size_t kBlockSize = std::size_t{1} << kBlockShift;
   static constexpr std::size_t kArenaChunk = 1 << 20;
 
-  std::vector<std::unique_ptr<FileEntry[]>> blocks_;
+  // A block is raw storage: each entry is constructed when it is created, so a small list
+  // does not touch (and fault in) a whole block of default entries. Entries are trivially
+  // destructible, so a block is freed without destroying them.
+  struct BlockRelease {
+    void operator()(FileEntry* block) const { ::operator delete(block, std::align_val_t{alignof(FileEntry)}); }
+  };
+  static_assert(std::is_trivially_destructible_v<FileEntry>);
+  std::vector<std::unique_ptr<FileEntry, BlockRelease>> blocks_;
   std::vector<std::unique_ptr<char[]>> arena_;
   std::size_t arenaUsed_ = kArenaChunk;
   std::size_t arenaBytes_ = 0;
