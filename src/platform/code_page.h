@@ -11,6 +11,9 @@ namespace quorvane::platform {
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool isValidUtf8(std::string_view text);
 
+// The length of the strict UTF-8 sequence at text[at], 0 when the byte there begins none.
+std::size_t utf8SequenceLength(std::string_view text, std::size_t at);
+
 // Every byte through the CP437 table (0x00-0x7F stay ASCII).
 std::string cp437ToUtf8(std::string_view text);
 

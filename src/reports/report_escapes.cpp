@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/code_page.h"
+
 namespace quorvane {
 
 namespace {
@@ -10,15 +12,11 @@ constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
 unsigned char byteAt(std::string_view text, std::size_t at) { return static_cast<unsigned char>(text[at]); }
 
-bool continuation(std::string_view text, std::size_t at) {
-  return at < text.size() && (byteAt(text, at) & 0xC0) == 0x80;
-}
-
 // Appends the text with every invalid byte as U+FFFD; each valid sequence through put.
 template <typename Put>
 void repaired(std::string& out, std::string_view text, Put put) {
   for (std::size_t i = 0; i < text.size();) {
-    const std::size_t n = Utf8SequenceLength(text, i);
+    const std::size_t n = platform::utf8SequenceLength(text, i);
     if (n == 0) {
       out += kReplacement;
       ++i;
@@ -30,30 +28,6 @@ void repaired(std::string& out, std::string_view text, Put put) {
 }
 
 }  // namespace
-
-std::size_t Utf8SequenceLength(std::string_view t, std::size_t at) {
-  const unsigned char b = byteAt(t, at);
-  if (b < 0x80) return 1;
-  std::size_t n;
-  unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
-  if (b >= 0xC2 && b <= 0xDF) {
-    n = 2;
-  } else if (b >= 0xE0 && b <= 0xEF) {
-    n = 3;
-    if (b == 0xE0) low = 0xA0;
-    if (b == 0xED) high = 0x9F;
-  } else if (b >= 0xF0 && b <= 0xF4) {
-    n = 4;
-    if (b == 0xF0) low = 0x90;
-    if (b == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (at + 1 >= t.size() || byteAt(t, at + 1) < low || byteAt(t, at + 1) > high) return 0;
-  for (std::size_t k = 2; k < n; ++k)
-    if (!continuation(t, at + k)) return 0;
-  return n;
-}
 
 void AppendCsvField(std::string& out, std::string_view bytes) {
   const bool quoted = bytes.find_first_of(",\"\r\n") != std::string_view::npos;
@@ -69,7 +43,7 @@ void AppendJsonString(std::string& out, std::string_view bytes) {
   out += '"';
   char escape[8];
   for (std::size_t i = 0; i < bytes.size();) {
-    const std::size_t n = Utf8SequenceLength(bytes, i);
+    const std::size_t n = platform::utf8SequenceLength(bytes, i);
     const unsigned char b = byteAt(bytes, i);
     if (n == 0) {
       std::snprintf(escape, sizeof escape, "\\udc%02x", b);

@@ -20,8 +20,4 @@ void AppendJsonString(std::string& out, std::string_view bytes);
 // Text for an HTML element or attribute: & < > " ' as references.
 void AppendHtmlText(std::string& out, std::string_view bytes);
 
-// The length of the valid UTF-8 sequence at text[at], 0 when the byte there begins none
-// (overlong forms, surrogates and code points past U+10FFFF are not valid).
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t at);
-
 }  // namespace quorvane
