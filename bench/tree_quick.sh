@@ -18,5 +18,5 @@ t_find=$(best_of 5 find "$old" "$new" -type f -printf '%s %T@ %P\n')
 t_rsync=$(best_of 5 rsync -rn -i --delete "$old/" "$new/")
 
 printf '%-44s %8s s\n' "quorvane (quick)" "$t_quorvane" "find -printf '%s %T@ %P'" "$t_find" "rsync -rn -i --delete" "$t_rsync"
-echo "ratio quorvane / find  = $(ratio "$t_quorvane" "$t_find")   (target <= 1.5)"
+echo "ratio quorvane / find  = $(ratio "$t_quorvane" "$t_find")   (target <= 0.75)"
 echo "ratio quorvane / rsync = $(ratio "$t_quorvane" "$t_rsync")   (target < 1)"
