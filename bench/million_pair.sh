@@ -7,6 +7,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib/timing.sh"
+"$here/../scripts/install-deps.sh" time >/dev/null
 trees=$("$here/make_million_pair.sh")
 program="${QUORVANE_BENCH_BUILD:?}/src/app/quorvane"
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorvane-million.XXXXXX")
@@ -18,11 +19,11 @@ cp -p "$work/new/a.txt" "$work/old/a.txt"
 
 compare="$program -A -Q -D $trees/new $trees/old -O:$work/report.txt"
 empty="$program -A -Q -D $work/new $work/old -O:$work/empty.txt"
-# Peak resident set of a command in KiB, from the kernel's account of the finished child.
+# Peak resident set of a command in KiB (GNU time: a small parent, whose pages the child
+# holds only until it starts the program).
 peak_kib() {
-  python3 -c 'import resource, subprocess, sys
-subprocess.run(sys.argv[1:], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-print(resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss)' "$@"
+  /usr/bin/time -f %M -o "$work/peak" "$@" >/dev/null 2>&1 || true
+  cat "$work/peak"
 }
 
 find "$trees/old" "$trees/new" -type f -printf '%s %T@ %P\n' >/dev/null  # warm the cache
