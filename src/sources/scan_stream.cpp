@@ -8,10 +8,14 @@ namespace quorvane {
 namespace {
 
 // Record tags below 0x80; a byte of 0x80 or more opens a file record: bit 6 says the bytes
-// read differ from the size (they follow), bits 0-5 are the file's attributes.
+// read differ from the size (they follow), bit 4 that the time is the previous file's
+// (a file's attributes never hold the directory bit, 0x10), the other bits are the
+// file's attributes.
 enum Tag : std::uint8_t { kDirectory = 1, kContext, kProblem, kFileSkipped, kUnread, kFailure };
 constexpr std::uint8_t kFileRecord = 0x80;
 constexpr std::uint8_t kOtherBytes = 0x40;
+constexpr std::uint8_t kSameTime = 0x10;
+constexpr std::uint8_t kAttributeBits = 0x2F;
 constexpr std::size_t kVarintMost = 10;
 
 std::uint8_t* putVarint(std::uint8_t* at, std::uint64_t value) {
@@ -133,10 +137,13 @@ void ScanStream::File(std::string_view relativePath, const ListedFile& facts, st
   context(relativePath.substr(0, nameStart));
   const std::string_view name = relativePath.substr(nameStart);
   const bool otherBytes = bytesRead != facts.size;
+  const bool sameTime = files_ > 0 && facts.time == lastTime_;
+  lastTime_ = facts.time;
   std::uint8_t* at = room(1 + 3 * kVarintMost + 8 + name.size());
-  *at++ = static_cast<std::uint8_t>(kFileRecord | (otherBytes ? kOtherBytes : 0) | (facts.attributes & 0x3F));
+  *at++ = static_cast<std::uint8_t>(kFileRecord | (otherBytes ? kOtherBytes : 0) | (sameTime ? kSameTime : 0) |
+                                    (facts.attributes & kAttributeBits));
   at = putText(at, name);
-  at = putFixed32(at, facts.time);
+  if (!sameTime) at = putFixed32(at, facts.time);
   at = putVarint(at, facts.size);
   if (otherBytes) at = putVarint(at, bytesRead);
   if (withChecksums_) at = putFixed32(at, checksum);
@@ -217,8 +224,9 @@ bool ScanStream::Next(Event& e) {
       const std::string_view name = getText(at);
       readPath_.assign(readContext_).append(name);
       e.text = readPath_;
-      e.facts.attributes = tag & 0x3F;
-      e.facts.time = getFixed32(at);
+      e.facts.attributes = tag & kAttributeBits;
+      if (!(tag & kSameTime)) readTime_ = getFixed32(at);
+      e.facts.time = readTime_;
       e.facts.size = getVarint(at);
       e.bytesRead = (tag & kOtherBytes) ? getVarint(at) : e.facts.size;
       e.checksum = withChecksums_ ? getFixed32(at) : 0;

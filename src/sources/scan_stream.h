@@ -96,6 +96,7 @@ class ScanStream {
   Chunk writing_;
   std::string context_;  // the relative directory the last file records are in
   bool contextSet_ = false;
+  std::uint32_t lastTime_ = 0;  // of the last file record
   std::uint64_t written_ = 0;
   std::uint64_t files_ = 0;
   std::atomic<std::uint64_t> bytesWritten_{0};  // copies of written_ and files_ for other threads
@@ -105,6 +106,7 @@ class ScanStream {
   std::size_t readAt_ = 0;
   std::string readContext_;
   std::string readPath_;
+  std::uint32_t readTime_ = 0;
   std::uint64_t bytesRead_ = 0;
   std::uint64_t peakHeld_ = 0;
   // Shared, under mutex_.
