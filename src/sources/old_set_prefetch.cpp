@@ -11,6 +11,7 @@ namespace quorvane {
 namespace {
 
 std::atomic<bool> enabled{true};
+std::atomic<std::uint64_t> lastBytes{0}, lastFiles{0}, lastPeak{0};
 
 }  // namespace
 
@@ -89,6 +90,10 @@ class OldSetPrefetch::Recorder : public ScanTarget {
 
 void OldSetPrefetch::SetEnabled(bool on) { enabled = on; }
 
+OldSetPrefetch::StreamFigures OldSetPrefetch::LastStreamFigures() {
+  return {lastBytes.load(), lastFiles.load(), lastPeak.load()};
+}
+
 bool OldSetPrefetch::AppliesTo(const Comparison& c) {
   return enabled.load() && c.State.OldSet.Kind == SetKind::Directory && !c.State.SnapshotMode && !c.settings.Pause;
 }
@@ -112,7 +117,11 @@ OldSetPrefetch::~OldSetPrefetch() { stop(); }
 void OldSetPrefetch::stop() {
   cancel_ = true;
   stream_.Cancel();
-  if (worker_.joinable()) worker_.join();
+  if (!worker_.joinable()) return;
+  worker_.join();
+  lastBytes = stream_.BytesWritten();
+  lastFiles = stream_.FilesWritten();
+  lastPeak = stream_.PeakBytesHeld();
 }
 
 void OldSetPrefetch::run() {

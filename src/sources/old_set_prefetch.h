@@ -40,6 +40,15 @@ class OldSetPrefetch {
 
   const ScanStream& Stream() const { return stream_; }
 
+  // The stream of the last Old set read ahead in this process, for the benchmarks: the
+  // bytes of its records, its files, and the most bytes it held at once.
+  struct StreamFigures {
+    std::uint64_t bytes = 0;
+    std::uint64_t files = 0;
+    std::uint64_t peakHeld = 0;
+  };
+  static StreamFigures LastStreamFigures();
+
  private:
   class Recorder;
   void run();

@@ -49,6 +49,24 @@ std::string_view getText(const std::uint8_t*& at) {
   return text;
 }
 
+// A text as the length it shares with the previous text of its kind, then the rest:
+// directories come depth first, so each shares most of its path with the one before.
+std::uint8_t* putShared(std::uint8_t* at, std::string_view text, std::string& previous) {
+  const std::size_t most = std::min(text.size(), previous.size());
+  std::size_t shared = 0;
+  while (shared < most && text[shared] == previous[shared]) ++shared;
+  at = putVarint(at, shared);
+  at = putText(at, text.substr(shared));
+  previous.assign(text);
+  return at;
+}
+
+void getShared(const std::uint8_t*& at, std::string& previous) {
+  const auto shared = static_cast<std::size_t>(getVarint(at));
+  previous.resize(shared);
+  previous.append(getText(at));
+}
+
 std::uint8_t* putFixed32(std::uint8_t* at, std::uint32_t value) {
   for (int i = 0; i < 4; ++i) *at++ = static_cast<std::uint8_t>(value >> (8 * i));
   return at;
@@ -97,9 +115,9 @@ void ScanStream::publishLocked() {
 }
 
 void ScanStream::Directory(std::string_view nativePath) {
-  std::uint8_t* at = room(1 + kVarintMost + nativePath.size());
+  std::uint8_t* at = room(1 + 2 * kVarintMost + nativePath.size());
   *at++ = kDirectory;
-  wrote(putText(at, nativePath));
+  wrote(putShared(at, nativePath, directory_));
   // A reader that has caught up sees each directory as it comes, not a chunk later.
   if (readerWaiting_.load(std::memory_order_relaxed)) {
     std::lock_guard lock(mutex_);
@@ -122,10 +140,9 @@ void ScanStream::FileSkipped() {
 
 void ScanStream::context(std::string_view directory) {
   if (contextSet_ && directory == context_) return;
-  std::uint8_t* at = room(1 + kVarintMost + directory.size());
+  std::uint8_t* at = room(1 + 2 * kVarintMost + directory.size());
   *at++ = kContext;
-  wrote(putText(at, directory));
-  context_.assign(directory);
+  wrote(putShared(at, directory, context_));
   contextSet_ = true;
 }
 
@@ -233,7 +250,7 @@ bool ScanStream::Next(Event& e) {
       break;
     }
     if (tag == kContext) {
-      readContext_.assign(getText(at));
+      getShared(at, readContext_);
       if (at == reading_.bytes.get() + reading_.size) {  // a context closing a chunk: read on
         readAt_ = reading_.size;
         return Next(e);
@@ -242,7 +259,8 @@ bool ScanStream::Next(Event& e) {
     }
     if (tag == kDirectory) {
       e.kind = Kind::Directory;
-      e.text = getText(at);
+      getShared(at, readDirectory_);
+      e.text = readDirectory_;
     } else if (tag == kProblem) {
       e.kind = Kind::Problem;
       e.text = getText(at);

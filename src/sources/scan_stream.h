@@ -94,7 +94,8 @@ class ScanStream {
   const bool withChecksums_;
   // The writer's own.
   Chunk writing_;
-  std::string context_;  // the relative directory the last file records are in
+  std::string context_;    // the relative directory the last file records are in
+  std::string directory_;  // the last directory shown
   bool contextSet_ = false;
   std::uint32_t lastTime_ = 0;  // of the last file record
   std::uint64_t written_ = 0;
@@ -105,6 +106,7 @@ class ScanStream {
   Chunk reading_;
   std::size_t readAt_ = 0;
   std::string readContext_;
+  std::string readDirectory_;
   std::string readPath_;
   std::uint32_t readTime_ = 0;
   std::uint64_t bytesRead_ = 0;
