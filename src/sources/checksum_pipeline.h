@@ -27,8 +27,8 @@ namespace quorvane {
 
 class ChecksumPipeline {
  public:
-  // How many worker threads a scan would use for c: none when no file is read (Quick)
-  // or on a single core (then the scanner reads each file itself).
+  // How many worker threads a scan would use: none when no file is read (quick) or on a
+  // single core (then the scanner reads each file itself).
   static unsigned WorkersFor(bool quick);
   // Overrides the number of workers for the rest of the process (tests run both ways);
   // a negative value restores the automatic choice.

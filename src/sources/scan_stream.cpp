@@ -7,15 +7,18 @@ namespace quorvane {
 
 namespace {
 
-// Record tags below 0x80; a byte of 0x80 or more opens a file record: bit 6 says the bytes
-// read differ from the size (they follow), bit 4 that the time is the previous file's
-// (a file's attributes never hold the directory bit, 0x10), the other bits are the
-// file's attributes.
-enum Tag : std::uint8_t { kDirectory = 1, kContext, kProblem, kFileSkipped, kUnread, kFailure };
+// Record tags below 0x80; a byte of 0x80 or more opens a file record, whose other bits
+// hold the file's attributes (never the directory bit, 0x10, nor 0x40) and say how its
+// time is written: bit 4 the previous file's time, bit 6 the difference from it in a
+// varint, neither the time in 4 bytes. A file whose bytes read differ from its size has
+// them in a record of their own just before it.
+enum Tag : std::uint8_t { kDirectory = 1, kContext, kProblem, kFileSkipped, kUnread, kFailure, kBytesRead };
 constexpr std::uint8_t kFileRecord = 0x80;
-constexpr std::uint8_t kOtherBytes = 0x40;
+constexpr std::uint8_t kTimeDifference = 0x40;
 constexpr std::uint8_t kSameTime = 0x10;
 constexpr std::uint8_t kAttributeBits = 0x2F;
+constexpr std::int64_t kSmallDifference = 1 << 20;  // a difference below it fits 3 varint bytes
+constexpr std::uint8_t kNibbleEscape = 15;
 constexpr std::size_t kVarintMost = 10;
 
 std::uint8_t* putVarint(std::uint8_t* at, std::uint64_t value) {
@@ -65,6 +68,35 @@ void getShared(const std::uint8_t*& at, std::string& previous) {
   const auto shared = static_cast<std::size_t>(getVarint(at));
   previous.resize(shared);
   previous.append(getText(at));
+}
+
+std::uint64_t zigzag(std::int64_t v) { return (static_cast<std::uint64_t>(v) << 1) ^ static_cast<std::uint64_t>(v >> 63); }
+std::int64_t unzigzag(std::uint64_t v) { return static_cast<std::int64_t>(v >> 1) ^ -static_cast<std::int64_t>(v & 1); }
+
+// A file's name as the length it shares with the name before and the rest, both lengths
+// in one byte when below 15: names in one tree tend to begin alike.
+std::uint8_t* putName(std::uint8_t* at, std::string_view name, std::string& previous) {
+  const std::size_t most = std::min(name.size(), previous.size());
+  std::size_t shared = 0;
+  while (shared < most && name[shared] == previous[shared]) ++shared;
+  const std::size_t rest = name.size() - shared;
+  *at++ = static_cast<std::uint8_t>((std::min<std::size_t>(shared, kNibbleEscape) << 4) |
+                                    std::min<std::size_t>(rest, kNibbleEscape));
+  if (shared >= kNibbleEscape) at = putVarint(at, shared);
+  if (rest >= kNibbleEscape) at = putVarint(at, rest);
+  std::memcpy(at, name.data() + shared, rest);
+  previous.assign(name);
+  return at + rest;
+}
+
+void getName(const std::uint8_t*& at, std::string& previous) {
+  const std::uint8_t lengths = *at++;
+  std::size_t shared = lengths >> 4, rest = lengths & 0x0F;
+  if (shared == kNibbleEscape) shared = static_cast<std::size_t>(getVarint(at));
+  if (rest == kNibbleEscape) rest = static_cast<std::size_t>(getVarint(at));
+  previous.resize(shared);
+  previous.append(reinterpret_cast<const char*>(at), rest);
+  at += rest;
 }
 
 std::uint8_t* putFixed32(std::uint8_t* at, std::uint32_t value) {
@@ -153,16 +185,25 @@ void ScanStream::File(std::string_view relativePath, const ListedFile& facts, st
   const std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
   context(relativePath.substr(0, nameStart));
   const std::string_view name = relativePath.substr(nameStart);
-  const bool otherBytes = bytesRead != facts.size;
-  const bool sameTime = files_ > 0 && facts.time == lastTime_;
+  if (bytesRead != facts.size) {
+    std::uint8_t* at = room(1 + kVarintMost);
+    *at++ = kBytesRead;
+    wrote(putVarint(at, bytesRead));
+  }
+  const std::int64_t difference = static_cast<std::int64_t>(facts.time) - static_cast<std::int64_t>(lastTime_);
+  const std::uint8_t timeForm = files_ == 0                                                ? 0
+                                : difference == 0                                          ? kSameTime
+                                : difference > -kSmallDifference && difference < kSmallDifference ? kTimeDifference
+                                                                                           : 0;
   lastTime_ = facts.time;
-  std::uint8_t* at = room(1 + 3 * kVarintMost + 8 + name.size());
-  *at++ = static_cast<std::uint8_t>(kFileRecord | (otherBytes ? kOtherBytes : 0) | (sameTime ? kSameTime : 0) |
-                                    (facts.attributes & kAttributeBits));
-  at = putText(at, name);
-  if (!sameTime) at = putFixed32(at, facts.time);
+  std::uint8_t* at = room(1 + 3 * kVarintMost + 4 + name.size());
+  *at++ = static_cast<std::uint8_t>(kFileRecord | timeForm | (facts.attributes & kAttributeBits));
+  at = putName(at, name, name_);
+  if (timeForm == kTimeDifference)
+    at = putVarint(at, zigzag(difference));
+  else if (timeForm == 0)
+    at = putFixed32(at, facts.time);
   at = putVarint(at, facts.size);
-  if (otherBytes) at = putVarint(at, bytesRead);
   if (withChecksums_) at = putFixed32(at, checksum);
   wrote(at);
   filesWritten_.store(++files_, std::memory_order_relaxed);
@@ -234,27 +275,37 @@ bool ScanStream::Next(Event& e) {
     bytesRead_ += reading_.size;
   }
   const std::uint8_t* at = reading_.bytes.get() + readAt_;
+  const std::uint8_t* const end = reading_.bytes.get() + reading_.size;
   for (;;) {
+    if (at == end) {  // the chunk closed with a record that only prepares the next one
+      readAt_ = reading_.size;
+      return Next(e);
+    }
     const std::uint8_t tag = *at++;
     if (tag >= kFileRecord) {
       e.kind = Kind::File;
-      const std::string_view name = getText(at);
-      readPath_.assign(readContext_).append(name);
+      getName(at, readName_);
+      readPath_.assign(readContext_).append(readName_);
       e.text = readPath_;
       e.facts.attributes = tag & kAttributeBits;
-      if (!(tag & kSameTime)) readTime_ = getFixed32(at);
+      if (tag & kTimeDifference)
+        readTime_ = static_cast<std::uint32_t>(static_cast<std::int64_t>(readTime_) + unzigzag(getVarint(at)));
+      else if (!(tag & kSameTime))
+        readTime_ = getFixed32(at);
       e.facts.time = readTime_;
       e.facts.size = getVarint(at);
-      e.bytesRead = (tag & kOtherBytes) ? getVarint(at) : e.facts.size;
+      e.bytesRead = otherBytes_ ? readBytes_ : e.facts.size;
+      otherBytes_ = false;
       e.checksum = withChecksums_ ? getFixed32(at) : 0;
       break;
     }
+    if (tag == kBytesRead) {  // for the file that follows
+      readBytes_ = getVarint(at);
+      otherBytes_ = true;
+      continue;
+    }
     if (tag == kContext) {
       getShared(at, readContext_);
-      if (at == reading_.bytes.get() + reading_.size) {  // a context closing a chunk: read on
-        readAt_ = reading_.size;
-        return Next(e);
-      }
       continue;
     }
     if (tag == kDirectory) {

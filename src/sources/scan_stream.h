@@ -96,6 +96,7 @@ class ScanStream {
   Chunk writing_;
   std::string context_;    // the relative directory the last file records are in
   std::string directory_;  // the last directory shown
+  std::string name_;       // the last file's name
   bool contextSet_ = false;
   std::uint32_t lastTime_ = 0;  // of the last file record
   std::uint64_t written_ = 0;
@@ -107,6 +108,9 @@ class ScanStream {
   std::size_t readAt_ = 0;
   std::string readContext_;
   std::string readDirectory_;
+  std::string readName_;
+  std::uint64_t readBytes_ = 0;
+  bool otherBytes_ = false;
   std::string readPath_;
   std::uint32_t readTime_ = 0;
   std::uint64_t bytesRead_ = 0;

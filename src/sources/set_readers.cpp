@@ -1,5 +1,7 @@
 #include "sources/set_readers.h"
 
+#include <system_error>
+
 #include "engine/errors.h"
 #include "sources/archive/archive_set_reader.h"
 #include "sources/directory_scanner.h"
@@ -37,7 +39,12 @@ SetSourceReaders::~SetSourceReaders() = default;
 
 void SetSourceReaders::ReadAhead(Comparison& c, Side side) {
   prefetch_.reset();
-  if (side == Side::Old && OldSetPrefetch::AppliesTo(c)) prefetch_ = std::make_unique<OldSetPrefetch>(c);
+  if (side != Side::Old || !OldSetPrefetch::AppliesTo(c)) return;
+  try {
+    prefetch_ = std::make_unique<OldSetPrefetch>(c);
+  } catch (const std::system_error&) {
+    // No thread to be had: the Old set is read after the New set, as it always could be.
+  }
 }
 
 void SetSourceReaders::DropReadAhead() noexcept { prefetch_.reset(); }

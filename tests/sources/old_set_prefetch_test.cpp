@@ -69,8 +69,9 @@ class ThrowingReader : public test::ScriptedReader {
 };
 
 // Two trees made from one seed: directories in several letter cases, hidden ones, names
-// too long for 8.3, aliased extensions, FIFOs, one multi-block file, and files that the
-// readers below refuse to open ("locked") or to read ("broken").
+// too long for 8.3, aliased extensions, FIFOs, one multi-block file, names holding "\", a
+// symlink loop, and files that the readers below refuse to open ("locked") or to read
+// ("broken").
 struct TreePair {
   test::TempTree fresh, old;
 
@@ -96,6 +97,9 @@ struct TreePair {
       t->file("other/broken.txt", "b");
       t->file("other/x/broken2.txt", "bb");
       t->file("src/big.dat", std::string(150000, 'q'));
+      t->file("sub/odd\\name.txt", "o");  // names holding "\" are counted and named, never compared
+      t->file("odd\\dir/inside.txt", "o");
+      t->symlink("..", "sub/deep/up");      // a loop back to an ancestor
     }
     old.file("other/x/y/only-old-locked.txt", "o");
   }
@@ -137,8 +141,10 @@ std::string runAndDescribe(const TreePair& trees, const RunSetup& setup, bool re
   std::ostringstream out;
   out << "outcome " << static_cast<int>(outcome) << "\n";
   const RunStats& s = c.State.Stats;
-  // Files still read ahead when the run is aborted count as skipped, as many as were queued.
-  const bool skippedByTiming = !timingFree && outcome == RunOutcome::Aborted;
+  // Files still read ahead when the run is aborted count as skipped, as many as were
+  // queued; and how far the listing had gone when a run stops depends on the workers too.
+  const bool skippedByTiming = !timingFree && outcome != RunOutcome::Completed;
+  if (skippedByTiming) c.Problems.Clear();
   out << "found " << s.FilesFound << " skipped " << (skippedByTiming ? 0 : s.FilesSkipped) << " bytes " << s.BytesRead << " duplicates "
       << s.NewDuplicates << "/" << s.OldDuplicates << " warnings-off " << s.DuplicateWarningsOff << " moved "
       << s.MovedCount << "\n";
@@ -166,6 +172,7 @@ using platform::FileAction;
 struct Case {
   const char* name;
   RunSetup setup;
+  bool endsInNew = false;  // the run stops while the New set is read: nothing of Old is delivered
 };
 
 std::vector<Case> cases() {
@@ -215,20 +222,21 @@ std::vector<Case> cases() {
       {"skip all in the New set", {nullptr, {FileAction::Skip, FileAction::SkipAll}}},
       {"skip all in the Old set",
        {nullptr, {FileAction::Skip, FileAction::Skip, FileAction::Skip, FileAction::Skip, FileAction::SkipAll}}},
-      {"abort in a New prompt", {nullptr, {FileAction::Skip, FileAction::Abort}}},
+      {"abort in a New prompt", {nullptr, {FileAction::Skip, FileAction::Abort}}, true},
       {"abort in an Old prompt",
        {nullptr, {FileAction::Skip, FileAction::Skip, FileAction::Skip, FileAction::Skip, FileAction::Primary,
                   FileAction::Abort}}},
       {"abort while the New set is read",
        {quick, {}, {}, [](Comparison& c, LoggingInterface& ui) {
           if (c.State.Stats.FilesFound >= 10) ui.requestAbort();
-        }}},
+        }},
+       true},
       {"abort while the Old set is replayed",
        {quick, {}, {}, [](Comparison& c, LoggingInterface& ui) {
           if (c.State.Stats.FilesFound >= 90) ui.requestAbort();
         }}},
       {"a reader that throws in the Old set", {nullptr, {}, {}, nullptr, "only-old-locked.txt"}},
-      {"a reader that throws in both sets", {nullptr, {}, {}, nullptr, "c.c"}},
+      {"a reader that throws in both sets", {nullptr, {}, {}, nullptr, "c.c"}, true},
   };
 }
 
@@ -245,6 +253,8 @@ TEST_P(OldSetReadAheadTest, GivesWhatTheSequentialRunGives) {
   for (unsigned seed : {1u, 2u}) {
     const TreePair trees(seed);
     for (const Case& k : cases()) {
+      // Where a run read ahead stops in the New set depends on the workers, in both runs.
+      if (!timingFree && k.endsInNew) continue;
       const std::string sequential = runAndDescribe(trees, k.setup, false, timingFree);
       const std::string ahead = runAndDescribe(trees, k.setup, true, timingFree);
       EXPECT_EQ(ahead, sequential) << k.name << ", seed " << seed;
@@ -264,9 +274,7 @@ TEST(OldSetReadAhead, TheCasesReachWhatTheyAreAbout) {
   for (const Case& k : cases()) {
     const std::string run = runAndDescribe(trees, k.setup, false, true);
     const std::string name = k.name;
-    const bool newEndsTheRun = (name.rfind("abort", 0) == 0 && name.find("New") != std::string::npos) ||
-                               name.find("both") != std::string::npos;
-    EXPECT_EQ(has(run, "\nold "), !newEndsTheRun) << name;  // whether the Old set's directories were shown
+    EXPECT_EQ(has(run, "\nold "), !k.endsInNew) << name;  // whether the Old set's directories were shown
     if (name.rfind("abort", 0) == 0) {
       EXPECT_TRUE(has(run, "outcome 1")) << name << "\n" << run;
     }
@@ -342,52 +350,66 @@ TEST(OldSetReadAhead, AbandonedAfterAFailedNewSetTheWorkerEnds) {
 }
 
 TEST(ScanStreamTest, RecordsComeBackInOrderAndFilesArePacked) {
-  // Names of 16 bytes in a few directories: each file costs its name and its packed facts,
-  // the directory part once.
+  // Names of 16 bytes in hash order, as a directory lists them, with times near each
+  // other and the odd one far away: each file costs about its name and a few bytes of
+  // facts, the directory part once per directory.
   for (bool checksums : {false, true}) {
     ScanStream stream(checksums);
+    std::mt19937 rng(5);
     std::vector<std::string> paths;
+    std::vector<ListedFile> facts;
     std::shared_ptr<const platform::DirectoryHandle> none;
     constexpr int kFiles = 20000;
+    std::uint32_t time = 0x5A210000u;
+    std::uint64_t longProblem = 0;
     for (int i = 0; i < kFiles; ++i) {
-      if (i % 1000 == 0) stream.Directory("/root/dir" + std::to_string(i / 1000));
+      if (i % 1000 == 0) stream.Directory("/root/project/dir" + std::to_string(i / 1000));
       char name[17];
-      std::snprintf(name, sizeof name, "file-%011d", i);
-      paths.push_back("dir" + std::to_string(i / 1000) + "\\" + name);
-      // Runs of files with one time, as a copied or checked-out tree has them.
-      const ListedFile facts{0x5A210000u + static_cast<std::uint32_t>(i / 3), static_cast<std::uint8_t>(i % 2 ? 0x20 : 0x23),
-                             static_cast<std::uint64_t>(i * 37)};
-      stream.File(paths.back(), facts, 0xC0FFEE00u + static_cast<std::uint32_t>(i), i == 7 ? 3 : facts.size);
+      const char* extensions[] = {"png", "xml", "txt"};
+      std::snprintf(name, sizeof name, "file_%07u.%s", static_cast<unsigned>(rng() % 10000000), extensions[rng() % 3]);
+      paths.push_back("project\\dir" + std::to_string(i / 1000) + "\\" + name);
+      const unsigned jump = rng() % 50;
+      time = jump == 0 ? static_cast<std::uint32_t>(rng()) : jump < 10 ? time : time + rng() % 100000;
+      facts.push_back({time, static_cast<std::uint8_t>(i % 2 ? 0x20 : 0x23), static_cast<std::uint64_t>(rng() % 400)});
+      stream.File(paths.back(), facts.back(), 0xC0FFEE00u + static_cast<std::uint32_t>(i),
+                  i % 997 == 7 ? 3 : facts.back().size);
       if (i == 5) stream.Problem("/root/dir0/odd", "why");
       if (i == 9) stream.Unread(WalkedFile{none, "/root/dir0/u", "dir0\\u", {1, 2, 3}, true});
+      if (i == 15000) {
+        const std::uint64_t before = stream.BytesWritten();
+        stream.Problem(std::string(200000, 'p'), "larger than a chunk");
+        longProblem = stream.BytesWritten() - before;
+      }
     }
     stream.Finish();
-    const double perFile = static_cast<double>(stream.BytesWritten()) / kFiles;
-    EXPECT_LE(perFile, checksums ? 27.0 : 23.0) << checksums;
+    const double perFile = static_cast<double>(stream.BytesWritten() - longProblem) / kFiles;
+    EXPECT_LE(perFile, checksums ? 23.0 : 19.0) << checksums;
     std::cout << "stream bytes per file, " << (checksums ? "with" : "without") << " checksums: " << perFile << "\n";
 
     ScanStream::Event e;
-    int file = 0;
+    std::size_t file = 0;
     std::vector<std::string> others;
     while (stream.Next(e)) {
       if (e.kind != ScanStream::Kind::File) {
         others.push_back(e.kind == ScanStream::Kind::Unread ? "unread " + e.unread.relativePath : std::string(e.text));
         continue;
       }
-      ASSERT_LT(file, kFiles);
-      EXPECT_EQ(e.text, paths[static_cast<std::size_t>(file)]);
-      EXPECT_EQ(e.facts.time, 0x5A210000u + static_cast<std::uint32_t>(file / 3));
-      EXPECT_EQ(e.facts.size, static_cast<std::uint64_t>(file * 37));
-      EXPECT_EQ(e.facts.attributes, file % 2 ? 0x20 : 0x23);
-      EXPECT_EQ(e.bytesRead, file == 7 ? 3u : e.facts.size);
+      ASSERT_LT(file, paths.size());
+      EXPECT_EQ(e.text, paths[file]);
+      EXPECT_EQ(e.facts.time, facts[file].time) << file;
+      EXPECT_EQ(e.facts.size, facts[file].size);
+      EXPECT_EQ(e.facts.attributes, facts[file].attributes);
+      EXPECT_EQ(e.bytesRead, file % 997 == 7 ? 3u : e.facts.size);
       EXPECT_EQ(e.checksum, checksums ? 0xC0FFEE00u + static_cast<std::uint32_t>(file) : 0u);
       ++file;
     }
-    EXPECT_EQ(file, kFiles);
+    EXPECT_EQ(file, paths.size());
     ASSERT_GE(others.size(), 3u);
-    EXPECT_EQ(others[0], "/root/dir0");
+    EXPECT_EQ(others[0], "/root/project/dir0");
     EXPECT_EQ(others[1], "/root/dir0/odd");
     EXPECT_EQ(others[2], "unread dir0\\u");
+    EXPECT_EQ(others[3], "/root/project/dir1");
+    EXPECT_NE(std::find(others.begin(), others.end(), std::string(200000, 'p')), others.end());
   }
 }
 
