@@ -1,7 +1,8 @@
 // Compares two directory trees headless, as the automatic mode would, and prints the
 // number of files, the differences found and the time the run took.
-// Usage: compare_trees_bench [--quick] [--repeat N] [--workers N] NEW_DIR OLD_DIR
+// Usage: compare_trees_bench [--quick] [--sequential] [--repeat N] [--workers N] NEW_DIR OLD_DIR
 //   --quick      compare by size and time only (no file is read)
+//   --sequential read the Old set after the New set, not at the same time
 //   --repeat N   run the comparison N times and print each run's time
 //   --workers N  threads that read files ahead (0: every file read on the spot);
 //                default: chosen by the number of cores
@@ -17,6 +18,7 @@
 #include "engine/run_comparison.h"
 #include "platform/headless_user_interface.h"
 #include "sources/checksum_pipeline.h"
+#include "sources/old_set_prefetch.h"
 #include "sources/set_readers.h"
 
 namespace {
@@ -27,7 +29,7 @@ std::string asRoot(std::string path) {
 }
 
 int usage() {
-  std::fprintf(stderr, "usage: compare_trees_bench [--quick] [--repeat N] [--workers N] NEW_DIR OLD_DIR\n");
+  std::fprintf(stderr, "usage: compare_trees_bench [--quick] [--sequential] [--repeat N] [--workers N] NEW_DIR OLD_DIR\n");
   return 2;
 }
 
@@ -36,12 +38,16 @@ int usage() {
 int main(int argc, char** argv) {
   using namespace quorvane;
   bool quick = false;
+  bool sequential = false;
   int repeat = 1;
   std::string dirs[2];
   int given = 0;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--quick") == 0) {
       quick = true;
+    } else if (std::strcmp(argv[i], "--sequential") == 0) {
+      sequential = true;
+      OldSetPrefetch::SetEnabled(false);
     } else if (std::strcmp(argv[i], "--repeat") == 0 && i + 1 < argc) {
       repeat = std::atoi(argv[++i]);
       if (repeat < 1) return usage();
@@ -83,6 +89,12 @@ int main(int argc, char** argv) {
     std::printf("files %u  entries %d  skipped %u  MB-read %.1f  statuses%s  seconds %.3f%s\n", stats.FilesFound,
                 c.Files.Count(), stats.FilesSkipped, stats.BytesRead / 1e6, counts.c_str(), seconds,
                 quick ? "  (quick)" : "");
+    if (!sequential) {
+      const OldSetPrefetch::StreamFigures f = OldSetPrefetch::LastStreamFigures();
+      std::printf("old set read ahead: %llu files, %.1f stream bytes per file, at most %.1f MB held\n",
+                  static_cast<unsigned long long>(f.files), f.files ? static_cast<double>(f.bytes) / f.files : 0.0,
+                  static_cast<double>(f.peakHeld) / 1e6);
+    }
   }
   return 0;
 }

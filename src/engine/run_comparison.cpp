@@ -97,6 +97,12 @@ RunOutcome RunComparison(Comparison& c, SetReaders& readers) {
   ui.progressBar(0);
   ui.progressButton(platform::ProgressButton::Abort);
   ui.progressStatus("Scanning NEW set of files   ");
+  // The Old set may be read on another thread meanwhile; that reading never outlives the run.
+  if (!s.SnapshotMode) readers.ReadAhead(c, Side::Old);
+  struct DropReadAheadOnExit {
+    SetReaders& readers;
+    ~DropReadAheadOnExit() { readers.DropReadAhead(); }
+  } dropReadAhead{readers};
 
   bool failed = !readSide(c, readers, Side::New);
   if (!failed && !c.Aborted()) {

@@ -12,6 +12,12 @@ class SetReaders {
   virtual ~SetReaders() = default;
   // Reads the side's set into c through AddFile. Errors travel as Exception subclasses.
   virtual void ReadSet(Comparison& c, Side side) = 0;
+  // Called before the other side is read: starts reading this side on another thread
+  // when the reader can, for ReadSet to deliver later exactly as if read then.
+  virtual void ReadAhead(Comparison&, Side) {}
+  // Stops and forgets what is being read ahead (the run ends before that side is read).
+  // Never throws; the reading thread has ended when it returns.
+  virtual void DropReadAhead() noexcept {}
 };
 
 // The problem that stops the side's set from being read, or "" when it can be read.

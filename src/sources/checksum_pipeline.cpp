@@ -14,8 +14,8 @@ std::atomic<int> workerOverride{-1};
 
 }  // namespace
 
-unsigned ChecksumPipeline::WorkersFor(const Comparison& c) {
-  if (c.settings.Quick) return 0;
+unsigned ChecksumPipeline::WorkersFor(bool quick) {
+  if (quick) return 0;
   const int forced = workerOverride.load();
   if (forced >= 0) return static_cast<unsigned>(forced);
   // As many workers as cores: the calling thread mostly sleeps while they read, and
@@ -26,13 +26,11 @@ unsigned ChecksumPipeline::WorkersFor(const Comparison& c) {
 
 void ChecksumPipeline::SetWorkerCount(int workers) { workerOverride = workers < 0 ? -1 : workers; }
 
-ChecksumPipeline::ChecksumPipeline(Comparison& c, unsigned workers)
-    : c_(c),
-      kind_(c.State.CurrentChecksumKind),
-      snapshot_(c.State.SnapshotMode),
-      ring_(std::make_unique<Slot[]>(kCapacity)) {
+ChecksumPipeline::ChecksumPipeline(ScanTarget& target, ChecksumKind kind, bool snapshot,
+                                   const platform::FileReader& readers, unsigned workers)
+    : target_(target), kind_(kind), snapshot_(snapshot), ring_(std::make_unique<Slot[]>(kCapacity)) {
   workers_.reserve(workers);
-  for (unsigned i = 0; i < workers; ++i) workers_.emplace_back(&ChecksumPipeline::work, this, c.Reader->another());
+  for (unsigned i = 0; i < workers; ++i) workers_.emplace_back(&ChecksumPipeline::work, this, readers.another());
 }
 
 ChecksumPipeline::~ChecksumPipeline() {
@@ -89,7 +87,16 @@ void ChecksumPipeline::work(std::unique_ptr<platform::FileReader> reader) {
       if (stop_) return;
       continue;
     }
-    read(slot(sequence), *reader, buffer);
+    Slot& s = slot(sequence);
+    try {
+      read(s, *reader, buffer);
+    } catch (...) {
+      // A reader that throws leaves the file to be read again by the owning thread,
+      // where the error can be reported.
+      reader->close();
+      s.bytesRead.store(0, std::memory_order_relaxed);
+      s.state.store(SlotState::Failed);
+    }
     if (waitTarget_.load() == sequence) {
       std::lock_guard lock(mutex_);
       done_.notify_one();
@@ -145,7 +152,7 @@ void ChecksumPipeline::WaitForOldest(std::uint64_t count) {
   std::uint64_t current = kNone;  // the earliest file not yet read
   std::uint64_t shown = kNone;    // the large file whose progress is drawn
   int percent = -1;
-  if (c_.Aborted()) cancel_ = true;
+  if (target_.Aborted()) cancel_ = true;
   if (sleepers_.load() > 0 && next_.load() < tail_.load()) wakeWorkers();  // files below the batch
   for (;;) {
     // The latest unfinished file decides how long to sleep; the earliest one is the
@@ -165,7 +172,7 @@ void ChecksumPipeline::WaitForOldest(std::uint64_t count) {
       if (large || shown != kNone) {
         shown = large ? earliest : kNone;
         percent = -1;
-        c_.ui.progressCurrentFile(large ? std::string_view(slot(earliest).relativePath) : std::string_view());
+        target_.ShowFileBeingRead(large ? std::string_view(slot(earliest).relativePath) : std::string_view());
       }
     }
 
@@ -175,17 +182,17 @@ void ChecksumPipeline::WaitForOldest(std::uint64_t count) {
       if (!finished(slot(latest))) done_.wait_for(lock, std::chrono::milliseconds(50));
       waitTarget_.store(kNone);
     }
-    c_.Progress.Pump();
+    target_.Pump();
     if (shown != kNone) {
       const Slot& s = slot(shown);
       const int now = static_cast<int>(std::min<std::uint64_t>(100, s.bytesRead.load(std::memory_order_relaxed) * 100 / s.size));
-      if (now != percent) c_.ui.progressBar(percent = now);
+      if (now != percent) target_.ShowFileBar(percent = now);
     }
-    if (c_.Aborted()) cancel_ = true;
+    if (target_.Aborted()) cancel_ = true;
   }
   if (shown != kNone) {
-    c_.ui.progressCurrentFile("");
-    c_.ui.progressBar(0);
+    target_.ShowFileBeingRead("");
+    target_.ShowFileBar(0);
   }
 }
 
@@ -193,33 +200,17 @@ ChecksumPipeline::Taken ChecksumPipeline::TakeOldest() {
   WaitForOldest(1);
   Slot& s = slot(head_);
   Taken taken;
+  taken.state = s.state.load();
+  if (taken.state != SlotState::Done && taken.state != SlotState::Failed) taken.state = SlotState::Cancelled;
+  taken.checksum = s.value;
+  taken.snapshotCrc16 = s.snapshotCrc16;
+  taken.bytesRead = s.bytesRead.load(std::memory_order_relaxed);
+  taken.directory = std::move(s.directory);
+  taken.nativePath = std::move(s.nativePath);
   taken.relativePath = std::move(s.relativePath);
-  const SlotState state = s.state.load();
-  const std::shared_ptr<const platform::DirectoryHandle> directory = std::move(s.directory);
+  taken.size = s.size;
+  taken.regular = s.regular;
   ++head_;
-
-  if (c_.Aborted()) return taken;
-  switch (state) {
-    case SlotState::Done:
-      c_.State.Stats.BytesRead += static_cast<double>(s.bytesRead.load(std::memory_order_relaxed));
-      if (snapshot_) c_.Scan.Status = s.snapshotCrc16;
-      taken.checksum = s.value;
-      break;
-    case SlotState::Failed: {
-      ChecksumRequest again;
-      again.nativePath = std::move(s.nativePath);
-      again.directory = directory.get();
-      again.relativePath = taken.relativePath;
-      again.size = s.size;
-      again.regular = s.regular;
-      taken.checksum = ChecksumFile(c_, again);  // asks Retry / Skip / Skip all / Abort
-      break;
-    }
-    case SlotState::Cancelled:
-    case SlotState::Queued:
-    case SlotState::Reading:
-      break;
-  }
   return taken;
 }
 

@@ -6,7 +6,7 @@
 // AddFile in listing order and prompts come up for the same files, in the same order, as
 // when every file is read on the spot: a file a worker could not open or read is read
 // again on the calling thread by ChecksumFile, which asks Retry / Skip / Skip all / Abort.
-// Only the calling thread touches the comparison and the user interface.
+// Only the thread that owns the pipeline reports to its scan target.
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -18,21 +18,26 @@
 #include <thread>
 #include <vector>
 
-#include "engine/comparison.h"
+#include "engine/checksum_kind.h"
 #include "platform/directory_handle.h"
+#include "platform/file_reader.h"
+#include "sources/scan_target.h"
 
 namespace quorvane {
 
 class ChecksumPipeline {
  public:
-  // How many worker threads a scan would use for c: none when no file is read (Quick)
-  // or on a single core (then the scanner reads each file itself).
-  static unsigned WorkersFor(const Comparison& c);
+  // How many worker threads a scan would use: none when no file is read (quick) or on a
+  // single core (then the scanner reads each file itself).
+  static unsigned WorkersFor(bool quick);
   // Overrides the number of workers for the rest of the process (tests run both ways);
   // a negative value restores the automatic choice.
   static void SetWorkerCount(int workers);
 
-  ChecksumPipeline(Comparison& c, unsigned workers);
+  // Each worker reads through a reader made by readers.another(); waits pump and draw
+  // through target, and target's Aborted() cancels the reading.
+  ChecksumPipeline(ScanTarget& target, ChecksumKind kind, bool snapshot, const platform::FileReader& readers,
+                   unsigned workers);
   ~ChecksumPipeline();  // stops the workers; files still queued are dropped
   ChecksumPipeline(const ChecksumPipeline&) = delete;
   ChecksumPipeline& operator=(const ChecksumPipeline&) = delete;
@@ -56,18 +61,26 @@ class ChecksumPipeline {
   // Makes room in a Full queue: waits for the older half.
   void MakeRoom() { WaitForOldest(kCapacity / 2); }
 
+  enum class SlotState { Queued, Reading, Done, Failed, Cancelled };
   struct Taken {
-    std::optional<std::uint32_t> checksum;  // as ChecksumFile gives it: nullopt when skipped or aborted
+    SlotState state = SlotState::Cancelled;  // Done, Failed (to be read again) or Cancelled
+    std::uint32_t checksum = 0;
+    std::uint16_t snapshotCrc16 = 0;
+    std::uint64_t bytesRead = 0;
+    std::shared_ptr<const platform::DirectoryHandle> directory;
+    std::string nativePath;
     std::string relativePath;
+    std::uint64_t size = 0;
+    bool regular = true;
   };
-  // Removes the oldest queued file (waiting for it when needed) and gives its checksum.
+  // Removes the oldest queued file (waiting for it when needed) and gives what its
+  // reading came to.
   Taken TakeOldest();
 
  private:
   static constexpr std::uint64_t kCapacity = 512;
   static constexpr std::uint64_t kWakeBatch = 32;
   static constexpr std::uint64_t kNone = std::numeric_limits<std::uint64_t>::max();
-  enum class SlotState { Queued, Reading, Done, Failed, Cancelled };
   // A queued file. The calling thread writes the request fields before publishing the
   // slot through tail_; a worker writes the result fields before publishing them
   // through state.
@@ -93,7 +106,7 @@ class ChecksumPipeline {
   }
   Slot& slot(std::uint64_t sequence) { return ring_[sequence % kCapacity]; }
 
-  Comparison& c_;
+  ScanTarget& target_;
   const ChecksumKind kind_;
   const bool snapshot_;
   std::unique_ptr<Slot[]> ring_;

@@ -1,5 +1,6 @@
 #include "sources/directory_scanner.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <deque>
@@ -8,14 +9,11 @@
 #include <unordered_set>
 #include <vector>
 
-#include "engine/add_file.h"
 #include "platform/descriptor_limit.h"
 #include "platform/directory_handle.h"
 #include "platform/os_error_text.h"
 #include "platform/path_form.h"
 #include "sources/checksum_pipeline.h"
-#include "sources/file_checksum.h"
-#include "sources/path_rewrite.h"
 
 namespace quorvane {
 
@@ -41,13 +39,14 @@ std::string withoutSlash(const std::string& nativePath) {
 
 class Walker {
  public:
-  Walker(Comparison& c, Side side, platform::NativePath root) : c_(c), side_(side), root_(std::move(root)) {
-    const std::uint8_t special = c.settings.SpecialAttr & (platform::faHidden | platform::faSystem | platform::faVolumeId);
+  Walker(ScanTarget& target, const WalkSetup& setup, platform::NativePath root)
+      : t_(target), setup_(setup), root_(std::move(root)) {
+    const std::uint8_t special = setup.SpecialAttr & (platform::faHidden | platform::faSystem | platform::faVolumeId);
     fileAllowed_ = platform::faReadOnly | platform::faArchive | special;
     directoryAllowed_ = platform::faDirectory | platform::faReadOnly | platform::faArchive;
-    if (c.settings.HiddenDirs) directoryAllowed_ |= platform::faHidden | platform::faSystem;
-    if (const unsigned workers = ChecksumPipeline::WorkersFor(c))
-      pipeline_ = std::make_unique<ChecksumPipeline>(c, workers);
+    if (setup.HiddenDirs) directoryAllowed_ |= platform::faHidden | platform::faSystem;
+    if (const unsigned workers = ChecksumPipeline::WorkersFor(setup.Quick))
+      pipeline_ = std::make_unique<ChecksumPipeline>(target, setup.Kind, setup.Snapshot, *setup.Readers, workers);
     const int forced = budgetOverride.load();
     if (forced > 0) {
       budget_ = static_cast<std::size_t>(forced);
@@ -72,12 +71,12 @@ class Walker {
     if (!start) {
       // An included directory missing from this set is not this reader's to report.
       if (!(error == ENOENT && !relative.view().empty()))
-        c_.Problems.Add(withoutSlash(startPath_.str()), "could not be listed: " + platform::osErrorText(error));
+        t_.Problem(withoutSlash(startPath_.str()), "could not be listed: " + platform::osErrorText(error));
       return;
     }
     enter(std::move(start), relative.str(), "");
 
-    while (!frames_.empty() && !c_.Aborted()) {
+    while (!frames_.empty() && !t_.Aborted()) {
       Frame& top = frames_.back();
       if (top.next == top.subdirectories.size()) {
         leave();
@@ -91,7 +90,7 @@ class Walker {
       std::unique_ptr<DirectoryHandle> child = top.handle->OpenChild(name, error);
       if (!child) {
         if (error != ENOENT)  // gone since it was listed: nothing left to compare
-          c_.Problems.Add(top.handle->NativePath() + name, "could not be listed: " + platform::osErrorText(error));
+          t_.Problem(top.handle->NativePath() + name, "could not be listed: " + platform::osErrorText(error));
         continue;
       }
       if (ancestors_.count(child->Identity())) continue;  // a symlink back up the tree
@@ -139,6 +138,7 @@ class Walker {
     if (!budgetFixed_) {
       const std::size_t limit = platform::raiseDescriptorLimit(2 * (openFrames_ + 1) + kReservedDescriptors);
       budget_ = limit > 2 * kReservedDescriptors ? limit - kReservedDescriptors : kReservedDescriptors;
+      budget_ = std::max<std::size_t>(1, budget_ / setup_.WalksAtOnce);
       if (openFrames_ < budget_) return;
     }
     while (openFrames_ >= budget_ && firstOpenFrame_ < frames_.size()) {
@@ -159,11 +159,11 @@ class Walker {
     // A frame's relative path runs from the set root, the start directory included.
     const std::string shown = platform::joinNative(root_, platform::HeldPath(frames_[i].relative)).str();
     if (!handle) {
-      c_.Problems.Add(withoutSlash(shown), "could not be opened again: " + platform::osErrorText(error));
+      t_.Problem(withoutSlash(shown), "could not be opened again: " + platform::osErrorText(error));
       return false;
     }
     if (!(handle->Identity() == frames_[i].identity)) {
-      c_.Problems.Add(withoutSlash(shown), "was replaced while being read");
+      t_.Problem(withoutSlash(shown), "was replaced while being read");
       return false;
     }
     makeRoomForDirectory();
@@ -175,12 +175,12 @@ class Walker {
 
   void list(Frame& frame) {
     const std::shared_ptr<const DirectoryHandle> handle = frame.handle;
-    c_.ui.progressCurrentPath(side_, withoutSlash(handle->NativePath()));
+    t_.DirectoryListed(withoutSlash(handle->NativePath()));
     const int error = platform::listDirectory(*handle, [&](const DirectoryEntry& e) {
       if (e.statError != 0) {
         entryWithoutFacts(*handle, e);
       } else if (e.attributes & platform::faDirectory) {
-        if (c_.settings.Recurse && (e.attributes & ~directoryAllowed_) == 0) {
+        if (setup_.Recurse && (e.attributes & ~directoryAllowed_) == 0) {
           if (e.name.find('\\') != std::string_view::npos)
             heldNameImpossible(*handle, e.name, "directory");
           else
@@ -189,25 +189,25 @@ class Walker {
       } else if ((e.attributes & ~fileAllowed_) == 0) {
         fileStep(handle, frame.relative, e);
       }
-      return !c_.Aborted();
+      return !t_.Aborted();
     });
     if (error != 0)
-      c_.Problems.Add(withoutSlash(handle->NativePath()), "could not be listed: " + platform::osErrorText(error));
+      t_.Problem(withoutSlash(handle->NativePath()), "could not be listed: " + platform::osErrorText(error));
   }
 
   // An entry whose facts could not be read: it cannot be compared, unless it is gone.
   void entryWithoutFacts(const DirectoryHandle& directory, const DirectoryEntry& e) {
     if (e.statError == ENOENT) return;
     // A hidden name would have been passed over whatever it is.
-    if ((e.attributes & platform::faHidden) && !(fileAllowed_ & platform::faHidden) && !c_.settings.HiddenDirs) return;
-    c_.Problems.Add(directory.NativePath() + std::string(e.name),
+    if ((e.attributes & platform::faHidden) && !(fileAllowed_ & platform::faHidden) && !setup_.HiddenDirs) return;
+    t_.Problem(directory.NativePath() + std::string(e.name),
                     "attributes could not be read: " + platform::osErrorText(e.statError));
   }
 
   // "\" separates components in held paths, so such a name cannot be held.
   void heldNameImpossible(const DirectoryHandle& directory, std::string_view name, const char* kind) {
-    ++c_.State.Stats.FilesSkipped;
-    c_.Problems.Add(directory.NativePath() + std::string(name),
+    t_.FileSkipped();
+    t_.Problem(directory.NativePath() + std::string(name),
                     std::string("skipped, a ") + kind + " name holding \"\\\" cannot be compared");
   }
 
@@ -218,68 +218,45 @@ class Walker {
       return;
     }
     relativePath_.assign(relative).append(e.name);
-    if (!c_.Masks.Passes(relativePath_)) return;
+    if (!setup_.Masks->Passes(relativePath_)) return;
 
     std::string nativePath;
     nativePath.reserve(directory->NativePath().size() + e.name.size());
     nativePath.append(directory->NativePath()).append(e.name);
     const std::uint64_t size = e.regular ? e.size : 0;
     if (pipeline_) {
-      // Read ahead on the workers; files reach AddFile in this same order.
+      // Read ahead on the workers; files reach the target in this same order.
       listed_.push_back({e.time, e.attributes, size});
       pipeline_->Submit(directory, std::move(nativePath), relativePath_, size, e.regular);
       if (pipeline_->Full()) pipeline_->MakeRoom();
       while (!pipeline_->Empty() && pipeline_->OldestReady()) takeOldest();
       return;
     }
-    ChecksumRequest request;
-    request.nativePath = std::move(nativePath);
-    request.directory = directory.get();
-    request.relativePath = relativePath_;
-    request.size = size;
-    request.regular = e.regular;
-    addFile(relativePath_, {e.time, e.attributes, size}, ChecksumFile(c_, request));
+    t_.ReadFile(WalkedFile{directory, nativePath, relativePath_, {e.time, e.attributes, size}, e.regular});
   }
-
-  // The facts of a file that passed the masks, as listed.
-  struct ListedFile {
-    std::uint32_t time = 0;
-    std::uint8_t attributes = 0;
-    std::uint64_t size = 0;
-  };
 
   void takeOldest() {
     const ListedFile f = listed_.front();
     listed_.pop_front();
     const ChecksumPipeline::Taken taken = pipeline_->TakeOldest();
-    addFile(taken.relativePath, f, taken.checksum);
-  }
-
-  void addFile(const std::string& relativePath, const ListedFile& f, const std::optional<std::uint32_t>& crc) {
-    if (!crc || c_.Aborted()) {
-      ++c_.State.Stats.FilesSkipped;
+    const WalkedFile file{taken.directory, taken.nativePath, taken.relativePath, f, taken.regular};
+    if (t_.Aborted()) {
+      t_.FileDropped(file);
       return;
     }
-    ScanRecord& s = c_.Scan;
-    s.Path = RewritePath(relativePath, c_.settings);
-    if (side_ == Side::New) {
-      s.NewCRC = *crc;
-      s.NewTime = f.time;
-      s.NewSize = f.size;
-      s.NewAttr = f.attributes & 0x3F;
-      s.NewAlias = -1;
-    } else {
-      s.OldCRC = *crc;
-      s.OldTime = f.time;
-      s.OldSize = f.size;
-      s.OldAttr = f.attributes & 0x3F;
-      s.OldAlias = -1;
+    switch (taken.state) {
+      case ChecksumPipeline::SlotState::Done:
+        t_.FileRead(file, taken.checksum, taken.snapshotCrc16, taken.bytesRead);
+        break;
+      case ChecksumPipeline::SlotState::Failed: t_.FileFailed(file); break;  // asks Retry / Skip / Skip all / Abort
+      case ChecksumPipeline::SlotState::Queued:
+      case ChecksumPipeline::SlotState::Reading:
+      case ChecksumPipeline::SlotState::Cancelled: t_.FileDropped(file); break;
     }
-    AddFile(c_, side_);
   }
 
-  Comparison& c_;
-  Side side_;
+  ScanTarget& t_;
+  const WalkSetup& setup_;
   platform::NativePath root_;
   platform::NativePath startPath_;  // the start directory
   std::uint8_t fileAllowed_ = 0;
@@ -299,8 +276,27 @@ class Walker {
 
 void SetScannerDirectoryBudget(int directories) { budgetOverride = directories > 0 ? directories : -1; }
 
+WalkSetup WalkSetup::Of(const Comparison& c) {
+  WalkSetup setup;
+  setup.SpecialAttr = c.settings.SpecialAttr;
+  setup.HiddenDirs = c.settings.HiddenDirs;
+  setup.Recurse = c.settings.Recurse;
+  setup.Quick = c.settings.Quick;
+  setup.Kind = c.State.CurrentChecksumKind;
+  setup.Snapshot = c.State.SnapshotMode;
+  setup.Masks = &c.Masks;
+  setup.Readers = c.Reader.get();
+  return setup;
+}
+
 void ScanDirectoryTree(Comparison& c, Side side, const std::string& root, const std::string& relativeStart) {
-  Walker walker(c, side, platform::NativePath(root));
+  ComparisonScanTarget target(c, side);
+  WalkDirectoryTree(target, WalkSetup::Of(c), root, relativeStart);
+}
+
+void WalkDirectoryTree(ScanTarget& target, const WalkSetup& setup, const std::string& root,
+                       const std::string& relativeStart) {
+  Walker walker(target, setup, platform::NativePath(root));
   walker.Walk(platform::HeldPath(relativeStart.empty() || relativeStart.back() == '\\' ? relativeStart
                                                                                        : relativeStart + '\\'));
   walker.Finish();
