@@ -116,6 +116,7 @@ std::optional<std::int32_t> DoSearch(SearchState& state, const TDisplayIndex& di
   };
   const FirstBytes first = FirstBytesOf(wanted);
   std::string folded;
+  std::string path;  // reused: the paths are built without an allocation each
   std::uint64_t lastDraw = platform::tickCount();
   bool found = false;
   std::int32_t sinceClock = 0;
@@ -130,7 +131,8 @@ std::optional<std::int32_t> DoSearch(SearchState& state, const TDisplayIndex& di
         ui.pumpMessages();
       }
     }
-    const std::string_view path = display.ItemAt(state.position)->Path();
+    path.clear();
+    display.ItemAt(state.position)->AppendPath(path);
     ++state.position;
     if (!MayHold(path, wanted.size(), first)) continue;
     FoldInto(path, folded);
