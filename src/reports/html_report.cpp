@@ -125,7 +125,7 @@ class HtmlReport : public StructuredReport {
     cell(9, false);
     AppendHtmlText(o, directoryOf(e.Directory()));
     o += "</td><td>";
-    if (partner) AppendHtmlText(o, SlashPath(partner->Path()));
+    if (partner) AppendHtmlText(o, SlashPath(*partner));
     o += "</td></tr>";
     return Write(o);
   }
