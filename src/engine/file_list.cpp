@@ -190,11 +190,12 @@ std::uint32_t FileList::directoryOf(std::string_view dir, std::uint64_t hash) {
   std::size_t at = static_cast<std::size_t>(h) & mask;
   while (directoryHash_[at]) at = (at + 1) & mask;
   const std::uint32_t id = static_cast<std::uint32_t>(directories_.size());
-  char* text = nullptr;
+  const char* text = "";
   if (!dir.empty()) {
     const auto [chunk, offset] = directoryTexts_.Reserve(dir.size());
-    text = directoryTexts_.chunks[chunk].get() + offset;
-    std::memcpy(text, dir.data(), dir.size());
+    char* at = directoryTexts_.chunks[chunk].get() + offset;
+    std::memcpy(at, dir.data(), dir.size());
+    text = at;
   }
   directories_.push_back({text, static_cast<std::uint32_t>(dir.size()), 0, 0, hash});
   directoryHash_[at] = (h << 32) | (id + 1);

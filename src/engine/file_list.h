@@ -7,9 +7,10 @@
 // of a path is stored once per directory; each entry has a record in an arena with its
 // directory's id and its name, and the block an entry sits in holds the references to the
 // records of its entries (one reference per group of four, whose records lie end to end),
-// so an entry reaches its path from its own address. A hash index of 4-byte slots on the folded path answers look-ups while sets are read; the ordered view
-// is a vector of 4-byte ids built on demand, so building a list of n entries costs
-// O(n log n) instead of the O(n^2) of shifting a sorted array.
+// so an entry reaches its path from its own address. A hash index of 4-byte slots on the
+// folded path answers look-ups while sets are read; the ordered view is a vector of 4-byte
+// ids built on demand, so building a list of n entries costs O(n log n) instead of the
+// O(n^2) of shifting a sorted array.
 //
 // The key order is the order of (directory part, name) with both compared folded, so the
 // distinct directory parts are ranked once, entries are put into buckets by that rank and
@@ -153,7 +154,8 @@ class FileList {
   std::size_t count_ = 0;
 
   // Open addressing on the folded path: slot = tag (3 bits of the hash) << 29 | (id + 1);
-  // 0 is empty. The table grows by half its size at a load of 3/4. Ids fit in 29 bits (kMaximumFileCount < 2^29).
+  // 0 is empty; ids fit in 29 bits (kMaximumFileCount < 2^29). The table grows by half its
+  // size at a load of 3/4.
   std::vector<std::uint32_t> hash_;
   // Where the records of the newest group end, in its chunk.
   std::size_t groupEnd_ = 0;
