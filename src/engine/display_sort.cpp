@@ -36,34 +36,30 @@ std::uint64_t numericKey(const FileEntry& e, SortType type, bool snapshotMode) {
 
 int sign(int v) { return (v > 0) - (v < 0); }
 
-std::size_t directoryLength(std::string_view path) {
-  const std::size_t at = path.rfind('\\');
-  return at == std::string_view::npos ? 0 : at + 1;
-}
-
 // File name, then directory, each compared with ASCII letters folded.
-int compareNameThenDirectory(std::string_view a, std::string_view b) {
-  const std::size_t dirA = directoryLength(a);
-  const std::size_t dirB = directoryLength(b);
-  const int byName = compareFolded(a.substr(dirA), b.substr(dirB));
+int compareNameThenDirectory(std::string_view nameA, std::string_view dirA, std::string_view nameB,
+                             std::string_view dirB) {
+  const int byName = compareFolded(nameA, nameB);
   if (byName != 0) return sign(byName);
-  return sign(compareFolded(a.substr(0, dirA), b.substr(0, dirB)));
+  return sign(compareFolded(dirA, dirB));
 }
 
 // Byte k of the text "folded name, NUL, folded directory", 0 past its end. Without NUL
 // bytes inside names, comparing these texts bytewise (shorter first) orders entries as
 // compareNameThenDirectory does.
-unsigned char textByte(const char* path, std::uint32_t directory, std::uint32_t length, std::uint32_t k) {
-  const std::uint32_t name = length - directory;
-  if (k < name) return foldAscii(static_cast<unsigned char>(path[directory + k]));
-  if (k == name || k > length) return 0;
-  return foldAscii(static_cast<unsigned char>(path[k - name - 1]));
+unsigned char textByte(const char* name, std::uint32_t nameLength, const char* directory, std::uint32_t length,
+                       std::uint32_t k) {
+  if (k < nameLength) return foldAscii(static_cast<unsigned char>(name[k]));
+  if (k == nameLength || k > length) return 0;
+  return foldAscii(static_cast<unsigned char>(directory[k - nameLength - 1]));
 }
 
 // Eight bytes of that text from byte 8 * level, big-endian.
-std::uint64_t textChunk(const char* path, std::uint32_t directory, std::uint32_t length, std::uint32_t level) {
+std::uint64_t textChunk(const char* name, std::uint32_t nameLength, const char* directory, std::uint32_t length,
+                        std::uint32_t level) {
   std::uint64_t chunk = 0;
-  for (std::uint32_t k = 8 * level; k < 8 * level + 8; ++k) chunk = (chunk << 8) | textByte(path, directory, length, k);
+  for (std::uint32_t k = 8 * level; k < 8 * level + 8; ++k)
+    chunk = (chunk << 8) | textByte(name, nameLength, directory, length, k);
   return chunk;
 }
 
@@ -74,7 +70,7 @@ int CompareForDisplay(const FileEntry& item, const FileEntry& key, const SortRul
   if (rule.SortType == SortType::FullPath) {
     result = -1;
   } else if (isNameType(rule.SortType)) {
-    result = compareNameThenDirectory(item.Path(), key.Path());
+    result = compareNameThenDirectory(item.Name(), item.Directory(), key.Name(), key.Directory());
   } else {
     const std::uint64_t a = numericKey(item, rule.SortType, rule.SnapshotMode);
     const std::uint64_t b = numericKey(key, rule.SortType, rule.SnapshotMode);
@@ -101,11 +97,13 @@ void DisplaySorter::Add(FileEntry* entry) {
     numbers_.push_back({numericKey(*entry, rule_.SortType, rule_.SnapshotMode), position});
     return;
   }
-  const std::string_view path = entry->Path();
-  const auto length = static_cast<std::uint32_t>(path.size());
-  const auto directory = static_cast<std::uint32_t>(directoryLength(path));
-  if (std::memchr(path.data(), 0, path.size())) textHasNul_ = true;
-  texts_.push_back({textChunk(path.data(), directory, length, 0), path.data(), position, directory, length});
+  const std::string_view name = entry->Name();
+  const std::string_view directory = entry->Directory();
+  const auto nameLength = static_cast<std::uint32_t>(name.size());
+  const auto length = static_cast<std::uint32_t>(name.size() + directory.size());
+  if (std::memchr(name.data(), 0, name.size()) || std::memchr(directory.data(), 0, directory.size())) textHasNul_ = true;
+  texts_.push_back({textChunk(name.data(), nameLength, directory.data(), length, 0), name.data(), directory.data(),
+                    position, nameLength, length});
 }
 
 void DisplaySorter::sortNumbers() {
@@ -138,10 +136,10 @@ void DisplaySorter::sortTextRange(std::size_t begin, std::size_t end, std::uint3
       for (std::size_t i = group; i < next; ++i) {
         if (i + kAhead < next) {
           const TextKey& ahead = texts_[i + kAhead];
-          __builtin_prefetch(ahead.path + std::min(ahead.length - 1, ahead.directoryLength + 8 * (level + 1)));
+          __builtin_prefetch(8 * (level + 1) < ahead.nameLength ? ahead.name + 8 * (level + 1) : ahead.directory);
         }
         TextKey& t = texts_[i];
-        t.chunk = textChunk(t.path, t.directoryLength, t.length, level + 1);
+        t.chunk = textChunk(t.name, t.nameLength, t.directory, t.length, level + 1);
       }
       sortTextRange(group, next, level + 1);
     }
@@ -156,7 +154,9 @@ void DisplaySorter::sortTexts() {
   }
   const bool descending = rule_.Descending;
   std::sort(texts_.begin(), texts_.end(), [descending](const TextKey& a, const TextKey& b) {
-    const int c = compareNameThenDirectory({a.path, a.length}, {b.path, b.length}) * (descending ? -1 : 1);
+    const int c = compareNameThenDirectory({a.name, a.nameLength}, {a.directory, a.length - a.nameLength},
+                                           {b.name, b.nameLength}, {b.directory, b.length - b.nameLength}) *
+                  (descending ? -1 : 1);
     return c != 0 ? c < 0 : a.position > b.position;
   });
 }

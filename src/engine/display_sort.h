@@ -43,10 +43,11 @@ class DisplaySorter {
   };
   struct TextKey {
     std::uint64_t chunk;   // eight bytes of the folded name + NUL + folded directory
-    const char* path;
+    const char* name;
+    const char* directory;
     std::uint32_t position;
-    std::uint32_t directoryLength;
-    std::uint32_t length;
+    std::uint32_t nameLength;
+    std::uint32_t length;  // name and directory
   };
   void sortNumbers();
   void sortTexts();

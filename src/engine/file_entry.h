@@ -48,16 +48,23 @@ struct EntryFacts {
   std::int32_t OldAlias = -1;
 };
 
-// An entry of the file list. Its path lives in the list's string storage.
+// An entry of the file list: the facts only. Its name and the id of its directory live in
+// the list's storage, reached through the block the entry sits in, so an entry is not
+// copyable: a copy outside the list would have no path.
 class FileEntry : public EntryFacts {
  public:
-  std::string_view Path() const { return {path_, pathLength_}; }
+  FileEntry() = default;
+  FileEntry(const FileEntry&) = delete;
+  FileEntry& operator=(const FileEntry&) = delete;
 
- private:
-  friend class FileList;
-  const char* path_ = nullptr;
-  std::uint32_t pathLength_ = 0;
-  std::uint32_t directory_ = 0;  // the list's id of the directory part
+  // The whole relative path, directory part and name.
+  std::string Path() const;
+  // Appends the whole path to out, so a reused buffer builds it without allocating.
+  void AppendPath(std::string& out) const;
+  // The part after the last backslash; stays valid as long as the list holds the entry.
+  std::string_view Name() const;
+  // The part up to and including the last backslash (empty at the root); as long-lived.
+  std::string_view Directory() const;
 };
 
 // The scratch record a reader fills before calling the add-file step.

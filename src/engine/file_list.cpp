@@ -2,93 +2,239 @@
 
 #include <algorithm>
 #include <cstring>
+#include <tuple>
 
 #include "engine/path_key.h"
 
 namespace quorvane {
 
-FileList::FileList() = default;
-FileList::~FileList() = default;
-
-const char* FileList::storePath(std::string_view path) {
-  if (path.size() > kArenaChunk / 4) {
-    // A very long path gets a chunk of its own so that the current chunk keeps its room.
-    arena_.emplace(arena_.begin(), new char[path.size()]);
-    std::memcpy(arena_.front().get(), path.data(), path.size());
-    arenaBytes_ += path.size();
-    return arena_.front().get();
-  }
-  if (arenaUsed_ + path.size() > kArenaChunk) {
-    arena_.emplace_back(new char[kArenaChunk]);
-    arenaUsed_ = 0;
-    arenaBytes_ += kArenaChunk;
-  }
-  char* at = arena_.back().get() + arenaUsed_;
-  std::memcpy(at, path.data(), path.size());
-  arenaUsed_ += path.size();
-  return at;
-}
-
 namespace {
-
-// Open addressing with linear probing; a slot holds (hash high 32 bits << 32) | (id + 1).
-void growTable(std::vector<std::uint64_t>& table) {
-  std::vector<std::uint64_t> bigger(table.empty() ? 1024 : table.size() * 2, 0);
-  const std::size_t mask = bigger.size() - 1;
-  for (const std::uint64_t slot : table) {
-    if (!slot) continue;
-    std::size_t at = static_cast<std::size_t>(slot >> 32) & mask;
-    while (bigger[at]) at = (at + 1) & mask;
-    bigger[at] = slot;
-  }
-  table.swap(bigger);
-}
-
-bool needsGrowth(const std::vector<std::uint64_t>& table, std::size_t count) {
-  return (count + 1) * 4 > table.size() * 3;  // load at most 3/4
-}
 
 std::size_t directoryLength(std::string_view path) {
   const std::size_t at = path.rfind('\\');
   return at == std::string_view::npos ? 0 : at + 1;
 }
 
+// The hash of a path from the folded hashes of its directory part and its name, so that
+// an entry's hash is found again from its record without rebuilding its path.
+std::uint64_t pathHash(std::uint64_t directoryHash, std::string_view name) {
+  std::uint64_t h = directoryHash ^ (foldedHash(name) * 0xFF51AFD7ED558CCDull);
+  h ^= h >> 31;
+  h *= 0xC4CEB9FE1A85EC53ull;
+  return h ^ (h >> 29);
+}
+
+constexpr std::uint32_t kIdBits = 29;
+constexpr std::uint32_t kIdMask = (std::uint32_t{1} << kIdBits) - 1;
+static_assert(FileList::kMaximumFileCount < kIdMask);
+
+std::uint32_t tagOf(std::uint64_t h) { return static_cast<std::uint32_t>(h >> 61) << kIdBits; }
+
+std::size_t varintSize(std::uint64_t v) {
+  std::size_t n = 1;
+  for (; v >= 0x80; v >>= 7) ++n;
+  return n;
+}
+
+char* putVarint(char* at, std::uint64_t v) {
+  for (; v >= 0x80; v >>= 7) *at++ = static_cast<char>(v | 0x80);
+  *at++ = static_cast<char>(v);
+  return at;
+}
+
+const char* getVarint(const char* at, std::uint64_t& v) {
+  v = 0;
+  for (unsigned shift = 0;; shift += 7) {
+    const auto byte = static_cast<unsigned char>(*at++);
+    v |= std::uint64_t{byte & 0x7Fu} << shift;
+    if (!(byte & 0x80)) return at;
+  }
+}
+
+// The slot of a hash in a table of any size, and the next slot of linear probing.
+std::size_t slotOf(std::uint64_t h, std::size_t size) { return static_cast<std::size_t>(((h & 0xFFFFFFFFu) * size) >> 32); }
+std::size_t nextSlot(std::size_t at, std::size_t size) { return at + 1 == size ? 0 : at + 1; }
+
+const char* skipRecord(const char* at) {
+  std::uint64_t v = 0;
+  at = getVarint(at, v);
+  at = getVarint(at, v);
+  return at + v;
+}
+
+bool needsGrowth(std::size_t tableSize, std::size_t count) {
+  return (count + 1) * 4 > tableSize * 3;  // load at most 3/4
+}
+
 }  // namespace
 
-void FileList::growHash() { growTable(hash_); }
-
-std::uint32_t FileList::directoryOf(std::string_view path) {
-  const std::string_view dir = path.substr(0, directoryLength(path));
-  // Files arrive directory by directory, so the last directory is almost always the one.
-  if (lastDirectory_ != UINT32_MAX) {
-    const Directory& last = directories_[lastDirectory_];
-    if (sameFolded({last.text, last.length}, dir)) return lastDirectory_;
+std::pair<std::size_t, std::size_t> FileList::Arena::Reserve(std::size_t n) {
+  if (n > kChunkBytes / 4) {
+    chunks.emplace_back(new char[n]);
+    bytes += n;
+    return {chunks.size() - 1, 0};
   }
-  if (needsGrowth(directoryHash_, directories_.size())) growTable(directoryHash_);
-  const std::uint64_t h = foldedHash(dir) >> 32;
+  if (used + n > kChunkBytes) {
+    current = chunks.size();
+    chunks.emplace_back(new char[kChunkBytes]);
+    used = 0;
+    bytes += kChunkBytes;
+  }
+  const std::size_t at = used;
+  used += n;
+  return {current, at};
+}
+
+FileList::FileList() = default;
+FileList::~FileList() = default;
+
+// Record: varint directory id, varint name length, the name's bytes.
+FileList::RecordView FileList::recordOf(const FileEntry* e) {
+  const Block& block = blockOf(e);
+  const std::size_t k = static_cast<std::size_t>(e - reinterpret_cast<const FileEntry*>(block.entries));
+  const std::uint32_t ref = block.groups[k / kGroup];
+  const char* at = block.list->records_.chunks[block.firstChunk + (ref >> kChunkShift)].get() + (ref & (kChunkBytes - 1));
+  for (std::size_t i = 0; i < k % kGroup; ++i) at = skipRecord(at);
+  std::uint64_t directory = 0, length = 0;
+  at = getVarint(at, directory);
+  at = getVarint(at, length);
+  return {static_cast<std::uint32_t>(directory), {at, static_cast<std::size_t>(length)}};
+}
+
+// A group's records lie end to end. When the next record of a group cannot follow the
+// others where they are, the group is copied to a place with room for all; the old copy
+// stays as it is, so names handed out earlier remain valid.
+void FileList::storeRecord(std::size_t id, std::uint32_t directory, std::string_view name) {
+  Block& block = *blocks_[id / kBlockEntries];
+  const std::size_t k = id % kBlockEntries;
+  const std::size_t size = varintSize(directory) + varintSize(name.size()) + name.size();
+  std::uint32_t& ref = block.groups[k / kGroup];
+  std::size_t chunk = 0, offset = 0;
+  if (k % kGroup == 0) {
+    std::tie(chunk, offset) = records_.Reserve(size);
+    ref = static_cast<std::uint32_t>((chunk - block.firstChunk) << kChunkShift | offset);
+  } else {
+    const std::size_t groupChunk = block.firstChunk + (ref >> kChunkShift);
+    const std::size_t groupStart = ref & (kChunkBytes - 1);
+    const bool follows = groupChunk == records_.current && records_.used == groupEnd_ &&
+                         size <= kChunkBytes / 4 && records_.used + size <= kChunkBytes;
+    if (follows) {
+      std::tie(chunk, offset) = records_.Reserve(size);
+    } else {
+      const std::size_t held = groupEnd_ - groupStart;
+      std::size_t start = 0;
+      std::tie(chunk, start) = records_.Reserve(held + size);
+      std::memcpy(records_.chunks[chunk].get() + start, records_.chunks[groupChunk].get() + groupStart, held);
+      ref = static_cast<std::uint32_t>((chunk - block.firstChunk) << kChunkShift | start);
+      offset = start + held;
+    }
+  }
+  char* at = records_.chunks[chunk].get() + offset;
+  at = putVarint(at, directory);
+  at = putVarint(at, name.size());
+  if (!name.empty()) std::memcpy(at, name.data(), name.size());
+  groupEnd_ = offset + size;
+}
+
+std::string_view FileEntry::Name() const { return FileList::recordOf(this).name; }
+
+std::string_view FileEntry::Directory() const {
+  return FileList::blockOf(this).list->directories_[FileList::recordOf(this).directory].Text();
+}
+
+void FileEntry::AppendPath(std::string& out) const {
+  const FileList::RecordView r = FileList::recordOf(this);
+  const std::string_view dir = FileList::blockOf(this).list->directories_[r.directory].Text();
+  out.reserve(out.size() + dir.size() + r.name.size());
+  out.append(dir).append(r.name);
+}
+
+std::string FileEntry::Path() const {
+  std::string path;
+  AppendPath(path);
+  return path;
+}
+
+std::uint32_t FileList::findDirectory(std::string_view dir, std::uint64_t hash) const {
+  if (lastDirectory_ != UINT32_MAX && directories_[lastDirectory_].Text() == dir) return lastDirectory_;
+  if (directoryHash_.empty()) return UINT32_MAX;
+  const std::uint64_t h = hash >> 32;
   const std::size_t mask = directoryHash_.size() - 1;
-  std::size_t at = static_cast<std::size_t>(h) & mask;
-  for (; directoryHash_[at]; at = (at + 1) & mask) {
+  for (std::size_t at = static_cast<std::size_t>(h) & mask; directoryHash_[at]; at = (at + 1) & mask) {
     if ((directoryHash_[at] >> 32) != h) continue;
     const std::uint32_t id = static_cast<std::uint32_t>(directoryHash_[at] & 0xFFFFFFFFu) - 1;
-    if (sameFolded({directories_[id].text, directories_[id].length}, dir)) return lastDirectory_ = id;
+    if (directories_[id].Text() == dir) return id;
   }
+  return UINT32_MAX;
+}
+
+// Directory parts are told apart by their exact bytes, so that each entry keeps its own
+// letter case; those equal when folded share a folded rank.
+std::uint32_t FileList::directoryOf(std::string_view dir, std::uint64_t hash) {
+  // Files arrive directory by directory, so the last directory is almost always the one.
+  const std::uint32_t known = findDirectory(dir, hash);
+  if (known != UINT32_MAX) return lastDirectory_ = known;
+  if (needsGrowth(directoryHash_.size(), directories_.size())) {
+    std::vector<std::uint64_t> bigger(directoryHash_.empty() ? 1024 : directoryHash_.size() * 2, 0);
+    const std::size_t mask = bigger.size() - 1;
+    for (const std::uint64_t slot : directoryHash_) {
+      if (!slot) continue;
+      std::size_t at = static_cast<std::size_t>(slot >> 32) & mask;
+      while (bigger[at]) at = (at + 1) & mask;
+      bigger[at] = slot;
+    }
+    directoryHash_.swap(bigger);
+  }
+  const std::uint64_t h = hash >> 32;
+  const std::size_t mask = directoryHash_.size() - 1;
+  std::size_t at = static_cast<std::size_t>(h) & mask;
+  while (directoryHash_[at]) at = (at + 1) & mask;
   const std::uint32_t id = static_cast<std::uint32_t>(directories_.size());
-  directories_.push_back({storePath(dir), static_cast<std::uint32_t>(dir.size()), 0});
+  const char* text = "";
+  if (!dir.empty()) {
+    const auto [chunk, offset] = directoryTexts_.Reserve(dir.size());
+    char* at = directoryTexts_.chunks[chunk].get() + offset;
+    std::memcpy(at, dir.data(), dir.size());
+    text = at;
+  }
+  directories_.push_back({text, static_cast<std::uint32_t>(dir.size()), 0, 0, hash});
   directoryHash_[at] = (h << 32) | (id + 1);
   return lastDirectory_ = id;
 }
 
+// The table is rebuilt from the entries' records rather than from the old table, so the
+// old one is freed first and the two never coexist.
+void FileList::growHash() {
+  const std::size_t size = hash_.empty() ? 1024 : hash_.size() + hash_.size() / 2;
+  std::vector<std::uint32_t>().swap(hash_);
+  hash_.assign(size, 0);
+  for (std::size_t id = 0; id < count_; ++id) {
+    const RecordView r = recordOf(entryAt(id));
+    const std::uint64_t h = pathHash(directories_[r.directory].hash, r.name);
+    std::size_t at = slotOf(h, size);
+    while (hash_[at]) at = nextSlot(at, size);
+    hash_[at] = tagOf(h) | static_cast<std::uint32_t>(id + 1);
+  }
+  noteFootprint(0);
+}
+
 // The hash index is on the folded path, so the entries of one path in any letter case
-// share a probe sequence; an exact look-up compares the bytes of those.
+// share a probe sequence; an exact look-up compares the directory id and the name's bytes.
 FileEntry* FileList::Find(std::string_view path) {
   if (hash_.empty()) return nullptr;
-  const std::uint64_t h = foldedHash(path) >> 32;
-  const std::size_t mask = hash_.size() - 1;
-  for (std::size_t at = static_cast<std::size_t>(h) & mask; hash_[at]; at = (at + 1) & mask) {
-    if ((hash_[at] >> 32) != h) continue;
-    FileEntry* e = entryAt(static_cast<std::size_t>(hash_[at] & 0xFFFFFFFFu) - 1);
-    if (e->Path() == path) return e;
+  const std::size_t split = directoryLength(path);
+  const std::string_view dir = path.substr(0, split), name = path.substr(split);
+  const std::uint64_t dirHash = foldedHash(dir);
+  const std::uint32_t directory = findDirectory(dir, dirHash);
+  if (directory == UINT32_MAX) return nullptr;
+  const std::uint64_t h = pathHash(dirHash, name);
+  const std::uint32_t tag = tagOf(h);
+  const std::size_t size = hash_.size();
+  for (std::size_t at = slotOf(h, size); hash_[at]; at = nextSlot(at, size)) {
+    if ((hash_[at] & ~kIdMask) != tag) continue;
+    FileEntry* e = entryAt((hash_[at] & kIdMask) - 1);
+    const RecordView r = recordOf(e);
+    if (r.directory == directory && r.name == name) return e;
   }
   return nullptr;
 }
@@ -96,28 +242,50 @@ FileEntry* FileList::Find(std::string_view path) {
 std::vector<FileEntry*> FileList::FindFolded(std::string_view path) {
   std::vector<FileEntry*> found;
   if (hash_.empty()) return found;
-  const std::uint64_t h = foldedHash(path) >> 32;
-  const std::size_t mask = hash_.size() - 1;
-  for (std::size_t at = static_cast<std::size_t>(h) & mask; hash_[at]; at = (at + 1) & mask) {
-    if ((hash_[at] >> 32) != h) continue;
-    FileEntry* e = entryAt(static_cast<std::size_t>(hash_[at] & 0xFFFFFFFFu) - 1);
-    if (sameFolded(e->Path(), path)) found.push_back(e);
+  const std::size_t split = directoryLength(path);
+  const std::string_view dir = path.substr(0, split), name = path.substr(split);
+  const std::uint64_t h = pathHash(foldedHash(dir), name);
+  const std::uint32_t tag = tagOf(h);
+  const std::size_t size = hash_.size();
+  for (std::size_t at = slotOf(h, size); hash_[at]; at = nextSlot(at, size)) {
+    if ((hash_[at] & ~kIdMask) != tag) continue;
+    FileEntry* e = entryAt((hash_[at] & kIdMask) - 1);
+    const RecordView r = recordOf(e);
+    if (sameFolded(r.name, name) && sameFolded(directories_[r.directory].Text(), dir)) found.push_back(e);
   }
   return found;
 }
 
 FileEntry* FileList::CreateEntry(const ScanRecord& source, Side side) {
-  if (needsGrowth(hash_, count_)) growHash();
-  const std::uint64_t h = foldedHash(source.Path) >> 32;
-  const std::size_t mask = hash_.size() - 1;
-  std::size_t at = static_cast<std::size_t>(h) & mask;
-  for (; hash_[at]; at = (at + 1) & mask) {
-    if ((hash_[at] >> 32) != h) continue;
-    if (entryAt(static_cast<std::size_t>(hash_[at] & 0xFFFFFFFFu) - 1)->Path() == source.Path) return nullptr;
+  const std::string_view path = source.Path;
+  const std::size_t split = directoryLength(path);
+  const std::string_view dir = path.substr(0, split), name = path.substr(split);
+  if (needsGrowth(hash_.size(), count_)) growHash();
+  const std::uint64_t dirHash = foldedHash(dir);
+  const std::uint32_t directory = directoryOf(dir, dirHash);
+  const std::uint64_t h = pathHash(dirHash, name);
+  const std::uint32_t tag = tagOf(h);
+  const std::size_t size = hash_.size();
+  std::size_t at = slotOf(h, size);
+  for (; hash_[at]; at = nextSlot(at, size)) {
+    if ((hash_[at] & ~kIdMask) != tag) continue;
+    const RecordView r = recordOf(entryAt((hash_[at] & kIdMask) - 1));
+    if (r.directory == directory && r.name == name) return nullptr;
   }
-  if ((count_ >> kBlockShift) == blocks_.size())
-    blocks_.emplace_back(static_cast<FileEntry*>(
-        ::operator new(kBlockSize * sizeof(FileEntry), std::align_val_t{alignof(FileEntry)})));
+  if (count_ % kBlockEntries == 0) {
+    Block* block = static_cast<Block*>(::operator new(sizeof(Block), std::align_val_t{kBlockBytes}));
+    blocks_.emplace_back(block);
+    block->list = this;
+    block->index = static_cast<std::uint32_t>(blocks_.size() - 1);
+    if (records_.chunks.empty() || records_.current + 1 != records_.chunks.size()) {
+      records_.used = kChunkBytes;  // chunks of long records follow the current one: start afresh
+      block->firstChunk = static_cast<std::uint32_t>(records_.chunks.size());
+    } else {
+      block->firstChunk = static_cast<std::uint32_t>(records_.current);
+    }
+    noteFootprint(0);
+  }
+  storeRecord(count_, directory, name);
   FileEntry* e = new (entryAt(count_)) FileEntry{};
   e->Status = source.Status;
   e->MovedPartner = -1;
@@ -134,12 +302,9 @@ FileEntry* FileList::CreateEntry(const ScanRecord& source, Side side) {
     e->OldAttr = source.OldAttr;
     e->OldAlias = source.OldAlias;
   }
-  e->path_ = storePath(source.Path);
-  e->pathLength_ = static_cast<std::uint32_t>(source.Path.size());
-  e->directory_ = directoryOf(source.Path);
-  hash_[at] = (h << 32) | (count_ + 1);
+  hash_[at] = tag | static_cast<std::uint32_t>(count_ + 1);
   ++count_;
-  memoryUsed_ += source.Path.size() + 52;
+  memoryUsed_ += path.size() + 52;
   return e;
 }
 
@@ -147,26 +312,45 @@ void FileList::rankDirectories() {
   std::vector<std::uint32_t> ids(directories_.size());
   for (std::uint32_t i = 0; i < ids.size(); ++i) ids[i] = i;
   std::sort(ids.begin(), ids.end(), [this](std::uint32_t a, std::uint32_t b) {
-    return compareFolded({directories_[a].text, directories_[a].length}, {directories_[b].text, directories_[b].length}) < 0;
+    const int folded = compareFolded(directories_[a].Text(), directories_[b].Text());
+    return folded != 0 ? folded < 0 : directories_[a].Text() < directories_[b].Text();
   });
-  for (std::uint32_t r = 0; r < ids.size(); ++r) directories_[ids[r]].rank = r;
+  std::uint32_t folded = 0;
+  for (std::uint32_t r = 0; r < ids.size(); ++r) {
+    if (r > 0 && !sameFolded(directories_[ids[r - 1]].Text(), directories_[ids[r]].Text())) ++folded;
+    directories_[ids[r]].foldedRank = folded;
+    directories_[ids[r]].exactRank = r;
+  }
   rankedDirectories_ = directories_.size();
+}
+
+// The list order of two entries: folded directory part, folded name, then the exact bytes
+// of the directory part and of the name (both parts have equal lengths by then).
+bool FileList::before(std::uint32_t a, std::uint32_t b) const {
+  const RecordView ra = recordOf(entryAt(a)), rb = recordOf(entryAt(b));
+  const Directory& da = directories_[ra.directory];
+  const Directory& db = directories_[rb.directory];
+  if (da.foldedRank != db.foldedRank) return da.foldedRank < db.foldedRank;
+  const int folded = compareFolded(ra.name, rb.name);
+  if (folded != 0) return folded < 0;
+  if (da.exactRank != db.exactRank) return da.exactRank < db.exactRank;
+  return ra.name < rb.name;
 }
 
 namespace {
 
-// Sort item: the directory rank and the first twelve folded bytes of the name as two
-// integers, so that most comparisons never touch the entries.
-struct SortItem {
-  std::uint64_t high;  // rank << 32 | name bytes 0..3
-  std::uint64_t low;   // name bytes 4..11
-  FileEntry* entry;
+// Sort item within one directory rank: the first eight folded bytes of the name as one
+// integer, so that most comparisons never touch the records.
+struct NameItem {
+  std::uint64_t prefix;
+  std::uint32_t exactRank;
+  std::uint32_t id;
+  std::string_view name;
 };
 
-std::uint64_t nameBytes(std::string_view name, std::size_t from, std::size_t count) {
+std::uint64_t namePrefix(std::string_view name) {
   std::uint64_t v = 0;
-  for (std::size_t i = from; i < from + count; ++i)
-    v = v << 8 | (i < name.size() ? foldAscii(static_cast<unsigned char>(name[i])) : 0u);
+  for (std::size_t i = 0; i < 8; ++i) v = v << 8 | (i < name.size() ? foldAscii(static_cast<unsigned char>(name[i])) : 0u);
   return v;
 }
 
@@ -174,49 +358,61 @@ std::uint64_t nameBytes(std::string_view name, std::size_t from, std::size_t cou
 
 void FileList::ensureOrdered() {
   if (orderedCount_ == count_) return;
-  if (rankedDirectories_ != directories_.size()) {
-    rankDirectories();
-    orderedCount_ = 0;  // ranks changed: sort everything again
-  }
-  const auto itemOf = [this](FileEntry* e) {
-    const std::string_view path = e->Path();
-    const std::string_view name = path.substr(directoryLength(path));
-    const std::uint64_t rank = directories_[e->directory_].rank;
-    return SortItem{rank << 32 | nameBytes(name, 0, 4), nameBytes(name, 4, 8), e};
-  };
-  const auto before = [](const SortItem& a, const SortItem& b) {
-    if (a.high != b.high) return a.high < b.high;
-    if (a.low != b.low) return a.low < b.low;
-    const std::string_view pa = a.entry->Path(), pb = b.entry->Path();
-    const int folded = compareFolded(pa.substr(directoryLength(pa)), pb.substr(directoryLength(pb)));
-    if (folded != 0) return folded < 0;
-    return pa < pb;  // one directory rank, names equal when folded: the exact bytes decide
-  };
-  std::vector<SortItem> items;
-  items.reserve(count_);
-  for (std::size_t i = 0; i < orderedCount_; ++i) items.push_back(itemOf(order_[i]));
-  for (std::size_t id = orderedCount_; id < count_; ++id) items.push_back(itemOf(entryAt(id)));
-  const auto mid = items.begin() + static_cast<std::ptrdiff_t>(orderedCount_);
-  std::sort(mid, items.end(), before);
-  std::inplace_merge(items.begin(), mid, items.end(), before);
+  if (rankedDirectories_ != directories_.size()) rankDirectories();
+  // Buckets by folded directory rank: a counting sort of the ids.
+  std::uint32_t ranks = 0;
+  for (const Directory& d : directories_) ranks = std::max(ranks, d.foldedRank + 1);
+  std::vector<std::uint32_t> start(ranks + 1, 0);
+  for (std::size_t id = 0; id < count_; ++id) ++start[directories_[recordOf(entryAt(id)).directory].foldedRank + 1];
+  for (std::uint32_t r = 0; r < ranks; ++r) start[r + 1] += start[r];
   order_.resize(count_);
   order_.shrink_to_fit();
-  for (std::size_t i = 0; i < count_; ++i) order_[i] = items[i].entry;
+  {
+    std::vector<std::uint32_t> next(start.begin(), start.end() - 1);
+    for (std::size_t id = 0; id < count_; ++id)
+      order_[next[directories_[recordOf(entryAt(id)).directory].foldedRank]++] = static_cast<std::uint32_t>(id);
+  }
+  // Within a bucket, by name: small items for one directory at a time.
+  std::vector<NameItem> items;
+  for (std::uint32_t r = 0; r < ranks; ++r) {
+    const std::size_t first = start[r], end = start[r + 1];
+    if (end - first < 2) continue;
+    items.clear();
+    for (std::size_t i = first; i < end; ++i) {
+      const RecordView rec = recordOf(entryAt(order_[i]));
+      items.push_back({namePrefix(rec.name), directories_[rec.directory].exactRank, order_[i], rec.name});
+    }
+    std::sort(items.begin(), items.end(), [](const NameItem& a, const NameItem& b) {
+      if (a.prefix != b.prefix) return a.prefix < b.prefix;
+      const int folded = compareFolded(a.name, b.name);
+      if (folded != 0) return folded < 0;
+      if (a.exactRank != b.exactRank) return a.exactRank < b.exactRank;
+      return a.name < b.name;
+    });
+    for (std::size_t i = first; i < end; ++i) order_[i] = items[i - first].id;
+  }
+  noteFootprint((start.capacity() + ranks) * sizeof(std::uint32_t) + items.capacity() * sizeof(NameItem));
   orderedCount_ = count_;
 }
 
 FileEntry& FileList::ItemAt(std::int32_t i) {
   ensureOrdered();
-  return *order_[static_cast<std::size_t>(i)];
+  return *entryAt(order_[static_cast<std::size_t>(i)]);
 }
 
 std::int32_t FileList::IndexOf(const FileEntry* entry) {
-  if (!entry) return -1;
+  if (!entry || count_ == 0) return -1;
   ensureOrdered();
-  const auto it = std::lower_bound(order_.begin(), order_.end(), entry, [](const FileEntry* a, const FileEntry* b) {
-    return compareListOrder(a->Path(), b->Path()) < 0;
-  });
-  if (it == order_.end() || *it != entry) return -1;
+  // The entry's id from its block, then a binary search in the order.
+  const Block& block = blockOf(entry);
+  if (block.list != this) return -1;
+  const std::size_t id =
+      block.index * kBlockEntries + static_cast<std::size_t>(entry - reinterpret_cast<const FileEntry*>(block.entries));
+  if (id >= count_) return -1;
+  const auto target = static_cast<std::uint32_t>(id);
+  const auto it = std::lower_bound(order_.begin(), order_.end(), target,
+                                   [this](std::uint32_t a, std::uint32_t b) { return before(a, b); });
+  if (it == order_.end() || *it != target) return -1;
   return static_cast<std::int32_t>(it - order_.begin());
 }
 
@@ -224,26 +420,30 @@ std::int32_t FileList::FindIndex(std::string_view path) { return IndexOf(Find(pa
 
 void FileList::Clear() {
   blocks_.clear();
-  arena_.clear();
-  arenaUsed_ = kArenaChunk;
-  arenaBytes_ = 0;
+  records_.Clear();
+  groupEnd_ = 0;
+  directoryTexts_.Clear();
   count_ = 0;
-  hash_.clear();
-  hash_.shrink_to_fit();
-  order_.clear();
-  order_.shrink_to_fit();
+  std::vector<std::uint32_t>().swap(hash_);
+  std::vector<std::uint32_t>().swap(order_);
   orderedCount_ = 0;
   directories_.clear();
   directoryHash_.clear();
   lastDirectory_ = UINT32_MAX;
   rankedDirectories_ = 0;
   memoryUsed_ = 0;
+  peakFootprint_ = 0;
 }
 
 std::uint64_t FileList::FootprintBytes() const {
-  return blocks_.size() * kBlockSize * sizeof(FileEntry) + arenaBytes_ + hash_.capacity() * sizeof(std::uint64_t) +
-         order_.capacity() * sizeof(FileEntry*) + directories_.capacity() * sizeof(Directory) +
-         directoryHash_.capacity() * sizeof(std::uint64_t);
+  return blocks_.size() * sizeof(Block) + records_.bytes + directoryTexts_.bytes +
+         hash_.capacity() * sizeof(std::uint32_t) + order_.capacity() * sizeof(std::uint32_t) +
+         directories_.capacity() * sizeof(Directory) + directoryHash_.capacity() * sizeof(std::uint64_t) +
+         (records_.chunks.capacity() + directoryTexts_.chunks.capacity() + blocks_.capacity()) * sizeof(void*);
 }
+
+std::uint64_t FileList::PeakFootprintBytes() const { return std::max(peakFootprint_, FootprintBytes()); }
+
+void FileList::noteFootprint(std::uint64_t extra) { peakFootprint_ = std::max(peakFootprint_, FootprintBytes() + extra); }
 
 }  // namespace quorvane

@@ -15,11 +15,6 @@ constexpr const char* kBusyText = "Filtering and sorting ...   ";
 constexpr std::uint64_t kBusyRedrawMs = 100;
 constexpr std::int32_t kPrefetchDistance = 16;
 
-std::string_view fileNamePart(std::string_view path) {
-  const std::size_t at = path.rfind('\\');
-  return at == std::string_view::npos ? path : path.substr(at + 1);
-}
-
 void countBits(std::array<std::uint32_t, 8>& counts, std::uint16_t s) {
   for (std::size_t bit = 0; bit < counts.size(); ++bit)
     if (s & (1u << bit)) ++counts[bit];
@@ -51,7 +46,7 @@ void FilterPass(Comparison& c) {
   DisplaySorter sorter(SortRule{d.SortType, d.Descending, snapshotMode}, static_cast<std::size_t>(count));
 
   const auto show = [&](FileEntry& e) {
-    if (measure) files.WidestName = std::max(files.WidestName, measure->width(fileNamePart(e.Path())));
+    if (measure) files.WidestName = std::max(files.WidestName, measure->width(e.Name()));
     sorter.Add(&e);
   };
   const bool readsPaths = measure != nullptr || sorter.ReadsPaths();
@@ -69,7 +64,7 @@ void FilterPass(Comparison& c) {
     // Entries lie in memory in the order they were read, not in key order.
     if (i + kPrefetchDistance < count) __builtin_prefetch(&files.ItemAt(i + kPrefetchDistance));
     if (readsPaths && i + kPrefetchDistance / 2 < count)
-      __builtin_prefetch(files.ItemAt(i + kPrefetchDistance / 2).Path().data());
+      __builtin_prefetch(files.ItemAt(i + kPrefetchDistance / 2).Name().data());
 
     FileEntry& e = files.ItemAt(i);
     if (snapshotMode) {

@@ -22,7 +22,7 @@ void markDirectoriesHoldingEntries(Comparison& c, std::vector<bool>& found, std:
   const std::vector<std::string>& dirs = c.IncludeDirs.Items();
   const auto less = [](const std::string& item, std::string_view key) { return compareFolded(item, key) < 0; };
   for (std::int32_t i = 0; i < c.Files.Count() && missing > 0; ++i) {
-    const std::string_view path = c.Files.ItemAt(i).Path();
+    const std::string_view path = c.Files.ItemAt(i).Directory();
     for (std::size_t slash = path.find('\\'); slash != std::string_view::npos; slash = path.find('\\', slash + 1)) {
       const std::string_view directory = path.substr(0, slash);
       const auto at = std::lower_bound(dirs.begin(), dirs.end(), directory, less);

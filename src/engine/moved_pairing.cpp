@@ -153,7 +153,7 @@ std::uint32_t PairMovedEntries(FileList& files, const MovedFileOptions& options,
   std::vector<std::uint64_t> hashes(options.ByFileName ? n : 0);
   for (std::int32_t i = 0; i < count; ++i) {
     if (i + kAhead < count) __builtin_prefetch(&files.ItemAt(i + kAhead));
-    if (options.ByFileName && i + kAhead / 2 < count) __builtin_prefetch(files.ItemAt(i + kAhead / 2).Path().data());
+    if (options.ByFileName && i + kAhead / 2 < count) __builtin_prefetch(files.ItemAt(i + kAhead / 2).Name().data());
     const auto at = static_cast<std::size_t>(i);
     FileEntry& e = files.ItemAt(i);
     entries[at] = &e;
@@ -163,7 +163,7 @@ std::uint32_t PairMovedEntries(FileList& files, const MovedFileOptions& options,
     if (clearLinks) e.MovedPartner = -1;
     partner[at] = e.MovedPartner;
     if (options.ByFileName) {
-      keys[at] = matchingKeyOf(e.Path(), options.IgnoreArcExt);
+      keys[at] = matchingKeyOf(e.Name(), options.IgnoreArcExt);
       hashes[at] = MatchingNameTable::HashOf(keys[at]);
     }
   }

@@ -60,7 +60,7 @@ OutcomeCode FileOperationEngine::CopyEntry(OperationCode code, int row, const Fi
   job.size = fromNew ? entry.NewSize : entry.OldSize;
 
   std::string statusText(move ? texts::kStatusMoving : texts::kStatusCopying);
-  statusText += entry.Path();
+  entry.AppendPath(statusText);
   status_.StartFile(statusText, sourceDir, job.size, row, destDir);
 
   if (Logging()) {

@@ -24,7 +24,7 @@ OutcomeCode FileOperationEngine::DeleteEntry(OperationCode code, int row, const 
   const std::string path = directory + platform::toNativePath(entry.Path());
 
   std::string statusText(texts::kStatusDeleting);
-  statusText += entry.Path();
+  entry.AppendPath(statusText);
   status_.StartFile(statusText, directory, fromNew ? entry.NewSize : entry.OldSize, row, "n/a");
 
   if (Logging() && !completesMove) {

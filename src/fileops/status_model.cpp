@@ -163,9 +163,9 @@ const char* FileOpStatusModel::resultCaption(std::size_t row) const {
   return OutcomeCaption(results_[row].Outcome, simulation_);
 }
 
-std::string_view FileOpStatusModel::resultPath(std::size_t row) const {
+std::string FileOpStatusModel::resultPath(std::size_t row) const {
   const FileEntry* entry = results_[row].Entry;
-  return entry ? entry->Path() : std::string_view();
+  return entry ? entry->Path() : std::string();
 }
 
 }  // namespace quorvane::fileops

@@ -114,7 +114,7 @@ class FileOpStatusModel {
   const std::string& targetText(const TStatusItem& item) const { return targets_[item.Target]; }
   // The row's texts: the outcome's caption (Ok as "Simulation Ok" in simulation) and Path.
   const char* resultCaption(std::size_t row) const;
-  std::string_view resultPath(std::size_t row) const;
+  std::string resultPath(std::size_t row) const;
   // The reason given with the row's outcome; empty for most rows.
   std::string_view resultReason(std::size_t row) const;
 

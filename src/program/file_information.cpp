@@ -33,18 +33,15 @@ FileInfoColumn ColumnOf(bool present, std::uint32_t time, std::uint64_t size, st
 
 FileInformation FileInformationOf(Comparison& c, const FileEntry& e, int dateFormat) {
   FileInformation info;
-  const std::string_view path = e.Path();
-  const std::size_t slash = path.rfind('\\');
-  info.name = std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+  info.name = std::string(e.Name());
 
   const bool snapshot = c.State.SnapshotMode;
   const std::uint16_t status = snapshot ? std::uint16_t{stInserted} : e.Status;
   if (snapshot || e.MovedPartner < 0 || e.MovedPartner >= c.Files.Count()) {
     info.movedTo = kNotAvailable;
   } else {
-    const std::string_view partner = c.Files.ItemAt(e.MovedPartner).Path();
-    const std::size_t at = partner.rfind('\\');
-    info.movedTo = at == std::string_view::npos ? std::string("(root)") : std::string(partner.substr(0, at + 1));
+    const std::string_view partner = c.Files.ItemAt(e.MovedPartner).Directory();
+    info.movedTo = partner.empty() ? std::string("(root)") : std::string(partner);
   }
 
   info.newSide = ColumnOf(!(status & stDeleted), e.NewTime, e.NewSize, e.NewCRC, e.NewAttr, dateFormat);

@@ -36,7 +36,7 @@ std::string CopyPaths(Program& p, std::vector<std::int32_t> rows, SelectedSide s
     if (row < 0 || row >= c.Display.Count()) continue;
     const FileEntry& e = *c.Display.Items()[static_cast<std::size_t>(row)];
     if (e.Status & missingOnSide) continue;
-    text += e.Path();
+    e.AppendPath(text);
     text += "\r\n";
   }
   if (text.empty())

@@ -1,5 +1,6 @@
 #include "program/search_command.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -89,13 +90,20 @@ FirstBytes FirstBytesOf(std::string_view folded) {
   return f;
 }
 
-// A quick test before folding: long enough and holding the first character.
-bool MayHold(std::string_view path, std::size_t length, const FirstBytes& first) {
-  if (path.size() < length) return false;
+// A quick test before the path is built and folded: long enough and holding the first
+// character where a match could start. The path is its directory part then its name.
+bool MayHold(std::string_view directory, std::string_view name, std::size_t length, const FirstBytes& first) {
+  const std::size_t size = directory.size() + name.size();
+  if (size < length) return false;
   if (first.any) return true;
-  const std::size_t span = path.size() - length + 1;
-  if (std::memchr(path.data(), first.upper, span)) return true;
-  return first.lower != first.upper && std::memchr(path.data(), first.lower, span);
+  const std::size_t span = size - length + 1;  // positions where a match may start
+  const auto holdsFirst = [&first](std::string_view part, std::size_t n) {
+    n = std::min(n, part.size());
+    if (n == 0) return false;
+    if (std::memchr(part.data(), first.upper, n)) return true;
+    return first.lower != first.upper && std::memchr(part.data(), first.lower, n) != nullptr;
+  };
+  return holdsFirst(directory, span) || (span > directory.size() && holdsFirst(name, span - directory.size()));
 }
 
 }  // namespace
@@ -116,6 +124,7 @@ std::optional<std::int32_t> DoSearch(SearchState& state, const TDisplayIndex& di
   };
   const FirstBytes first = FirstBytesOf(wanted);
   std::string folded;
+  std::string path;  // reused: the paths are built without an allocation each
   std::uint64_t lastDraw = platform::tickCount();
   bool found = false;
   std::int32_t sinceClock = 0;
@@ -130,9 +139,11 @@ std::optional<std::int32_t> DoSearch(SearchState& state, const TDisplayIndex& di
         ui.pumpMessages();
       }
     }
-    const std::string_view path = display.ItemAt(state.position)->Path();
+    const FileEntry& entry = *display.ItemAt(state.position);
     ++state.position;
-    if (!MayHold(path, wanted.size(), first)) continue;
+    if (!MayHold(entry.Directory(), entry.Name(), wanted.size(), first)) continue;
+    path.clear();
+    entry.AppendPath(path);
     FoldInto(path, folded);
     if (folded.find(wanted) != std::string::npos) {
       found = true;

@@ -29,7 +29,7 @@ class CsvReport : public StructuredReport {
     line_ += ',';
     line_ += StatusBitsText(shown);
     line_ += ',';
-    AppendCsvField(line_, SlashPath(e.Path()));
+    AppendCsvField(line_, SlashPath(e));
     line_ += ',';
     if (hasNew) line_ += std::to_string(e.NewSize);
     line_ += ',';
@@ -43,7 +43,7 @@ class CsvReport : public StructuredReport {
     line_ += ',';
     if (hasOld) line_ += ChecksumText(e.OldCRC, kind);
     line_ += ',';
-    if (partner) AppendCsvField(line_, SlashPath(partner->Path()));
+    if (partner) AppendCsvField(line_, SlashPath(*partner));
     return Write(line_);
   }
 

@@ -23,11 +23,6 @@ std::string cssColour(std::uint32_t bgr) {
   return text;
 }
 
-std::string_view fileNameOf(std::string_view path) {
-  const std::size_t slash = path.find_last_of('\\');
-  return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
 std::string directoryOf(std::string_view path) {
   const std::size_t slash = path.find_last_of('\\');
   return slash == std::string_view::npos ? std::string() : SlashPath(path.substr(0, slash + 1));
@@ -110,7 +105,7 @@ class HtmlReport : public StructuredReport {
       }
     }
     o += "</td>";
-    const std::string_view name = fileNameOf(e.Path());
+    const std::string_view name = e.Name();
     for (int side = 0; side < 2; ++side) {
       const bool present = side ? hasOld : hasNew;
       const int base = side ? 5 : 1;
@@ -128,9 +123,9 @@ class HtmlReport : public StructuredReport {
       o += "</td>";
     }
     cell(9, false);
-    AppendHtmlText(o, directoryOf(e.Path()));
+    AppendHtmlText(o, directoryOf(e.Directory()));
     o += "</td><td>";
-    if (partner) AppendHtmlText(o, SlashPath(partner->Path()));
+    if (partner) AppendHtmlText(o, SlashPath(*partner));
     o += "</td></tr>";
     return Write(o);
   }

@@ -124,7 +124,7 @@ class JsonReport : public StructuredReport {
     o += "\", \"statusBits\": ";
     o += std::to_string(shown);
     o += ", \"path\": ";
-    AppendJsonString(o, SlashPath(e.Path()));
+    AppendJsonString(o, SlashPath(e));
     const auto number = [&](std::string_view name, bool present, std::uint64_t value) {
       o += ", \"";
       o += name;
@@ -146,7 +146,7 @@ class JsonReport : public StructuredReport {
     text("oldTime", hasOld, hasOld ? IsoLocalTime(e.OldTime) : std::string());
     text("newCrc", hasNew, ChecksumText(e.NewCRC, kind));
     text("oldCrc", hasOld, ChecksumText(e.OldCRC, kind));
-    text("movedPartner", partner != nullptr, partner ? SlashPath(partner->Path()) : std::string());
+    text("movedPartner", partner != nullptr, partner ? SlashPath(*partner) : std::string());
     o += '}';
     return true;
   }

@@ -35,6 +35,14 @@ std::string SlashPath(std::string_view held) {
   return path;
 }
 
+std::string SlashPath(const FileEntry& entry) {
+  std::string path;
+  entry.AppendPath(path);
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  return path;
+}
+
 std::string IsoLocalTime(std::uint32_t packed) {
   const platform::DosDateTime t = UnpackTime(packed);
   char text[32];

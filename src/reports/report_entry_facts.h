@@ -24,6 +24,8 @@ std::string StatusBitsText(std::uint16_t shown);
 
 // The held path ("docs\a.txt") with "/" separators ("docs/a.txt").
 std::string SlashPath(std::string_view heldPath);
+// The same for an entry's path, built in one go.
+std::string SlashPath(const FileEntry& entry);
 
 // "2024-03-01T10:00:00" from a DOS packed local time (fields as stored).
 std::string IsoLocalTime(std::uint32_t packed);

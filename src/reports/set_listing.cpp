@@ -46,11 +46,13 @@ class ListingBody {
 
   bool Write(const FileEntry& e) {
     const bool newSide = isNewSide(kind_);
-    if (!isSnapshot(kind_)) return out_.WriteLine(BatchLine(batch_, prefix_, e.Path()));
+    path_.clear();
+    e.AppendPath(path_);
+    if (!isSnapshot(kind_)) return out_.WriteLine(BatchLine(batch_, prefix_, path_));
     const std::uint16_t cr16 = c_.State.SnapshotMode ? e.Status : 0;
     line_.clear();
-    if (newSide) AppendSnapshotFileLine(line_, e.NewSize, e.NewTime, cr16, e.NewCRC, e.Path());
-    else AppendSnapshotFileLine(line_, e.OldSize, e.OldTime, cr16, e.OldCRC, e.Path());
+    if (newSide) AppendSnapshotFileLine(line_, e.NewSize, e.NewTime, cr16, e.NewCRC, path_);
+    else AppendSnapshotFileLine(line_, e.OldSize, e.OldTime, cr16, e.OldCRC, path_);
     return out_.WriteLine(line_);
   }
 
@@ -61,13 +63,17 @@ class ListingBody {
   BatchForm batch_;
   std::string prefix_;
   std::string line_;
+  std::string path_;  // reused for every entry
 };
 
 enum class LoopEnd { Finished, Aborted, WriteFailed };
 
 // A name holding a line break (possible on Linux) cannot be one line of a listing: in a
 // snapshot it would split into garbage lines, in a batch file into a second command.
-bool fitsOnALine(std::string_view path) { return path.find_first_of("\r\n") == std::string_view::npos; }
+bool fitsOnALine(const FileEntry& e) {
+  return e.Name().find_first_of("\r\n") == std::string_view::npos &&
+         e.Directory().find_first_of("\r\n") == std::string_view::npos;
+}
 
 LoopEnd writeListing(Comparison& c, ListingKind kind, TextOutput& out, WriterProgress& progress,
                      const ListingOptions& options, std::uint64_t& unlisted) {
@@ -83,7 +89,7 @@ LoopEnd writeListing(Comparison& c, ListingKind kind, TextOutput& out, WriterPro
   std::uint64_t listed = 0;
   for (std::int32_t i = 0; i < count; ++i) {
     const FileEntry& e = c.Files.ItemAt(i);
-    if (mask.Lists(e.Status) && !fitsOnALine(e.Path())) {
+    if (mask.Lists(e.Status) && !fitsOnALine(e)) {
       ++unlisted;
       c.Problems.Add(std::string(e.Path()), snapshot ? "left out of the snapshot: the name holds a line break"
                                                      : "left out of the batch file: the name holds a line break");

@@ -16,20 +16,19 @@ std::string aliasTextOf(const TAliasList& aliases, std::int32_t index) {
 }
 
 void directoryCell(const GridSource& source, const FileEntry& entry, CellPaint& cell) {
-  cell.text = DirectoryPart(entry.Path());
+  cell.text = DirectoryPart(entry.Directory());
   const std::int32_t partner = entry.MovedPartner;
   if (source.snapshotMode || partner < 0 || partner >= source.files.Count()) return;
-  const std::string_view partnerPath = source.files.ItemAt(partner).Path();
-  const std::size_t at = partnerPath.rfind('\\');
+  const std::string_view partnerDirectory = source.files.ItemAt(partner).Directory();
   cell.movedArrow = true;
-  cell.partnerText = at == std::string_view::npos ? std::string("(root)") : std::string(partnerPath.substr(0, at + 1));
+  cell.partnerText = partnerDirectory.empty() ? std::string("(root)") : std::string(partnerDirectory);
 }
 
 CellPaint snapshotCell(const GridSource& source, const FileEntry& entry, int column, CellPaint cell) {
   cell.fore = source.colours.SnapshotFore;
   cell.back = source.colours.SnapshotBack;
   switch (column) {
-    case 1: cell.text = FileNamePart(entry.Path()); break;
+    case 1: cell.text = entry.Name(); break;
     case 2:
       cell.text = std::to_string(entry.NewSize);
       cell.align = CellAlign::Right;
@@ -89,7 +88,7 @@ CellPaint EntryCell(const GridSource& source, const FileEntry& entry, int column
   }
   switch (part) {
     case 1:
-      cell.text = FileNamePart(entry.Path());
+      cell.text = entry.Name();
       cell.aliasText = aliasTextOf(source.aliases, side == CellSide::New ? entry.NewAlias : entry.OldAlias);
       break;
     case 2:

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <map>
+#include <set>
 #include <random>
 #include <string>
 #include <vector>
@@ -107,6 +110,134 @@ TEST(FileList, MatchesSortedReferenceOnManyEntries) {
   });
   EXPECT_EQ(paths(list), reference);
   for (std::int32_t i = 0; i < list.Count(); i += 97) EXPECT_EQ(list.IndexOf(&list.ItemAt(i)), i);
+}
+
+// A plain reference: a map in list order and a map from the folded path to its paths.
+struct ReferenceList {
+  struct ListOrder {
+    bool operator()(const std::string& a, const std::string& b) const { return compareListOrder(a, b) < 0; }
+  };
+  std::map<std::string, int, ListOrder> paths;
+  std::map<std::string, std::set<std::string>> byFolded;
+
+  static std::string folded(const std::string& p) {
+    std::string f = p;
+    for (char& ch : f) ch = static_cast<char>(foldAscii(static_cast<unsigned char>(ch)));
+    return f;
+  }
+  bool add(const std::string& p) {
+    if (!paths.emplace(p, 0).second) return false;
+    byFolded[folded(p)].insert(p);
+    return true;
+  }
+};
+
+// Paths of many shapes: deep and flat directories, one-entry directories, names at the
+// root, letter-case variants of directories and names, names longer than an arena chunk's
+// quarter, names holding NUL bytes, and repeats of paths already given.
+std::string generatedPath(std::mt19937& rng, const std::vector<std::string>& given) {
+  if (!given.empty() && rng() % 8 == 0) return given[rng() % given.size()];
+  static const char* const dirs[] = {"a", "B", "src", "Src", "SRC", "dir_with_a_longer_name", "x y", "z"};
+  std::string p;
+  const unsigned depth = rng() % 4;
+  for (unsigned d = 0; d < depth; ++d) p += std::string(dirs[rng() % 8]) + "\\";
+  if (rng() % 50 == 0) p += "single" + std::to_string(rng()) + "\\";  // a directory of one entry
+  const unsigned kind = rng() % 1000;
+  if (kind < 2) {
+    p += std::string(30'000 + rng() % 10'000, static_cast<char>('a' + rng() % 3));
+  } else if (kind < 27) {
+    p += std::string("nul") + '\0' + std::to_string(rng() % 30);
+  } else {
+    std::string name = "file" + std::to_string(rng() % 4000) + ".txt";
+    if (rng() % 4 == 0) name[0] = 'F';
+    if (rng() % 6 == 0) name.back() = 'T';
+    p += name;
+  }
+  return p;
+}
+
+TEST(FileList, AgreesWithAPlainReferenceOnGeneratedRecords) {
+  std::mt19937 rng(11);
+  FileList list;
+  ReferenceList reference;
+  std::vector<std::string> given;
+  std::vector<std::pair<const FileEntry*, std::string>> created;  // with the path it was given
+  std::vector<std::string_view> namesHandedOut;
+  std::uint64_t memory = 0;
+  for (int i = 0; i < 70'000; ++i) {
+    const std::string p = generatedPath(rng, given);
+    given.push_back(p);
+    const FileEntry* e = add(list, p, i % 3 ? Side::New : Side::Old);
+    ASSERT_EQ(e != nullptr, reference.add(p)) << i;
+    if (!e) continue;
+    memory += p.size() + 52;
+    created.emplace_back(e, p);
+    namesHandedOut.push_back(e->Name());
+    if (i % 9'000 == 0) {
+      ASSERT_EQ(list.IndexOf(e), static_cast<std::int32_t>(std::distance(reference.paths.begin(), reference.paths.find(p))));
+    }
+  }
+  ASSERT_EQ(list.Count(), static_cast<std::int32_t>(reference.paths.size()));
+  EXPECT_EQ(list.MemoryUsed(), memory);
+
+  // Order, and every entry reached by position, by path and by address.
+  std::int32_t i = 0;
+  for (const auto& [path, unused] : reference.paths) {
+    const FileEntry& e = list.ItemAt(i);
+    ASSERT_EQ(e.Path(), path) << i;
+    ASSERT_EQ(std::string(e.Directory()) + std::string(e.Name()), path);
+    ASSERT_EQ(e.Name().find('\\'), std::string_view::npos);
+    ASSERT_EQ(list.Find(path), &e);
+    ASSERT_EQ(list.FindIndex(path), i);
+    ASSERT_EQ(list.IndexOf(&e), i);
+    ++i;
+  }
+  // Each entry keeps the path it was created with and the name views handed out then.
+  for (std::size_t k = 0; k < created.size(); ++k) {
+    ASSERT_EQ(created[k].first->Path(), created[k].second);
+    ASSERT_EQ(namesHandedOut[k], created[k].first->Name());
+  }
+  // Folded look-ups find every letter-case variant and nothing else; misses stay misses.
+  std::mt19937 pick(5);
+  for (int n = 0; n < 3'000; ++n) {
+    std::string probe = given[pick() % given.size()];
+    for (char& ch : probe)
+      if (pick() % 3 == 0) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    if (n % 10 == 0) probe += "x";
+    std::set<std::string> found;
+    for (const FileEntry* e : list.FindFolded(probe)) found.insert(e->Path());
+    const auto it = reference.byFolded.find(ReferenceList::folded(probe));
+    EXPECT_EQ(found, it == reference.byFolded.end() ? std::set<std::string>{} : it->second) << probe;
+    const FileEntry* exact = list.Find(probe);
+    EXPECT_EQ(exact != nullptr, reference.paths.count(probe) == 1) << probe;
+    if (exact) {
+      EXPECT_EQ(exact->Path(), probe);
+    }
+  }
+
+  // Appending after an ordering merges the newcomers, new directories included.
+  for (const char* p : {"zz_new\\a", "a\\file1.txt_new", "ROOT_NEW"}) {
+    ASSERT_NE(add(list, p), nullptr);
+    reference.add(p);
+  }
+  std::vector<std::string> expected;
+  for (const auto& [path, unused] : reference.paths) expected.push_back(path);
+  EXPECT_EQ(paths(list), expected);
+}
+
+TEST(FileList, ClearedListIsReusedFromScratch) {
+  FileList list;
+  for (int round = 0; round < 2; ++round) {
+    for (int i = 0; i < 30'000; ++i) ASSERT_NE(add(list, "d" + std::to_string(i % 7) + "\\n" + std::to_string(i)), nullptr);
+    EXPECT_EQ(list.ItemAt(0).Path(), "d0\\n0");
+    const FileEntry* last = list.Find("d4\\n29999");
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->Name(), "n29999");
+    EXPECT_EQ(last->Directory(), "d4\\");
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(list.Find("d0\\n0"), nullptr);
+  }
 }
 
 }  // namespace

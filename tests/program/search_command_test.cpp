@@ -31,7 +31,8 @@ class SearchTest : public ::testing::Test, protected test::ComparisonFixture {
 };
 
 TEST_F(SearchTest, FindsTheTextAnywhereInThePathLetterCaseAside) {
-  show({"alpha.c", "sub\\read.me.TXT", "docs\\text.doc", "Stra\xC3\x9F" "e\\\xC3\x89T\xC3\xA9.txt"});
+  show({"alpha.c", "sub\\read.me.TXT", "docs\\text.doc", "Stra\xC3\x9F" "e\\\xC3\x89T\xC3\xA9.txt",
+        "ab\\cd\\efgh"});
   const struct {
     const char* text;
     std::optional<std::int32_t> row;
@@ -39,6 +40,8 @@ TEST_F(SearchTest, FindsTheTextAnywhereInThePathLetterCaseAside) {
       {"txt", 2},     {"SUB\\", 2},   {"me.t", 2},  {"EXT.D", 3},   {"c", 1},
       {"\xC3\xA9t\xC3\xA9", 4},  // "été" finds "ÉTé"
       {"stra\xC3\x9F", 4},         // ß has no same-length upper case and matches itself
+      {"D\\EF", 5},  // from the directory part into the name
+      {"gH", 5},     // starting at the last place a match fits
       {"none", std::nullopt},
   };
   for (const auto& k : cases) {
