@@ -23,7 +23,7 @@ empty="$program -A -Q -D $work/new $work/old -O:$work/empty.txt"
 # holds only until it starts the program).
 peak_kib() {
   /usr/bin/time -f %M -o "$work/peak" "$@" >/dev/null 2>&1 || true
-  cat "$work/peak"
+  tail -n 1 "$work/peak"  # after "Command exited with non-zero status" when there are differences
 }
 
 find "$trees/old" "$trees/new" -type f -printf '%s %T@ %P\n' >/dev/null  # warm the cache
