@@ -97,8 +97,7 @@ void DisplaySorter::Add(FileEntry* entry) {
     numbers_.push_back({numericKey(*entry, rule_.SortType, rule_.SnapshotMode), position});
     return;
   }
-  const std::string_view name = entry->Name();
-  const std::string_view directory = entry->Directory();
+  const auto [directory, name] = entry->Parts();
   const auto nameLength = static_cast<std::uint32_t>(name.size());
   const auto length = static_cast<std::uint32_t>(name.size() + directory.size());
   if (std::memchr(name.data(), 0, name.size()) || std::memchr(directory.data(), 0, directory.size())) textHasNul_ = true;

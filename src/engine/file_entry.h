@@ -48,6 +48,12 @@ struct EntryFacts {
   std::int32_t OldAlias = -1;
 };
 
+// The two parts of an entry's path.
+struct PathParts {
+  std::string_view directory;  // up to and including the last backslash; empty at the root
+  std::string_view name;       // after it
+};
+
 // An entry of the file list: the facts only. Its name and the id of its directory live in
 // the list's storage, reached through the block the entry sits in, so an entry is not
 // copyable: a copy outside the list would have no path.
@@ -65,6 +71,8 @@ class FileEntry : public EntryFacts {
   std::string_view Name() const;
   // The part up to and including the last backslash (empty at the root); as long-lived.
   std::string_view Directory() const;
+  // Both parts at once.
+  PathParts Parts() const;
 };
 
 // The scratch record a reader fills before calling the add-file step.

@@ -142,11 +142,15 @@ std::string_view FileEntry::Directory() const {
   return FileList::blockOf(this).list->directories_[FileList::recordOf(this).directory].Text();
 }
 
-void FileEntry::AppendPath(std::string& out) const {
+PathParts FileEntry::Parts() const {
   const FileList::RecordView r = FileList::recordOf(this);
-  const std::string_view dir = FileList::blockOf(this).list->directories_[r.directory].Text();
-  out.reserve(out.size() + dir.size() + r.name.size());
-  out.append(dir).append(r.name);
+  return {FileList::blockOf(this).list->directories_[r.directory].Text(), r.name};
+}
+
+void FileEntry::AppendPath(std::string& out) const {
+  const PathParts parts = Parts();
+  out.reserve(out.size() + parts.directory.size() + parts.name.size());
+  out.append(parts.directory).append(parts.name);
 }
 
 std::string FileEntry::Path() const {
@@ -339,19 +343,28 @@ bool FileList::before(std::uint32_t a, std::uint32_t b) const {
 
 namespace {
 
-// Sort item within one directory rank: the first eight folded bytes of the name as one
-// integer, so that most comparisons never touch the records.
+// Sort item within one directory rank: eight folded bytes of the name as one integer, taken
+// after the prefix all names of the directory share, so that most comparisons never touch
+// the records.
 struct NameItem {
-  std::uint64_t prefix;
+  std::uint64_t key;
   std::uint32_t exactRank;
   std::uint32_t id;
-  std::string_view name;
 };
 
-std::uint64_t namePrefix(std::string_view name) {
+std::uint64_t nameKey(std::string_view name, std::size_t from) {
   std::uint64_t v = 0;
-  for (std::size_t i = 0; i < 8; ++i) v = v << 8 | (i < name.size() ? foldAscii(static_cast<unsigned char>(name[i])) : 0u);
+  for (std::size_t i = from; i < from + 8; ++i)
+    v = v << 8 | (i < name.size() ? foldAscii(static_cast<unsigned char>(name[i])) : 0u);
   return v;
+}
+
+// Length of the prefix two names share when folded.
+std::size_t sharedFolded(std::string_view a, std::string_view b) {
+  std::size_t i = 0;
+  const std::size_t n = std::min(a.size(), b.size());
+  while (i < n && foldAscii(static_cast<unsigned char>(a[i])) == foldAscii(static_cast<unsigned char>(b[i]))) ++i;
+  return i;
 }
 
 }  // namespace
@@ -377,22 +390,43 @@ void FileList::ensureOrdered() {
   for (std::uint32_t r = 0; r < ranks; ++r) {
     const std::size_t first = start[r], end = start[r + 1];
     if (end - first < 2) continue;
+    const std::string_view firstName = recordOf(entryAt(order_[first])).name;
+    std::size_t shared = firstName.size();
+    for (std::size_t i = first + 1; i < end && shared > 0; ++i)
+      shared = sharedFolded(firstName.substr(0, shared), recordOf(entryAt(order_[i])).name);
     items.clear();
     for (std::size_t i = first; i < end; ++i) {
       const RecordView rec = recordOf(entryAt(order_[i]));
-      items.push_back({namePrefix(rec.name), directories_[rec.directory].exactRank, order_[i], rec.name});
+      items.push_back({nameKey(rec.name, shared), directories_[rec.directory].exactRank, order_[i]});
     }
-    std::sort(items.begin(), items.end(), [](const NameItem& a, const NameItem& b) {
-      if (a.prefix != b.prefix) return a.prefix < b.prefix;
-      const int folded = compareFolded(a.name, b.name);
+    std::sort(items.begin(), items.end(), [this, shared](const NameItem& a, const NameItem& b) {
+      if (a.key != b.key) return a.key < b.key;
+      const std::string_view na = recordOf(entryAt(a.id)).name;
+      const std::string_view nb = recordOf(entryAt(b.id)).name;
+      const int folded = compareFolded(na.substr(shared), nb.substr(shared));
       if (folded != 0) return folded < 0;
       if (a.exactRank != b.exactRank) return a.exactRank < b.exactRank;
-      return a.name < b.name;
+      return na < nb;
     });
     for (std::size_t i = first; i < end; ++i) order_[i] = items[i - first].id;
   }
   noteFootprint((start.capacity() + ranks) * sizeof(std::uint32_t) + items.capacity() * sizeof(NameItem));
   orderedCount_ = count_;
+}
+
+void FileList::PrefetchEntry(std::int32_t i, bool withRecord) {
+  ensureOrdered();
+  const std::size_t id = order_[static_cast<std::size_t>(i)];
+  __builtin_prefetch(entryAt(id));
+  if (withRecord) __builtin_prefetch(&blocks_[id / kBlockEntries]->groups[id % kBlockEntries / kGroup]);
+}
+
+void FileList::PrefetchRecord(std::int32_t i) {
+  ensureOrdered();
+  const std::size_t id = order_[static_cast<std::size_t>(i)];
+  const Block& block = *blocks_[id / kBlockEntries];
+  const std::uint32_t ref = block.groups[id % kBlockEntries / kGroup];
+  __builtin_prefetch(records_.chunks[block.firstChunk + (ref >> kChunkShift)].get() + (ref & (kChunkBytes - 1)));
 }
 
 FileEntry& FileList::ItemAt(std::int32_t i) {

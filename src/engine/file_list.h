@@ -43,6 +43,12 @@ class FileList {
   FileEntry& ItemAt(std::int32_t i);
 
 
+  // Fetches ahead, for a loop over the key order, what reading entry i will need: first its
+  // facts (and the reference of its record when its path will be read), some steps later
+  // the record itself.
+  void PrefetchEntry(std::int32_t i, bool withRecord);
+  void PrefetchRecord(std::int32_t i);
+
   // Position of the entry in the key order, -1 when it is not in this list.
   std::int32_t IndexOf(const FileEntry* entry);
   // The entry of exactly this path, or nullptr.

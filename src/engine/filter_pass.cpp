@@ -62,9 +62,8 @@ void FilterPass(Comparison& c) {
       c.Progress.Pump();
     }
     // Entries lie in memory in the order they were read, not in key order.
-    if (i + kPrefetchDistance < count) __builtin_prefetch(&files.ItemAt(i + kPrefetchDistance));
-    if (readsPaths && i + kPrefetchDistance / 2 < count)
-      __builtin_prefetch(files.ItemAt(i + kPrefetchDistance / 2).Name().data());
+    if (i + kPrefetchDistance < count) files.PrefetchEntry(i + kPrefetchDistance, readsPaths);
+    if (readsPaths && i + kPrefetchDistance / 2 < count) files.PrefetchRecord(i + kPrefetchDistance / 2);
 
     FileEntry& e = files.ItemAt(i);
     if (snapshotMode) {

@@ -152,8 +152,8 @@ std::uint32_t PairMovedEntries(FileList& files, const MovedFileOptions& options,
   std::vector<MatchingKey> keys(options.ByFileName ? n : 0);
   std::vector<std::uint64_t> hashes(options.ByFileName ? n : 0);
   for (std::int32_t i = 0; i < count; ++i) {
-    if (i + kAhead < count) __builtin_prefetch(&files.ItemAt(i + kAhead));
-    if (options.ByFileName && i + kAhead / 2 < count) __builtin_prefetch(files.ItemAt(i + kAhead / 2).Name().data());
+    if (i + kAhead < count) files.PrefetchEntry(i + kAhead, options.ByFileName);
+    if (options.ByFileName && i + kAhead / 2 < count) files.PrefetchRecord(i + kAhead / 2);
     const auto at = static_cast<std::size_t>(i);
     FileEntry& e = files.ItemAt(i);
     entries[at] = &e;

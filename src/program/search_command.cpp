@@ -141,7 +141,8 @@ std::optional<std::int32_t> DoSearch(SearchState& state, const TDisplayIndex& di
     }
     const FileEntry& entry = *display.ItemAt(state.position);
     ++state.position;
-    if (!MayHold(entry.Directory(), entry.Name(), wanted.size(), first)) continue;
+    const PathParts parts = entry.Parts();
+    if (!MayHold(parts.directory, parts.name, wanted.size(), first)) continue;
     path.clear();
     entry.AppendPath(path);
     FoldInto(path, folded);

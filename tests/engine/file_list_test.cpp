@@ -63,6 +63,12 @@ TEST(FileList, PathsDifferingInCaseAreEntriesInByteOrder) {
   for (std::int32_t i = 0; i < list.Count(); ++i) EXPECT_EQ(list.IndexOf(&list.ItemAt(i)), i);
 }
 
+TEST(FileList, NamesOfOneDirectoryEqualWhenFoldedSortByTheirBytes) {
+  FileList list;
+  for (const char* p : {"d\\aB", "d\\Ab", "d\\ab", "d\\AB", "D\\ab", "d\\abc"}) ASSERT_NE(add(list, p), nullptr) << p;
+  EXPECT_EQ(paths(list), (std::vector<std::string>{"D\\ab", "d\\AB", "d\\Ab", "d\\aB", "d\\ab", "d\\abc"}));
+}
+
 TEST(FileList, CreateEntryFillsOneSide) {
   FileList list;
   ScanRecord r;

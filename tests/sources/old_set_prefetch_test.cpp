@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <functional>
+#include <iostream>
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/errors.h"
@@ -145,9 +148,9 @@ std::string runAndDescribe(const TreePair& trees, const RunSetup& setup, bool re
   // queued; and how far the listing had gone when a run stops depends on the workers too.
   const bool skippedByTiming = !timingFree && outcome != RunOutcome::Completed;
   if (skippedByTiming) c.Problems.Clear();
-  out << "found " << s.FilesFound << " skipped " << (skippedByTiming ? 0 : s.FilesSkipped) << " bytes " << s.BytesRead << " duplicates "
-      << s.NewDuplicates << "/" << s.OldDuplicates << " warnings-off " << s.DuplicateWarningsOff << " moved "
-      << s.MovedCount << "\n";
+  out << "found " << s.FilesFound << " skipped " << (skippedByTiming ? 0 : s.FilesSkipped) << " bytes " << s.BytesRead
+      << " duplicates " << s.NewDuplicates << "/" << s.OldDuplicates << " warnings-off " << s.DuplicateWarningsOff
+      << " moved " << s.MovedCount << " problems " << c.Problems.Count() << "\n";
   for (std::int32_t i = 0; i < c.Files.Count(); ++i) {
     const FileEntry& e = c.Files.ItemAt(i);
     out << e.Path() << " status " << e.Status << " new " << e.NewCRC << " " << e.NewTime << " " << e.NewSize << " "
@@ -299,7 +302,7 @@ TEST(OldSetReadAhead, ManyUnreadableDirectoriesWaitForTheReplay) {
   // waits for the replay, and every file still comes up, in order, once.
   ChecksumPipeline::SetWorkerCount(0);
   test::TempTree fresh, old;
-  fresh.file("n.txt", "n");
+  for (int i = 0; i < 200; ++i) fresh.file("n" + std::to_string(i) + ".txt", "n");
   const std::size_t dirs = ScanStream::kMaxHeldDirectories + 40;
   for (std::size_t i = 0; i < dirs; ++i) old.file("d" + std::to_string(i) + "/locked.txt", "x");
   std::vector<std::string> logs[2];
@@ -315,6 +318,10 @@ TEST(OldSetReadAhead, ManyUnreadableDirectoriesWaitForTheReplay) {
     reader->shared->alwaysFailing = {"locked.txt"};
     c.Reader = std::move(reader);
     for (std::size_t i = 0; i < dirs; ++i) ui.scriptFileAction(FileAction::Skip);
+    // The New set is read slowly, so the worker meets the limit long before the replay.
+    std::uint64_t ticks = 0;
+    c.Progress.clock = [&ticks] { return ticks += 1000; };
+    ui.onPump = [] { std::this_thread::sleep_for(std::chrono::milliseconds(1)); };
     SetSourceReaders readers;
     EXPECT_EQ(RunComparison(c, readers), RunOutcome::Completed) << ahead;
     EXPECT_EQ(c.State.Stats.FilesSkipped, dirs) << ahead;
