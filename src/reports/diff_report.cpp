@@ -77,6 +77,7 @@ bool WriteDiffReport(Comparison& c, const std::string& target, const DiffReportO
   }
 
   const std::int32_t count = c.Files.Count();
+  constexpr std::int32_t kAhead = 16;
   std::vector<TextPart> parts;
   bool aborted = false;
   for (std::int32_t i = 0; i < count && written; ++i) {
@@ -84,6 +85,9 @@ bool WriteDiffReport(Comparison& c, const std::string& target, const DiffReportO
       aborted = true;
       break;
     }
+    // Entries lie in memory in reading order, not in key order: fetch ahead.
+    if (i + kAhead < count) c.Files.PrefetchEntry(i + kAhead, true);
+    if (i + kAhead / 2 < count) c.Files.PrefetchRecord(i + kAhead / 2);
     const FileEntry& e = c.Files.ItemAt(i);
     if (!masks.Reports(e.Status)) continue;
     const FileEntry* partner =
