@@ -222,6 +222,19 @@ void FileList::growHash() {
   noteFootprint(0);
 }
 
+template <class Visit>
+std::size_t FileList::probe(std::uint64_t h, Visit visit) const {
+  const std::uint32_t tag = tagOf(h);
+  const std::size_t size = hash_.size();
+  std::size_t at = slotOf(h, size);
+  for (; hash_[at]; at = nextSlot(at, size)) {
+    if ((hash_[at] & ~kIdMask) != tag) continue;
+    FileEntry* e = entryAt((hash_[at] & kIdMask) - 1);
+    if (visit(e, recordOf(e))) break;
+  }
+  return at;
+}
+
 // The hash index is on the folded path, so the entries of one path in any letter case
 // share a probe sequence; an exact look-up compares the directory id and the name's bytes.
 FileEntry* FileList::Find(std::string_view path) {
@@ -231,16 +244,13 @@ FileEntry* FileList::Find(std::string_view path) {
   const std::uint64_t dirHash = foldedHash(dir);
   const std::uint32_t directory = findDirectory(dir, dirHash);
   if (directory == UINT32_MAX) return nullptr;
-  const std::uint64_t h = pathHash(dirHash, name);
-  const std::uint32_t tag = tagOf(h);
-  const std::size_t size = hash_.size();
-  for (std::size_t at = slotOf(h, size); hash_[at]; at = nextSlot(at, size)) {
-    if ((hash_[at] & ~kIdMask) != tag) continue;
-    FileEntry* e = entryAt((hash_[at] & kIdMask) - 1);
-    const RecordView r = recordOf(e);
-    if (r.directory == directory && r.name == name) return e;
-  }
-  return nullptr;
+  FileEntry* found = nullptr;
+  probe(pathHash(dirHash, name), [&](FileEntry* e, const RecordView& r) {
+    if (r.directory != directory || r.name != name) return false;
+    found = e;
+    return true;
+  });
+  return found;
 }
 
 std::vector<FileEntry*> FileList::FindFolded(std::string_view path) {
@@ -248,15 +258,10 @@ std::vector<FileEntry*> FileList::FindFolded(std::string_view path) {
   if (hash_.empty()) return found;
   const std::size_t split = directoryLength(path);
   const std::string_view dir = path.substr(0, split), name = path.substr(split);
-  const std::uint64_t h = pathHash(foldedHash(dir), name);
-  const std::uint32_t tag = tagOf(h);
-  const std::size_t size = hash_.size();
-  for (std::size_t at = slotOf(h, size); hash_[at]; at = nextSlot(at, size)) {
-    if ((hash_[at] & ~kIdMask) != tag) continue;
-    FileEntry* e = entryAt((hash_[at] & kIdMask) - 1);
-    const RecordView r = recordOf(e);
+  probe(pathHash(foldedHash(dir), name), [&](FileEntry* e, const RecordView& r) {
     if (sameFolded(r.name, name) && sameFolded(directories_[r.directory].Text(), dir)) found.push_back(e);
-  }
+    return false;
+  });
   return found;
 }
 
@@ -268,14 +273,11 @@ FileEntry* FileList::CreateEntry(const ScanRecord& source, Side side) {
   const std::uint64_t dirHash = foldedHash(dir);
   const std::uint32_t directory = directoryOf(dir, dirHash);
   const std::uint64_t h = pathHash(dirHash, name);
-  const std::uint32_t tag = tagOf(h);
-  const std::size_t size = hash_.size();
-  std::size_t at = slotOf(h, size);
-  for (; hash_[at]; at = nextSlot(at, size)) {
-    if ((hash_[at] & ~kIdMask) != tag) continue;
-    const RecordView r = recordOf(entryAt((hash_[at] & kIdMask) - 1));
-    if (r.directory == directory && r.name == name) return nullptr;
-  }
+  bool held = false;
+  const std::size_t at = probe(h, [&](FileEntry*, const RecordView& r) {
+    return held = r.directory == directory && r.name == name;
+  });
+  if (held) return nullptr;
   if (count_ % kBlockEntries == 0) {
     Block* block = static_cast<Block*>(::operator new(sizeof(Block), std::align_val_t{kBlockBytes}));
     blocks_.emplace_back(block);
@@ -306,7 +308,7 @@ FileEntry* FileList::CreateEntry(const ScanRecord& source, Side side) {
     e->OldAttr = source.OldAttr;
     e->OldAlias = source.OldAlias;
   }
-  hash_[at] = tag | static_cast<std::uint32_t>(count_ + 1);
+  hash_[at] = tagOf(h) | static_cast<std::uint32_t>(count_ + 1);
   ++count_;
   memoryUsed_ += path.size() + 52;
   return e;

@@ -141,6 +141,11 @@ class FileList {
     return *reinterpret_cast<const Block*>(reinterpret_cast<std::uintptr_t>(e) & ~(kBlockBytes - 1));
   }
   static RecordView recordOf(const FileEntry* e);
+  // Visits each entry whose slot carries the tag of hash h, along h's probe sequence,
+  // until visit returns true; gives the slot it stopped at (that entry's, or the empty
+  // slot that ends the sequence).
+  template <class Visit>
+  std::size_t probe(std::uint64_t h, Visit visit) const;
 
   FileEntry* entryAt(std::size_t id) const {
     return reinterpret_cast<FileEntry*>(blocks_[id / kBlockEntries]->entries) + id % kBlockEntries;
