@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // refused: the expected outcome for most inputs
   }
   for (std::int32_t i = 0; i < c.Files.Count(); ++i) {
-    const std::string_view path = c.Files.ItemAt(i).Path();
-    if (path.empty() || path.find('/') != std::string_view::npos) __builtin_trap();
+    const std::string path = c.Files.ItemAt(i).Path();
+    if (path.empty() || path.find('/') != std::string::npos) __builtin_trap();
   }
   return 0;
 }
