@@ -105,44 +105,29 @@ void ChecksumPipeline::work(std::unique_ptr<platform::FileReader> reader) {
 }
 
 void ChecksumPipeline::read(Slot& s, platform::FileReader& reader, std::vector<std::uint8_t>& buffer) {
-  BlockChecksum checksum(kind_, snapshot_);
-  std::uint64_t total = 0;
-  SlotState outcome = SlotState::Done;
+  QuietRead result;
+  result.outcome = QuietRead::Outcome::Done;
   if (cancel_.load()) {
-    outcome = SlotState::Cancelled;
+    result.outcome = QuietRead::Outcome::Stopped;
   } else if (s.regular) {  // FIFOs, sockets and devices are never opened
     s.state.store(SlotState::Reading, std::memory_order_relaxed);
     const bool large = s.size > kFileProgressThreshold;
-    const platform::DirectoryHandle* directory = s.directory.get();
-    const bool opened = directory ? reader.openAt(*directory, s.nativePath.c_str() + directory->NativePath().size())
-                                  : reader.open(s.nativePath);
-    if (!opened) {
-      outcome = SlotState::Failed;
-    } else {
-      for (;;) {
-        const std::int64_t n = reader.read(buffer.data(), buffer.size());
-        if (n < 0) {
-          outcome = SlotState::Failed;
-          break;
-        }
-        checksum.Add(buffer.data(), static_cast<std::size_t>(n));
-        total += static_cast<std::uint64_t>(n);
-        if (static_cast<std::size_t>(n) != buffer.size()) break;
-        if (large) {
-          s.bytesRead.store(total, std::memory_order_relaxed);
-          if (cancel_.load(std::memory_order_relaxed)) {
-            outcome = SlotState::Cancelled;
-            break;
-          }
-        }
-      }
-      reader.close();
-    }
+    result = ReadFileQuietly(reader, s.directory.get(), s.nativePath, kind_, snapshot_, buffer, [&](std::uint64_t total) {
+      if (!large) return true;  // a small file is read to its end: its progress is never shown
+      s.bytesRead.store(total, std::memory_order_relaxed);
+      return !cancel_.load(std::memory_order_relaxed);
+    });
+  } else {
+    const BlockChecksum none(kind_, snapshot_);  // the checksum of no bytes
+    result.checksum = none.Value();
+    result.snapshotCrc16 = none.SnapshotCrc16();
   }
-  s.value = checksum.Value();
-  s.snapshotCrc16 = checksum.SnapshotCrc16();
-  s.bytesRead.store(total, std::memory_order_relaxed);
-  s.state.store(outcome);
+  s.value = result.checksum;
+  s.snapshotCrc16 = result.snapshotCrc16;
+  s.bytesRead.store(result.bytesRead, std::memory_order_relaxed);
+  s.state.store(result.outcome == QuietRead::Outcome::Done     ? SlotState::Done
+                : result.outcome == QuietRead::Outcome::Failed ? SlotState::Failed
+                                                               : SlotState::Cancelled);
 }
 
 void ChecksumPipeline::WaitForOldest(std::uint64_t count) {

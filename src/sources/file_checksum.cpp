@@ -54,9 +54,40 @@ struct CloseOnExit {
 
 }  // namespace
 
+bool OpenFileIn(platform::FileReader& reader, const platform::DirectoryHandle* directory, const std::string& nativePath) {
+  if (!directory) return reader.open(nativePath);
+  return reader.openAt(*directory, nativePath.c_str() + directory->NativePath().size());
+}
+
 bool OpenRequestedFile(platform::FileReader& reader, const ChecksumRequest& request) {
-  if (!request.directory) return reader.open(request.nativePath);
-  return reader.openAt(*request.directory, request.nativePath.c_str() + request.directory->NativePath().size());
+  return OpenFileIn(reader, request.directory, request.nativePath);
+}
+
+QuietRead ReadFileQuietly(platform::FileReader& reader, const platform::DirectoryHandle* directory,
+                          const std::string& nativePath, ChecksumKind kind, bool snapshot,
+                          std::vector<std::uint8_t>& buffer, const std::function<bool(std::uint64_t)>& goOn) {
+  QuietRead result;
+  if (!OpenFileIn(reader, directory, nativePath)) return result;
+  CloseOnExit closer{reader};
+  BlockChecksum checksum(kind, snapshot);
+  result.outcome = QuietRead::Outcome::Done;
+  for (;;) {
+    const std::int64_t n = reader.read(buffer.data(), buffer.size());
+    if (n < 0) {
+      result.outcome = QuietRead::Outcome::Failed;
+      break;
+    }
+    checksum.Add(buffer.data(), static_cast<std::size_t>(n));
+    result.bytesRead += static_cast<std::uint64_t>(n);
+    if (static_cast<std::size_t>(n) != buffer.size()) break;
+    if (!goOn(result.bytesRead)) {
+      result.outcome = QuietRead::Outcome::Stopped;
+      break;
+    }
+  }
+  result.checksum = checksum.Value();
+  result.snapshotCrc16 = checksum.SnapshotCrc16();
+  return result;
 }
 
 std::string FileProblemReason(const char* failed, int error) {

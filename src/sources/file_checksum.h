@@ -1,9 +1,11 @@
 #pragma once
 // The checksum of one directory file, computed while it is read.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/comparison.h"
 #include "platform/directory_handle.h"
@@ -34,6 +36,26 @@ std::optional<std::uint32_t> ChecksumFile(Comparison& c, const ChecksumRequest& 
 
 // Opens the file of the request through reader, relative to its directory when it has one.
 bool OpenRequestedFile(platform::FileReader& reader, const ChecksumRequest& request);
+// The same for a file at nativePath inside directory (null: opened by nativePath).
+bool OpenFileIn(platform::FileReader& reader, const platform::DirectoryHandle* directory, const std::string& nativePath);
+
+// What reading a whole file without prompts gave.
+struct QuietRead {
+  enum class Outcome { Done, Failed, Stopped };
+  Outcome outcome = Outcome::Failed;
+  std::uint32_t checksum = 0;
+  std::uint16_t snapshotCrc16 = 0;
+  std::uint64_t bytesRead = 0;
+};
+
+// Reads the regular file at nativePath inside directory through reader to its end, in
+// blocks of buffer's size, into a checksum of kind, showing nothing and asking nothing
+// (the read-ahead threads). After each full block, goOn(bytes so far) may stop the read
+// (Stopped). Failed when the file could not be opened or read. The reader is closed
+// however the read ends; an exception from the reader travels on.
+QuietRead ReadFileQuietly(platform::FileReader& reader, const platform::DirectoryHandle* directory,
+                          const std::string& nativePath, ChecksumKind kind, bool snapshot,
+                          std::vector<std::uint8_t>& buffer, const std::function<bool(std::uint64_t)>& goOn);
 
 // The reason a file could not be opened or read, for c.Problems: what failed, then the
 // operating system's reason when the reader knows it.

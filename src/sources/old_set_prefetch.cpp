@@ -3,7 +3,6 @@
 #include <optional>
 #include <utility>
 
-#include "sources/block_checksum.h"
 #include "sources/file_checksum.h"
 
 namespace quorvane {
@@ -54,30 +53,15 @@ class OldSetPrefetch::Recorder : public ScanTarget {
   // Reads and checksums the file as ChecksumFile would; false when it could not be
   // opened or read (a reader that throws included: the calling thread meets it again).
   bool readQuietly(const WalkedFile& f, std::uint32_t& checksum, std::uint64_t& bytesRead) {
-    ChecksumRequest request;
-    request.nativePath = std::string(f.nativePath);
-    request.directory = f.directory.get();
+    if (Aborted()) return false;
+    const std::string nativePath(f.nativePath);
     try {
-      if (!OpenRequestedFile(*reader_, request)) return false;
-      BlockChecksum sum(owner_.setup_.Kind, false);
-      std::uint64_t total = 0;
-      bool complete = false;
-      while (!Aborted()) {
-        const std::int64_t n = reader_->read(buffer_.data(), buffer_.size());
-        if (n < 0) break;
-        sum.Add(buffer_.data(), static_cast<std::size_t>(n));
-        total += static_cast<std::uint64_t>(n);
-        if (static_cast<std::size_t>(n) != buffer_.size()) {
-          complete = true;
-          break;
-        }
-      }
-      reader_->close();
-      checksum = sum.Value();
-      bytesRead = total;
-      return complete;
+      const QuietRead result = ReadFileQuietly(*reader_, f.directory.get(), nativePath, owner_.setup_.Kind, false,
+                                               buffer_, [this](std::uint64_t) { return !Aborted(); });
+      checksum = result.checksum;
+      bytesRead = result.bytesRead;
+      return result.outcome == QuietRead::Outcome::Done;
     } catch (...) {
-      reader_->close();
       return false;
     }
   }
