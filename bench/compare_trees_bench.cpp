@@ -1,8 +1,9 @@
 // Compares two directory trees headless, as the automatic mode would, and prints the
 // number of files, the differences found and the time the run took.
-// Usage: compare_trees_bench [--quick] [--sequential] [--repeat N] [--workers N] NEW_DIR OLD_DIR
+// Usage: compare_trees_bench [--quick] [--sequential] [--unbatched] [--repeat N] [--workers N] NEW_DIR OLD_DIR
 //   --quick      compare by size and time only (no file is read)
 //   --sequential read the Old set after the New set, not at the same time
+//   --unbatched  read every file with its own system calls, not small files in batches
 //   --repeat N   run the comparison N times and print each run's time
 //   --workers N  threads that read files ahead (0: every file read on the spot);
 //                default: chosen by the number of cores
@@ -16,6 +17,7 @@
 #include "engine/comparison.h"
 #include "engine/file_entry.h"
 #include "engine/run_comparison.h"
+#include "platform/batch_file_reader.h"
 #include "platform/headless_user_interface.h"
 #include "sources/checksum_pipeline.h"
 #include "sources/old_set_prefetch.h"
@@ -29,7 +31,7 @@ std::string asRoot(std::string path) {
 }
 
 int usage() {
-  std::fprintf(stderr, "usage: compare_trees_bench [--quick] [--sequential] [--repeat N] [--workers N] NEW_DIR OLD_DIR\n");
+  std::fprintf(stderr, "usage: compare_trees_bench [--quick] [--sequential] [--unbatched] [--repeat N] [--workers N] NEW_DIR OLD_DIR\n");
   return 2;
 }
 
@@ -48,6 +50,8 @@ int main(int argc, char** argv) {
     } else if (std::strcmp(argv[i], "--sequential") == 0) {
       sequential = true;
       OldSetPrefetch::SetEnabled(false);
+    } else if (std::strcmp(argv[i], "--unbatched") == 0) {
+      platform::BatchFileReader::SetEnabled(false);
     } else if (std::strcmp(argv[i], "--repeat") == 0 && i + 1 < argc) {
       repeat = std::atoi(argv[++i]);
       if (repeat < 1) return usage();

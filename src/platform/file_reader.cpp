@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <typeinfo>
 
 #include "platform/directory_handle.h"
 
@@ -74,6 +75,8 @@ std::int64_t FileReader::read(void* buffer, std::size_t size) {
   }
   return static_cast<std::int64_t>(filled);
 }
+
+bool FileReader::ReadsInBatches() const { return typeid(*this) == typeid(FileReader); }
 
 std::unique_ptr<FileReader> FileReader::another() const { return std::make_unique<FileReader>(); }
 

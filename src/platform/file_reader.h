@@ -37,6 +37,11 @@ class FileReader {
   // A new reader of the same kind, for reading on another thread.
   virtual std::unique_ptr<FileReader> another() const;
 
+  // Whether small files may be read past this reader, many at a time (BatchFileReader):
+  // only for this plain reader of the file system. A reader of another kind (tests that
+  // make opens and reads fail on cue) reads every file through its own open and read.
+  bool ReadsInBatches() const;
+
   // The errno value of the last failed open or read; 0 when unknown (readers of tests).
   int LastError() const { return lastError_; }
 

@@ -1,10 +1,11 @@
 #include "sources/checksum_pipeline.h"
 
 #include <algorithm>
+#include <array>
+#include <span>
 #include <chrono>
 
 #include "sources/block_checksum.h"
-#include "sources/file_checksum.h"
 
 namespace quorvane {
 
@@ -52,6 +53,8 @@ void ChecksumPipeline::Submit(std::shared_ptr<const platform::DirectoryHandle> d
   s.relativePath = std::move(relativePath);
   s.size = size;
   s.regular = regular;
+  s.batchBytes.store(regular && s.directory && size < kBatchFileLimit ? static_cast<std::uint32_t>(size + 1) : 0,
+                     std::memory_order_relaxed);
   s.bytesRead.store(0, std::memory_order_relaxed);
   s.state.store(SlotState::Queued, std::memory_order_relaxed);
   tail_.store(sequence + 1);
@@ -68,18 +71,42 @@ void ChecksumPipeline::wakeWorkers() {
 
 bool ChecksumPipeline::OldestReady() { return finished(slot(head_)); }
 
-bool ChecksumPipeline::claim(std::uint64_t& sequence) {
-  sequence = next_.load();
-  while (sequence < tail_.load())
-    if (next_.compare_exchange_weak(sequence, sequence + 1)) return true;
-  return false;
+std::uint64_t ChecksumPipeline::claim(std::uint64_t& first, bool batches) {
+  std::uint64_t sequence = next_.load();
+  for (;;) {
+    const std::uint64_t tail = tail_.load();
+    if (sequence >= tail) return 0;
+    // A run of small files for a batch, or one file. The slots looked at may be claimed
+    // by another worker meanwhile; then the exchange fails and they are looked at again.
+    std::uint64_t count = 1;
+    if (batches) {
+      std::size_t bytes = slot(sequence).batchBytes.load(std::memory_order_relaxed);
+      if (bytes != 0) {
+        while (count < platform::BatchFileReader::kMaxFiles && sequence + count < tail) {
+          const std::size_t more = slot(sequence + count).batchBytes.load(std::memory_order_relaxed);
+          if (more == 0 || bytes + more > kBatchBytes) break;
+          bytes += more;
+          ++count;
+        }
+      }
+    }
+    if (next_.compare_exchange_weak(sequence, sequence + count)) {
+      first = sequence;
+      return count;
+    }
+  }
 }
 
 void ChecksumPipeline::work(std::unique_ptr<platform::FileReader> reader) {
-  std::vector<std::uint8_t> buffer(Comparison::kReadBufferSize);
+  Tools tools;
+  tools.buffer.resize(Comparison::kReadBufferSize);
+  if (reader->ReadsInBatches()) tools.batch = platform::BatchFileReader::Create();
+  if (tools.batch) tools.batchBuffer.resize(kBatchBytes);
+  tools.reader = std::move(reader);
   for (;;) {
-    std::uint64_t sequence = 0;
-    if (!claim(sequence)) {
+    std::uint64_t first = 0;
+    const std::uint64_t count = claim(first, tools.batch != nullptr);
+    if (count == 0) {
       std::unique_lock lock(mutex_);
       ++sleepers_;
       work_.wait(lock, [&] { return stop_ || next_.load() < tail_.load(); });
@@ -87,41 +114,86 @@ void ChecksumPipeline::work(std::unique_ptr<platform::FileReader> reader) {
       if (stop_) return;
       continue;
     }
-    Slot& s = slot(sequence);
-    try {
-      read(s, *reader, buffer);
-    } catch (...) {
-      // A reader that throws leaves the file to be read again by the owning thread,
-      // where the error can be reported.
-      reader->close();
-      s.bytesRead.store(0, std::memory_order_relaxed);
-      s.state.store(SlotState::Failed);
-    }
-    if (waitTarget_.load() == sequence) {
+    if (tools.batch && slot(first).batchBytes.load(std::memory_order_relaxed) != 0)
+      readBatch(first, count, tools);
+    else
+      read(slot(first), tools);
+    const std::uint64_t waited = waitTarget_.load();
+    if (waited >= first && waited < first + count) {
       std::lock_guard lock(mutex_);
       done_.notify_one();
     }
   }
 }
 
-void ChecksumPipeline::read(Slot& s, platform::FileReader& reader, std::vector<std::uint8_t>& buffer) {
-  QuietRead result;
-  result.outcome = QuietRead::Outcome::Done;
-  if (cancel_.load()) {
-    result.outcome = QuietRead::Outcome::Stopped;
-  } else if (s.regular) {  // FIFOs, sockets and devices are never opened
-    s.state.store(SlotState::Reading, std::memory_order_relaxed);
-    const bool large = s.size > kFileProgressThreshold;
-    result = ReadFileQuietly(reader, s.directory.get(), s.nativePath, kind_, snapshot_, buffer, [&](std::uint64_t total) {
-      if (!large) return true;  // a small file is read to its end: its progress is never shown
-      s.bytesRead.store(total, std::memory_order_relaxed);
-      return !cancel_.load(std::memory_order_relaxed);
-    });
-  } else {
-    const BlockChecksum none(kind_, snapshot_);  // the checksum of no bytes
-    result.checksum = none.Value();
-    result.snapshotCrc16 = none.SnapshotCrc16();
+void ChecksumPipeline::read(Slot& s, Tools& tools) {
+  try {
+    QuietRead result;
+    result.outcome = QuietRead::Outcome::Done;
+    if (cancel_.load()) {
+      result.outcome = QuietRead::Outcome::Stopped;
+    } else if (s.regular) {  // FIFOs, sockets and devices are never opened
+      s.state.store(SlotState::Reading, std::memory_order_relaxed);
+      const bool large = s.size > kFileProgressThreshold;
+      result = ReadFileQuietly(*tools.reader, s.directory.get(), s.nativePath, kind_, snapshot_, tools.buffer,
+                               [&](std::uint64_t total) {
+                                 if (!large) return true;  // a small file is read to its end: its progress is never shown
+                                 s.bytesRead.store(total, std::memory_order_relaxed);
+                                 return !cancel_.load(std::memory_order_relaxed);
+                               });
+    } else {
+      const BlockChecksum none(kind_, snapshot_);  // the checksum of no bytes
+      result.checksum = none.Value();
+      result.snapshotCrc16 = none.SnapshotCrc16();
+    }
+    publish(s, result);
+  } catch (...) {
+    fail(s, tools);
   }
+}
+
+void ChecksumPipeline::readBatch(std::uint64_t first, std::uint64_t count, Tools& tools) {
+  std::array<platform::BatchFileReader::File, platform::BatchFileReader::kMaxFiles> files;
+  std::size_t used = 0;
+  for (std::uint64_t i = 0; i < count; ++i) {
+    Slot& s = slot(first + i);
+    s.state.store(SlotState::Reading, std::memory_order_relaxed);
+    platform::BatchFileReader::File& f = files[i];
+    f.directory = s.directory.get();
+    f.name = s.nativePath.c_str() + s.directory->NativePath().size();
+    f.buffer = tools.batchBuffer.data() + used;
+    f.capacity = s.batchBytes.load(std::memory_order_relaxed);
+    used += f.capacity;
+  }
+  if (!cancel_.load()) tools.batch->ReadAll(std::span(files.data(), count));
+  for (std::uint64_t i = 0; i < count; ++i) {
+    Slot& s = slot(first + i);
+    const platform::BatchFileReader::File& f = files[i];
+    if (cancel_.load() || f.read < 0 || static_cast<std::uint64_t>(f.read) != s.size) {
+      // Not read whole in the batch (or the run was aborted): the ordinary read decides.
+      read(s, tools);
+      continue;
+    }
+    BlockChecksum checksum(kind_, snapshot_);
+    checksum.Add(f.buffer, s.size);
+    QuietRead result;
+    result.outcome = QuietRead::Outcome::Done;
+    result.checksum = checksum.Value();
+    result.snapshotCrc16 = checksum.SnapshotCrc16();
+    result.bytesRead = s.size;
+    publish(s, result);
+  }
+}
+
+void ChecksumPipeline::fail(Slot& s, Tools& tools) {
+  // A reader that throws leaves the file to be read again by the owning thread, where the
+  // error can be reported.
+  tools.reader->close();
+  s.bytesRead.store(0, std::memory_order_relaxed);
+  s.state.store(SlotState::Failed);
+}
+
+void ChecksumPipeline::publish(Slot& s, const QuietRead& result) {
   s.value = result.checksum;
   s.snapshotCrc16 = result.snapshotCrc16;
   s.bytesRead.store(result.bytesRead, std::memory_order_relaxed);

@@ -6,7 +6,9 @@
 // AddFile in listing order and prompts come up for the same files, in the same order, as
 // when every file is read on the spot: a file a worker could not open or read is read
 // again on the calling thread by ChecksumFile, which asks Retry / Skip / Skip all / Abort.
-// Only the thread that owns the pipeline reports to its scan target.
+// Where the system allows it, a worker takes a run of small queued files at once and reads
+// them in one batch (BatchFileReader); a file the batch could not read whole is read the
+// ordinary way. Only the thread that owns the pipeline reports to its scan target.
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -19,8 +21,10 @@
 #include <vector>
 
 #include "engine/checksum_kind.h"
+#include "platform/batch_file_reader.h"
 #include "platform/directory_handle.h"
 #include "platform/file_reader.h"
+#include "sources/file_checksum.h"
 #include "sources/scan_target.h"
 
 namespace quorvane {
@@ -81,6 +85,10 @@ class ChecksumPipeline {
   static constexpr std::uint64_t kCapacity = 512;
   static constexpr std::uint64_t kWakeBatch = 32;
   static constexpr std::uint64_t kNone = std::numeric_limits<std::uint64_t>::max();
+  // Files below this size are read in batches, whose buffers together take at most
+  // kBatchBytes.
+  static constexpr std::uint64_t kBatchFileLimit = 128 * 1024;
+  static constexpr std::size_t kBatchBytes = 1024 * 1024;
   // A queued file. The calling thread writes the request fields before publishing the
   // slot through tail_; a worker writes the result fields before publishing them
   // through state.
@@ -94,11 +102,26 @@ class ChecksumPipeline {
     std::atomic<std::uint64_t> bytesRead{0};  // so far while Reading (large files); the total when finished
     std::uint32_t value = 0;
     std::uint16_t snapshotCrc16 = 0;
+    // The room the file takes in a batch (its size + 1, so that a file grown since it
+    // was listed is seen to be longer); 0 when it is read on its own. Atomic because a
+    // worker looks at slots it has not claimed yet.
+    std::atomic<std::uint32_t> batchBytes{0};
+  };
+
+  // What a worker reads with.
+  struct Tools {
+    std::unique_ptr<platform::FileReader> reader;
+    std::vector<std::uint8_t> buffer;                  // one block of the ordinary read
+    std::unique_ptr<platform::BatchFileReader> batch;  // null: every file is read on its own
+    std::vector<std::uint8_t> batchBuffer;             // the files of one batch, one after another
   };
 
   void work(std::unique_ptr<platform::FileReader> reader);
-  bool claim(std::uint64_t& sequence);
-  void read(Slot& s, platform::FileReader& reader, std::vector<std::uint8_t>& buffer);
+  std::uint64_t claim(std::uint64_t& first, bool batches);
+  void read(Slot& s, Tools& tools);
+  void readBatch(std::uint64_t first, std::uint64_t count, Tools& tools);
+  void fail(Slot& s, Tools& tools);
+  void publish(Slot& s, const QuietRead& result);
   void wakeWorkers();
   static bool finished(const Slot& s) {
     const SlotState state = s.state.load();
