@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <span>
 #include <chrono>
+#include <span>
 
 #include "sources/block_checksum.h"
 
