@@ -26,6 +26,8 @@ class DirectoryHandle {
   int Descriptor() const { return fd_; }
   // The path the directory was reached by, ending with "/".
   const std::string& NativePath() const { return nativePath_; }
+  // The name of the entry at nativePath, a path made of NativePath() and that name.
+  const char* NameIn(const std::string& nativePath) const { return nativePath.c_str() + nativePath_.size(); }
   const FileIdentity& Identity() const { return identity_; }
 
  private:

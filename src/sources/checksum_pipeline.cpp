@@ -160,7 +160,7 @@ void ChecksumPipeline::readBatch(std::uint64_t first, std::uint64_t count, Tools
     s.state.store(SlotState::Reading, std::memory_order_relaxed);
     platform::BatchFileReader::File& f = files[i];
     f.directory = s.directory.get();
-    f.name = s.nativePath.c_str() + s.directory->NativePath().size();
+    f.name = s.directory->NameIn(s.nativePath);
     f.buffer = tools.batchBuffer.data() + used;
     f.capacity = s.batchBytes.load(std::memory_order_relaxed);
     used += f.capacity;

@@ -56,7 +56,7 @@ struct CloseOnExit {
 
 bool OpenFileIn(platform::FileReader& reader, const platform::DirectoryHandle* directory, const std::string& nativePath) {
   if (!directory) return reader.open(nativePath);
-  return reader.openAt(*directory, nativePath.c_str() + directory->NativePath().size());
+  return reader.openAt(*directory, directory->NameIn(nativePath));
 }
 
 bool OpenRequestedFile(platform::FileReader& reader, const ChecksumRequest& request) {
